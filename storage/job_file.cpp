@@ -1,0 +1,92 @@
+#include "storage/job_file.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "storage/text_file.h"
+
+namespace trimora {
+
+namespace {
+
+constexpr const char* kEndLine = "[END]";
+constexpr const char* kDefaultsName = "Defaults";
+
+std::string UpperCase(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return char(std::toupper(c)); });
+  return text;
+}
+
+bool IsSectionHeader(const std::string& line) {
+  return line.size() >= 2 && line.front() == '[' && line.back() == ']';
+}
+
+}  // namespace
+
+const std::vector<std::string>& JobSectionTables() {
+  static const std::vector<std::string> tables{"basic.tlf", "options.tlf", "sheet.tlf", "cut.tlf",
+                                               "dia.tlf"};
+  return tables;
+}
+
+void WriteSection(const std::string& tableFile, std::string& jobText) {
+  std::vector<std::string> lines{"[" + UpperCase(tableFile) + "]"};
+  if (const auto table = ReadLines(tableFile)) {
+    lines.insert(lines.end(), table->begin(), table->end());
+  }
+  lines.push_back(kEndLine);
+  jobText += JoinLines(lines);
+}
+
+bool ReadSection(const std::vector<std::string>& lines, size_t& pos, const std::string& tableFile) {
+  if (pos < lines.size()) ++pos;  // the header line: sections are known by their order
+  std::vector<std::string> table;
+  while (pos < lines.size() && lines[pos] != kEndLine) table.push_back(lines[pos++]);
+  if (pos < lines.size()) ++pos;  // the "[END]" line
+  return WriteWholeFile(tableFile, JoinLines(table));
+}
+
+std::string JobText() {
+  std::string text;
+  for (const auto& table : JobSectionTables()) WriteSection(table, text);
+  return text;
+}
+
+JobFileResult SaveJob(const std::string& fileName, const OptimizeOptions& options,
+                      JobWindows& windows) {
+  windows.RefreshTablesForSave();
+  JobFileResult result;
+  if (!WriteOptionsFile(options)) {
+    result = {false, "options.tlf: cannot be written"};
+  } else if (fileName == kDefaultsName &&
+             !(WriteWholeFile("sheet.tlf", "") && WriteWholeFile("cut.tlf", ""))) {
+    result = {false, "sheet.tlf, cut.tlf: cannot be written"};
+  } else if (std::string error; !ReplaceFileSafely(fileName, JobText(), &error)) {
+    result = {false, fileName + ": cannot be written (" + error + ")"};
+  }
+  windows.RestoreActiveWindow();
+  return result;
+}
+
+JobFileResult LoadJob(const std::string& fileName, JobWindows& windows,
+                      OptimizeOptions& options) {
+  const auto lines = ReadLines(fileName);
+  if (!lines) return {false, fileName + ": cannot be read"};
+  if (lines->empty()) return {false, fileName + ": the file is empty, not a job file"};
+  if (!IsSectionHeader(lines->front())) return {false, fileName + ": not a job file"};
+
+  windows.CloseForLoad();
+  JobFileResult result;
+  size_t pos = 0;
+  for (const auto& table : JobSectionTables()) {
+    if (!ReadSection(*lines, pos, table) && result.ok) {
+      result = {false, table + ": cannot be written"};
+    }
+  }
+  windows.ReopenAfterLoad();
+  options = ReadOptionsFile();
+  return result;
+}
+
+}  // namespace trimora

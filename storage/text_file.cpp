@@ -1,0 +1,112 @@
+#include "storage/text_file.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace trimora {
+
+std::optional<std::vector<std::string>> ReadLines(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  const std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) return std::nullopt;
+
+  std::vector<std::string> lines;
+  std::string line;
+  for (size_t i = 0; i < data.size(); ++i) {
+    const char c = data[i];
+    if (c == '\r' || c == '\n') {
+      lines.push_back(std::move(line));
+      line.clear();
+      if (c == '\r' && i + 1 < data.size() && data[i + 1] == '\n') ++i;
+    } else {
+      line.push_back(c);
+    }
+  }
+  if (!line.empty()) lines.push_back(std::move(line));
+  return lines;
+}
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+  std::string content;
+  for (const auto& line : lines) {
+    content += line;
+    content += "\r\n";
+  }
+  return content;
+}
+
+bool WriteWholeFile(const std::string& path, const std::string& content) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  if (!out) return false;
+  out.write(content.data(), std::streamsize(content.size()));
+  out.close();
+  return !out.fail();
+}
+
+namespace {
+
+bool WriteAndSync(const std::string& path, const std::string& content, std::string* error) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+  if (fd < 0) {
+    if (error) *error = std::strerror(errno);
+    return false;
+  }
+  size_t written = 0;
+  while (written < content.size()) {
+    const ssize_t n = ::write(fd, content.data() + written, content.size() - written);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      if (error) *error = std::strerror(n < 0 ? errno : ENOSPC);
+      ::close(fd);
+      return false;
+    }
+    written += size_t(n);
+  }
+  const bool synced = ::fsync(fd) == 0;
+  const int syncErrno = errno;
+  const bool closed = ::close(fd) == 0;
+  if (!synced || !closed) {
+    if (error) *error = std::strerror(!synced ? syncErrno : errno);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool ReplaceFileSafely(const std::string& path, const std::string& content, std::string* error) {
+  namespace fs = std::filesystem;
+  const fs::path target(path);
+  // Keep the permissions of the file being replaced.
+  std::error_code ec;
+  const auto oldStatus = fs::status(target, ec);
+
+  std::string temporary;
+  for (int attempt = 0;; ++attempt) {
+    temporary = path + ".new" + std::to_string(::getpid()) + "_" + std::to_string(attempt);
+    if (!fs::exists(temporary, ec)) break;
+  }
+  if (!WriteAndSync(temporary, content, error)) {
+    fs::remove(temporary, ec);
+    return false;
+  }
+  if (fs::exists(oldStatus)) {
+    fs::permissions(temporary, oldStatus.permissions(), ec);
+  }
+  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+    if (error) *error = std::strerror(errno);
+    fs::remove(temporary, ec);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace trimora

@@ -1,0 +1,26 @@
+#pragma once
+// Whole-file reading and writing of the program's 8-bit text files (lines end in CR LF).
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace trimora {
+
+// The file's lines without their ends. A line ends at CR LF, LF or a lone CR; a last line
+// without an end still counts. Empty when the file is empty; nullopt when it cannot be read.
+std::optional<std::vector<std::string>> ReadLines(const std::string& path);
+
+// Lines joined, each followed by CR LF.
+std::string JoinLines(const std::vector<std::string>& lines);
+
+// Writes the whole content to path. Returns false when any byte could not be written.
+bool WriteWholeFile(const std::string& path, const std::string& content);
+
+// Replaces path only once the new content is completely on disk: it is written next to the
+// target under a temporary name and renamed over it. On failure the old file is untouched,
+// the temporary file is removed and error (when given) says why.
+bool ReplaceFileSafely(const std::string& path, const std::string& content,
+                       std::string* error = nullptr);
+
+}  // namespace trimora

@@ -1,0 +1,34 @@
+#include "test_support.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+namespace trimora::testing {
+
+namespace fs = std::filesystem;
+
+ScopedWorkDir::ScopedWorkDir() : previous_(fs::current_path()) {
+  std::string pattern = (fs::temp_directory_path() / "trimora-test-XXXXXX").string();
+  if (!::mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder");
+  dir_ = pattern;
+  fs::current_path(dir_);
+}
+
+ScopedWorkDir::~ScopedWorkDir() {
+  std::error_code ec;
+  fs::current_path(previous_, ec);
+  fs::remove_all(dir_, ec);
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+void WriteFile(const std::string& path, const std::string& content) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << content;
+}
+
+}  // namespace trimora::testing
