@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 
 #include "storage/text_file.h"
 
@@ -58,12 +59,12 @@ JobFileResult SaveJob(const std::string& fileName, const OptimizeOptions& option
   windows.RefreshTablesForSave();
   JobFileResult result;
   if (!WriteOptionsFile(options)) {
-    result = {false, "options.tlf: cannot be written"};
+    result = {false, "options.tlf cannot be written"};
   } else if (fileName == kDefaultsName &&
              !(WriteWholeFile("sheet.tlf", "") && WriteWholeFile("cut.tlf", ""))) {
-    result = {false, "sheet.tlf, cut.tlf: cannot be written"};
+    result = {false, "sheet.tlf or cut.tlf cannot be written"};
   } else if (std::string error; !ReplaceFileSafely(fileName, JobText(), &error)) {
-    result = {false, fileName + ": cannot be written (" + error + ")"};
+    result = {false, "cannot be written: " + error};
   }
   windows.RestoreActiveWindow();
   return result;
@@ -71,17 +72,22 @@ JobFileResult SaveJob(const std::string& fileName, const OptimizeOptions& option
 
 JobFileResult LoadJob(const std::string& fileName, JobWindows& windows,
                       OptimizeOptions& options) {
+  std::error_code ec;
+  if (!std::filesystem::exists(fileName, ec)) return {false, "no such file"};
+  if (std::filesystem::is_directory(fileName, ec)) {
+    return {false, "is a folder, not a job file"};
+  }
   const auto lines = ReadLines(fileName);
-  if (!lines) return {false, fileName + ": cannot be read"};
-  if (lines->empty()) return {false, fileName + ": the file is empty, not a job file"};
-  if (!IsSectionHeader(lines->front())) return {false, fileName + ": not a job file"};
+  if (!lines) return {false, "cannot be read"};
+  if (lines->empty()) return {false, "the file is empty, not a job file"};
+  if (!IsSectionHeader(lines->front())) return {false, "not a job file (it does not begin with a section header)"};
 
   windows.CloseForLoad();
   JobFileResult result;
   size_t pos = 0;
   for (const auto& table : JobSectionTables()) {
     if (!ReadSection(*lines, pos, table) && result.ok) {
-      result = {false, table + ": cannot be written"};
+      result = {false, table + " cannot be written"};
     }
   }
   windows.ReopenAfterLoad();

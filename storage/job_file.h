@@ -27,7 +27,7 @@ class JobWindows {
 
 struct JobFileResult {
   bool ok = true;
-  std::string error;  // why, when not ok: one line naming the file
+  std::string error;  // why, when not ok; the caller names the file
   explicit operator bool() const { return ok; }
 };
 

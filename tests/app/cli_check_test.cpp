@@ -1,1 +1,85 @@
+// trimora-cli check, run as a user runs it.
+
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <sys/wait.h>
+
+#include "test_support.h"
+
+namespace trimora {
+namespace {
+
+struct CliRun {
+  int status = -1;
+  std::string out;  // stdout and stderr together
+};
+
+CliRun RunCli(const std::string& args) {
+  CliRun run;
+  const std::string command = std::string("'") + TRIMORA_CLI + "' " + args + " 2>&1";
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (!pipe) return run;
+  std::array<char, 4096> buffer;
+  size_t n;
+  while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), n);
+  const int wait = ::pclose(pipe);
+  run.status = WIFEXITED(wait) ? WEXITSTATUS(wait) : -1;
+  return run;
+}
+
+size_t LineCount(const std::string& text) { return size_t(std::count(text.begin(), text.end(), '\n')); }
+
+class CliCheck : public testing::InWorkDir {};
+
+TEST_F(CliCheck, ListsTheDemoJobInTheEnginesOrder) {
+  const CliRun run = RunCli(std::string("check '") + TRIMORA_EXAMPLES + "/demo.trm'");
+  EXPECT_EQ(run.status, 0) << run.out;
+  EXPECT_NE(run.out.find("Blade reach: 1553 (BLADE 1550 + KERF 3)"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("Goal: Maximum Yield"), std::string::npos);
+  // The unlimited coil is the largest stock; the back panel the largest cut-piece.
+  EXPECT_NE(run.out.find("  1   12003   1253  unlimited"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("   1    1203    453    6    1  BACK PANEL"), std::string::npos) << run.out;
+  EXPECT_TRUE(run.out.ends_with("\nready\n"));
+  EXPECT_TRUE(std::filesystem::is_empty("."));  // nothing unpacked into the current folder
+}
+
+TEST_F(CliCheck, StartCheckFailureExitsWithTwo) {
+  const CliRun run = RunCli(std::string("check '") + TRIMORA_EXAMPLES + "/Defaults'");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_TRUE(run.out.ends_with("\nNo valid SHEETS specified.\n")) << run.out;
+}
+
+TEST_F(CliCheck, ChangedAndDroppedRowsAreListed) {
+  testing::WriteFile("odd.trm",
+                     "[BASIC.TLF]\r\n\"MS\",\"\",\"\",\"1000\",\"\",\"0\",\"\"\r\n[END]\r\n"
+                     "[OPTIONS.TLF]\r\n0,0\r\n[END]\r\n[SHEET.TLF]\r\n"
+                     "\"2000\",\"1500\",\"1\",\"0\",\"0\",\"0\",\"0\",\"\"\r\n[END]\r\n"
+                     "[CUT.TLF]\r\n\"100\",\"50\",\"2.5\",\"0\",\"\",\"\",\"\"\r\n[END]\r\n");
+  const CliRun run = RunCli("check odd.trm");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.out.find("Roll Specifications row 1: dropped: wider than the BLADE"),
+            std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("Cut-Piece row 1: QTY 2.5 taken as 3"), std::string::npos);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1);
+}
+
+TEST_F(CliCheck, UnreadableFilesGiveOneLineAndExitOne) {
+  testing::WriteFile("empty.trm", "");
+  testing::WriteFile("notes.txt", "hello\r\n");
+  for (const char* name : {"empty.trm", "notes.txt", "missing.trm"}) {
+    const CliRun run = RunCli(std::string("check ") + name);
+    EXPECT_EQ(run.status, 1) << name;
+    EXPECT_EQ(LineCount(run.out), 1u) << run.out;
+    EXPECT_TRUE(run.out.starts_with(std::string("trimora-cli: ") + name + ": ")) << run.out;
+  }
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 2);
+  EXPECT_EQ(RunCli("check").status, 1);
+}
+
+}  // namespace
+}  // namespace trimora

@@ -1,1 +1,70 @@
+#include "engine/area_order.h"
+
 #include <gtest/gtest.h>
+
+namespace trimora {
+namespace {
+
+// Rolls 1 wide with the given lengths, so the areas are the lengths; LOCATION names each.
+RollList RollsOfAreas(const std::vector<float>& areas) {
+  RollList rolls(1);
+  for (size_t i = 0; i < areas.size(); ++i) {
+    RollRecord roll;
+    roll.LENGTH = areas[i];
+    roll.WIDTH = 1;
+    roll.LOCATION = std::to_string(i + 1);
+    rolls.push_back(roll);
+  }
+  return rolls;
+}
+
+std::vector<float> Areas(const RollList& rolls) {
+  std::vector<float> areas;
+  for (size_t i = 1; i < rolls.size(); ++i) areas.push_back(rolls[i].LENGTH * rolls[i].WIDTH);
+  return areas;
+}
+
+TEST(SortByAreaDescending, OnePassPerGap) {
+  RollList three = RollsOfAreas({1, 2, 3});
+  SortListByAreaDescending(three);
+  EXPECT_EQ(Areas(three), (std::vector<float>{3, 2, 1}));
+
+  // For gap 2, (n + 1) / gap = 2.5 rounds to 2: only one block is compared.
+  RollList four = RollsOfAreas({1, 3, 2, 4});
+  SortListByAreaDescending(four);
+  EXPECT_EQ(Areas(four), (std::vector<float>{4, 2, 3, 1}));
+}
+
+TEST(SortByAreaDescending, EqualAreasKeepTheirOrder) {
+  RollList rolls = RollsOfAreas({5, 5, 5});
+  SortListByAreaDescending(rolls);
+  EXPECT_EQ(rolls[1].LOCATION, "1");
+  EXPECT_EQ(rolls[2].LOCATION, "2");
+  EXPECT_EQ(rolls[3].LOCATION, "3");
+
+  // A larger roll passes them; the two equal ones stay in order behind it.
+  rolls = RollsOfAreas({5, 5, 9});
+  SortListByAreaDescending(rolls);
+  EXPECT_EQ(rolls[1].LOCATION, "3");
+  EXPECT_EQ(rolls[2].LOCATION, "2");
+  EXPECT_EQ(rolls[3].LOCATION, "1");
+}
+
+TEST(SortByAreaDescending, AreaWithSizesOfBothLists) {
+  RollList noRolls(1);
+  CutList cuts(1);
+  for (auto [length, width] : {std::pair{600.f, 300.f}, {1000.f, 500.f}, {450.f, 450.f}}) {
+    CutRecord cut;
+    cut.LENGTH = length;
+    cut.WIDTH = width;
+    cuts.push_back(cut);
+  }
+  SortByAreaDescending(noRolls, cuts);
+  EXPECT_EQ(noRolls.size(), 1u);  // an empty list is left alone
+  EXPECT_EQ(cuts[1].LENGTH, 1000);
+  EXPECT_EQ(cuts[2].LENGTH, 450);
+  EXPECT_EQ(cuts[3].LENGTH, 600);
+}
+
+}  // namespace
+}  // namespace trimora

@@ -1,1 +1,148 @@
+#include "storage/job_file.h"
+
 #include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "storage/file_utils.h"
+#include "test_support.h"
+
+namespace trimora {
+namespace {
+
+using testing::ReadFile;
+using testing::WriteFile;
+
+// Records the order in which the job procedures ask the windows for their part.
+class RecordingWindows : public JobWindows {
+ public:
+  void RefreshTablesForSave() override { calls += "refresh;"; }
+  void RestoreActiveWindow() override { calls += "restore;"; }
+  void CloseForLoad() override { calls += "close(" + ReadFile("cut.tlf") + ");"; }
+  void ReopenAfterLoad() override { calls += "reopen(" + ReadFile("cut.tlf") + ");"; }
+  std::string calls;
+};
+
+constexpr const char* kBasic = "\"MS\",\"S275\",\"2\",\"1250\",\"10\",\"5\",\"\"\r\n";
+constexpr const char* kSheet = "\"2500\",\"1250\",\"\",\"10\",\"10\",\"10\",\"10\",\"BAY 4\"\r\n";
+constexpr const char* kCut = "\"600\",\"300\",\"4\",\"0\",\"DOOR\",\"\",\"\"\r\n";
+constexpr const char* kDia = "1,-1,1,0,0,1255,2400,1,0\r\n";
+
+class JobFile : public testing::InWorkDir {
+ protected:
+  void WriteTables() {
+    WriteFile("basic.tlf", kBasic);
+    WriteFile("sheet.tlf", kSheet);
+    WriteFile("cut.tlf", kCut);
+    WriteFile("dia.tlf", kDia);
+  }
+  RecordingWindows windows;
+};
+
+TEST_F(JobFile, SaveWritesFiveSectionsInOrder) {
+  WriteTables();
+  ASSERT_TRUE(SaveJob("job.trm", {true, false}, windows));
+  EXPECT_EQ(ReadFile("job.trm"), std::string("[BASIC.TLF]\r\n") + kBasic +
+                                     "[END]\r\n[OPTIONS.TLF]\r\n-1,0\r\n[END]\r\n[SHEET.TLF]\r\n" +
+                                     kSheet + "[END]\r\n[CUT.TLF]\r\n" + kCut +
+                                     "[END]\r\n[DIA.TLF]\r\n" + kDia + "[END]\r\n");
+  EXPECT_EQ(windows.calls, "refresh;restore;");
+  // The save leaves no temporary file behind.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 6);
+}
+
+TEST_F(JobFile, EmptyAndMissingTablesGiveEmptySections) {
+  WriteFile("basic.tlf", kBasic);
+  WriteFile("sheet.tlf", "");
+  ASSERT_TRUE(SaveJob("job.trm", {false, true}, windows));
+  const std::string text = ReadFile("job.trm");
+  EXPECT_NE(text.find("[OPTIONS.TLF]\r\n0,-1\r\n[END]\r\n"), std::string::npos);
+  EXPECT_NE(text.find("[SHEET.TLF]\r\n[END]\r\n[CUT.TLF]\r\n[END]\r\n"), std::string::npos);
+  EXPECT_TRUE(text.ends_with("[DIA.TLF]\r\n[END]\r\n"));
+}
+
+TEST_F(JobFile, TableLinesAreCopiedWithCrLf) {
+  WriteFile("basic.tlf", "\"MS\"\n\"X\"");
+  ASSERT_TRUE(SaveJob("job.trm", {}, windows));
+  EXPECT_TRUE(ReadFile("job.trm").starts_with("[BASIC.TLF]\r\n\"MS\"\r\n\"X\"\r\n[END]\r\n"));
+}
+
+TEST_F(JobFile, SavingAsDefaultsEmptiesStockAndCutPieces) {
+  WriteTables();
+  ASSERT_TRUE(SaveJob("Defaults", {true, false}, windows));
+  const std::string text = ReadFile("Defaults");
+  EXPECT_NE(text.find(std::string("[BASIC.TLF]\r\n") + kBasic), std::string::npos);
+  EXPECT_NE(text.find("[SHEET.TLF]\r\n[END]\r\n[CUT.TLF]\r\n[END]\r\n"), std::string::npos);
+  EXPECT_NE(text.find(std::string("[DIA.TLF]\r\n") + kDia), std::string::npos);
+  EXPECT_TRUE(IsFileEmpty("sheet.tlf"));
+  EXPECT_TRUE(IsFileEmpty("cut.tlf"));
+  // Any other name keeps the tables.
+  WriteTables();
+  ASSERT_TRUE(SaveJob("defaults", {}, windows));
+  EXPECT_EQ(ReadFile("cut.tlf"), kCut);
+}
+
+TEST_F(JobFile, LoadRestoresEveryTableAndTheOptions) {
+  WriteTables();
+  ASSERT_TRUE(SaveJob("job.trm", {false, true}, windows));
+  WriteFile("basic.tlf", "changed\r\n");
+  WriteFile("cut.tlf", "old\r\n");
+  std::filesystem::remove("dia.tlf");
+  windows.calls.clear();
+
+  OptimizeOptions options{true, false};
+  ASSERT_TRUE(LoadJob("job.trm", windows, options));
+  EXPECT_EQ(ReadFile("basic.tlf"), kBasic);
+  EXPECT_EQ(ReadFile("sheet.tlf"), kSheet);
+  EXPECT_EQ(ReadFile("dia.tlf"), kDia);
+  EXPECT_FALSE(options.maximumYield);
+  EXPECT_TRUE(options.minimumLayouts);
+  // The windows write their old rows before the load and show the new ones after it.
+  EXPECT_EQ(windows.calls, std::string("close(old\r\n);reopen(") + kCut + ");");
+}
+
+TEST_F(JobFile, LoadRefusesWhatIsNotAJobFile) {
+  WriteTables();
+  WriteFile("notes.txt", "BASIC.TLF\r\n[END]\r\n");
+  WriteFile("empty.trm", "");
+  std::filesystem::create_directory("folder.trm");
+  OptimizeOptions options;
+  for (const char* name : {"notes.txt", "empty.trm", "missing.trm", "folder.trm"}) {
+    const JobFileResult result = LoadJob(name, windows, options);
+    EXPECT_FALSE(result.ok) << name;
+    EXPECT_FALSE(result.error.empty()) << name;
+  }
+  EXPECT_EQ(windows.calls, "");
+  EXPECT_EQ(ReadFile("cut.tlf"), kCut);
+  EXPECT_EQ(ReadFile("dia.tlf"), kDia);
+}
+
+TEST_F(JobFile, MissingSectionsBecomeEmptyTables) {
+  WriteTables();
+  // Two sections, the second without its [END]; the section headers are not examined.
+  WriteFile("short.trm", "[BASIC.TLF]\r\n\"AL\"\r\n[END]\r\n[WHATEVER]\r\n-1,-1\r\n");
+  OptimizeOptions options;
+  ASSERT_TRUE(LoadJob("short.trm", windows, options));
+  EXPECT_EQ(ReadFile("basic.tlf"), "\"AL\"\r\n");
+  EXPECT_EQ(ReadFile("options.tlf"), "-1,-1\r\n");
+  EXPECT_TRUE(options.maximumYield && options.minimumLayouts);
+  for (const char* table : {"sheet.tlf", "cut.tlf", "dia.tlf"}) {
+    EXPECT_TRUE(FileExists(table) && IsFileEmpty(table)) << table;
+  }
+}
+
+TEST_F(JobFile, FailedSaveKeepsTheOldFileAndSaysWhy) {
+  WriteTables();
+  std::filesystem::create_directory("locked.trm");  // a target that cannot be replaced
+  WriteFile("locked.trm/keep", "x");
+  const JobFileResult result = SaveJob("locked.trm", {}, windows);
+  EXPECT_FALSE(result.ok);
+  EXPECT_FALSE(result.error.empty());
+  EXPECT_EQ(ReadFile("locked.trm/keep"), "x");
+  EXPECT_FALSE(SaveJob("no/such/folder/job.trm", {}, windows).ok);
+  // No half-written file is left next to the target.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 6);
+}
+
+}  // namespace
+}  // namespace trimora

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what building and testing Trimora needs on Debian (run as root). Skips the package
+# manager when everything is already there.
+set -euo pipefail
+
+packages=(build-essential cmake libgtest-dev libgmock-dev libbenchmark-dev)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update
+  apt-get install -y --no-install-recommends "${missing[@]}"
+fi
