@@ -116,8 +116,7 @@ TEST(StartChecks, MessagesInTheirOrder) {
   EXPECT_EQ(ApplyBladeReachAndCheck(in.basic, in.rolls, in.cuts), "No valid SHEETS specified.");
 
   in = Read("1300", {roll}, {});
-  EXPECT_EQ(ApplyBladeReachAndCheck(in.basic, in.rolls, in.cuts),
-            "No valid CUT-PIECES specfied.");
+  EXPECT_EQ(ApplyBladeReachAndCheck(in.basic, in.rolls, in.cuts), "No valid CUT-PIECES specfied.");
 
   in = Read("1300", {roll}, {cut}, {}, "5");
   EXPECT_EQ(ApplyBladeReachAndCheck(in.basic, in.rolls, in.cuts), "");

@@ -1,0 +1,76 @@
+#include "app/cli_progress.h"
+
+#include <csignal>
+#include <cstdio>
+
+namespace trimora {
+
+namespace {
+
+volatile std::sig_atomic_t stopRequested = 0;
+
+extern "C" void OnInterrupt(int) { stopRequested = 1; }
+
+constexpr int kBarWidth = 24;
+constexpr auto kRedrawInterval = std::chrono::milliseconds(100);
+
+}  // namespace
+
+CliProgress::CliProgress(bool liveLine) : liveLine_(liveLine) {
+  stopRequested = 0;
+  struct sigaction action {};
+  action.sa_handler = OnInterrupt;
+  sigemptyset(&action.sa_mask);
+  sigaction(SIGINT, &action, nullptr);
+}
+
+CliProgress::~CliProgress() { std::signal(SIGINT, SIG_DFL); }
+
+void CliProgress::ShowRunStart(int32_t trialCount, int16_t) {
+  trialCount_ = trialCount;
+  Redraw(true);
+}
+
+void CliProgress::ShowTrialProgress(int32_t, int16_t improvements, int32_t trial) {
+  trial_ = trial;
+  improvements_ = improvements;
+  Redraw(false);
+}
+
+void CliProgress::ShowBestTotals(float totalStockArea, int16_t layouts) {
+  bestArea_ = totalStockArea;
+  bestLayouts_ = layouts;
+}
+
+void CliProgress::SetMessage(const std::string& text) {
+  message_ = text;
+  Redraw(true);
+}
+
+bool CliProgress::StopRequested() {
+  if (stopRequested && message_ != kMessageTerminating) SetMessage(kMessageTerminating);
+  return stopRequested != 0;
+}
+
+void CliProgress::Redraw(bool force) {
+  if (!liveLine_ || trialCount_ == 0) return;
+  const auto now = std::chrono::steady_clock::now();
+  if (!force && now - lastDraw_ < kRedrawInterval) return;
+  lastDraw_ = now;
+
+  const int filled = int(int64_t(kBarWidth) * trial_ / trialCount_);
+  const std::string bar = std::string(size_t(filled), '#') + std::string(size_t(kBarWidth - filled), '-');
+  std::fprintf(stderr, "\r%s %s trials left/improvements  best: %d layouts, area %s  [%s]\x1b[K",
+               message_.c_str(), ProgressText(trialCount_ - trial_, improvements_).c_str(),
+               int(bestLayouts_), StockAreaText(bestArea_).c_str(), bar.c_str());
+  std::fflush(stderr);
+  lineShown_ = true;
+}
+
+void CliProgress::Finish() {
+  Redraw(true);
+  if (lineShown_) std::fputs("\n", stderr);
+  lineShown_ = false;
+}
+
+}  // namespace trimora

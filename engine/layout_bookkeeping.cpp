@@ -1,0 +1,131 @@
+#include "engine/layout_bookkeeping.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace trimora {
+
+namespace {
+
+constexpr float kNoMinimum = 1E20f;
+
+AreaRecord RollRecordArea(int16_t type, int16_t r, float xs, float ys, float xe, float ye) {
+  AreaRecord a;
+  a.TYPE = type;
+  a.roll = r;
+  a.XS = xs;
+  a.YS = ys;
+  a.XE = xe;
+  a.YE = ye;
+  return a;
+}
+
+bool PicksAlongYFirst(int16_t variant) {
+  return variant == 1 || variant == 2 || variant == 5 || variant == 6;
+}
+
+// True when (major, minor) is strictly before the current choice.
+bool StrictlyFirst(float major, float minor, float bestMajor, float bestMinor) {
+  return major < bestMajor || (major == bestMajor && minor < bestMinor);
+}
+
+}  // namespace
+
+void BuildRollAreaList(const WorkRolls& rolls, int16_t r, AreaList& list) {
+  const WorkRoll& roll = rolls[size_t(r)];
+  const float W = roll.WIDTH;
+  const float L = roll.LENGTH;
+  list.resize(1);
+  list[0] = AreaRecord{};
+  list.push_back(RollRecordArea(kRollOutline, r, 0, 0, W, L));
+  list.push_back(RollRecordArea(kMarginStrip, r, 0, 0, roll.ML, L));
+  list.push_back(RollRecordArea(kMarginStrip, r, roll.ML, 0, W, roll.MT));
+  list.push_back(RollRecordArea(kMarginStrip, r, W - roll.MR, roll.MT, W, L));
+  list.push_back(RollRecordArea(kMarginStrip, r, roll.ML, L - roll.MB, W - roll.MR, L));
+  list.push_back(RollRecordArea(kFreeArea, r, roll.ML, roll.MT, W - roll.MR, L - roll.MB));
+}
+
+int16_t PickFreeArea(const AreaList& list, int16_t variant) {
+  if (variant < 1 || variant > 8) return 0;
+  const bool yFirst = PicksAlongYFirst(variant);
+  float bestMajor = kNoMinimum;
+  float bestMinor = kNoMinimum;
+  int16_t chosen = 0;
+  for (size_t k = 1; k < list.size(); ++k) {
+    const AreaRecord& a = list[k];
+    if (a.TYPE != kFreeArea) continue;
+    const float major = yFirst ? a.YS : a.XS;
+    const float minor = yFirst ? a.XS : a.YS;
+    if (StrictlyFirst(major, minor, bestMajor, bestMinor)) {
+      bestMajor = major;
+      bestMinor = minor;
+      chosen = int16_t(k);
+    }
+  }
+  return chosen;
+}
+
+void ReviveDeadAreas(AreaList& list) {
+  for (size_t k = 1; k < list.size(); ++k) {
+    if (list[k].TYPE == kDeadArea) list[k].TYPE = kFreeArea;
+  }
+}
+
+void TrimToUsedLength(AreaList& list) {
+  float maxY = 0;
+  float end = 0;
+  bool outlineSeen = false;
+  for (size_t k = 1; k < list.size(); ++k) {
+    const AreaRecord& a = list[k];
+    if (a.TYPE > 0 && a.YE > maxY) maxY = a.YE;
+    if (a.TYPE == kRollOutline && !outlineSeen) {
+      end = a.YE;
+      outlineSeen = true;
+    }
+  }
+  for (size_t k = 1; k < list.size(); ++k) {
+    if (list[k].YE >= end) list[k].YE = maxY;
+  }
+}
+
+void DropSpentAreas(AreaList& list) {
+  if (list.empty()) return;
+  const auto spent = [](const AreaRecord& a) { return a.TYPE == kSpentArea; };
+  list.erase(std::remove_if(list.begin() + 1, list.end(), spent), list.end());
+}
+
+float RepeatCount(float available, const WorkCuts& before, const WorkCuts& after) {
+  float m = kNoMinimum;
+  for (size_t i = 1; i < before.size(); ++i) {
+    const float used = before[i].QTY - after[i].QTY;
+    if (used > 0) m = MinSingle(m, std::trunc(before[i].QTY / used));
+  }
+  if (m == kNoMinimum) return 0;
+  return MinSingle(m, available);
+}
+
+void ApplyLayout(float count, int16_t r, WorkRolls& rolls, WorkCuts& cuts, const WorkCuts& after,
+                 AreaList& layout, int16_t number) {
+  rolls[size_t(r)].QTY = rolls[size_t(r)].QTY - count;
+  for (size_t i = 1; i < cuts.size(); ++i) {
+    const float used = cuts[i].QTY - after[i].QTY;
+    if (used > 0) cuts[i].QTY = cuts[i].QTY - used * count;
+  }
+  for (size_t k = 1; k < layout.size(); ++k) {
+    layout[k].repeat = count;
+    layout[k].layout = number;
+  }
+}
+
+void AppendLayout(const AreaList& layout, Solution& solution) {
+  if (layout.size() <= 1) return;
+  for (size_t k = 1; k < layout.size(); ++k) {
+    // The running stock area adds each outline in the order TotalStockArea would.
+    if (layout[k].TYPE == kRollOutline) {
+      solution.stockArea = solution.stockArea + StockTerm(layout[k]);
+    }
+  }
+  solution.records.insert(solution.records.end(), layout.begin() + 1, layout.end());
+}
+
+}  // namespace trimora

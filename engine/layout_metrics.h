@@ -1,0 +1,75 @@
+#pragma once
+// The measures by which candidate layouts and complete solutions are judged, and the choices
+// made with them. Everything is single precision and summed in record order: ties are exact
+// comparisons of these values, so the order of the additions is part of the result.
+
+#include <cstdint>
+
+#include "engine/area_list.h"
+#include "engine/work_lists.h"
+
+namespace trimora {
+
+// One layout, without repeat counts.
+struct LayoutMeasures {
+  float yield = 0;       // piece area / stock area, 0 without stock
+  float usedLength = 0;  // YE - YS of the roll outline
+  float spread = 0;      // sum of piece area times the distance of its far corner from the origin
+};
+
+LayoutMeasures LayoutMetrics(const AreaList& list);
+
+// A whole plan: the yield rounded to six decimals, and the layout number of the last record.
+struct SolutionMeasures {
+  float yield = 0;
+  int16_t layouts = 0;
+};
+
+SolutionMeasures SolutionMetrics(const AreaList& list);
+
+// Sum of (XE - XS) * (YE - YS) * repeat over the roll outlines.
+float TotalStockArea(const AreaList& list);
+
+// Piece area of one copy of the list's last layout (repeat count not applied).
+float LastLayoutPieceArea(const AreaList& list);
+
+// The stock term of one record: what TotalStockArea adds for a roll outline.
+float StockTerm(const AreaRecord& record);
+
+// The records of the layouts accepted so far in one trial (element 0 holds no record), with
+// their stock area kept as a running sum: it is added in record order, so it always equals
+// TotalStockArea(records) bit for bit without a walk over the whole plan after every layout.
+struct Solution {
+  AreaList records{AreaRecord{}};
+  float stockArea = 0;
+
+  bool Empty() const { return records.size() <= 1; }
+  void Clear();
+};
+
+// The best candidate of one layout step, with its remaining cuts and roll.
+struct BestCandidate {
+  bool present = false;
+  int16_t roll = 0;
+  AreaList layout;
+  WorkCuts remainingCuts;
+  LayoutMeasures measures;  // LayoutMetrics(layout), so each comparison measures only the newcomer
+
+  // Empties the step's best while keeping the buffers' capacity for the next step.
+  void Clear();
+};
+
+// Keeps the better of the candidate and the step's best: higher yield, then longer used
+// length, then a spread at least as large, so that on a full tie the later candidate wins.
+void ChooseBetterCandidate(const AreaList& candidate, const WorkCuts& candidateCuts, int16_t roll,
+                           BestCandidate& best);
+
+// True when the best solution holds stock and the solution so far has used more.
+bool ExceedsBestStock(const Solution& solution, const Solution& best);
+
+// Replaces best with a copy of solution when the goal (mode 1 yield, 2 layouts, 0 the first
+// complete solution) prefers it, counting the improvement.
+void CompareSolutions(const Solution& solution, Solution& best, int16_t mode,
+                      int16_t& improvements);
+
+}  // namespace trimora

@@ -1,0 +1,72 @@
+#pragma once
+// How an optimization run talks to whoever watches it: the progress window, the command line
+// or a test. The run calls these hooks and never includes a window header; every hook does
+// nothing by default, so a watcher overrides only what it shows.
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+namespace trimora {
+
+inline constexpr const char* kMessagePreparing = "Preparing...";
+inline constexpr const char* kMessageOptimizing = "Optimizing...";
+inline constexpr const char* kMessageTerminating = "Terminating...";
+inline constexpr const char* kMessageDone = "Optimization done.";
+inline constexpr const char* kMessageStopped =
+    "Optimization Stopped. (Still results can be viewed)";
+
+class RunControl {
+ public:
+  virtual ~RunControl() = default;
+
+  // The trials are about to start: the progress bar runs from 0 to trialCount; mode 1 marks
+  // the stock-area total as the goal, mode 2 the layout count. The run then sets the message
+  // line to "Optimizing...".
+  virtual void ShowRunStart(int32_t trialCount, int16_t mode) {
+    (void)trialCount;
+    (void)mode;
+  }
+
+  // After every trial: trials left (trialCount - trial), the improvement count and the
+  // progress bar value (trial). ProgressText gives the "1187/3" form.
+  virtual void ShowTrialProgress(int32_t trialsLeft, int16_t improvements, int32_t trial) {
+    (void)trialsLeft;
+    (void)improvements;
+    (void)trial;
+  }
+
+  // After every trial that met the whole demand: the best plan's total stock area (shown as
+  // StockAreaText) and its number of layouts.
+  virtual void ShowBestTotals(float totalStockArea, int16_t layouts) {
+    (void)totalStockArea;
+    (void)layouts;
+  }
+
+  // The message line: "Optimizing...", a start check's message, or the final message.
+  virtual void SetMessage(const std::string& text) { (void)text; }
+
+  // True once the user asked to stop, i.e. the message line reads "Terminating...". Read after
+  // every trial and once more at the end to choose the final message.
+  virtual bool StopRequested() { return false; }
+
+  // Once per layout step: let the window repaint and take in a click on Stop.
+  virtual void ProcessPendingEvents() {}
+
+  // The run has finished its trials and written its results.
+  virtual void Beep() {}
+};
+
+// "1187/3": trials left, a slash, the improvement count.
+inline std::string ProgressText(int32_t trialsLeft, int16_t improvements) {
+  return std::to_string(trialsLeft) + "/" + std::to_string(improvements);
+}
+
+// The stock-area total with two decimals ("0.00").
+inline std::string StockAreaText(float totalStockArea) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.2f", double(totalStockArea));
+  return text;
+}
+
+}  // namespace trimora

@@ -1,0 +1,198 @@
+#include "engine/trial_search.h"
+
+#include "engine/area_list.h"
+#include "engine/layout_bookkeeping.h"
+#include "engine/optimization_run.h"
+#include "engine/place_cut_block.h"
+#include "engine/random.h"
+
+namespace trimora {
+
+namespace {
+
+// From the 17th trial on, cut-pieces are drawn at random after a layout's first block.
+constexpr int32_t kFirstRandomCutTrial = 17;
+constexpr int16_t kVariants = 8;
+constexpr size_t kUsableArea = 6;  // the free area BuildRollAreaList starts a layout with
+
+// What a run's trials share: the ordered lists they start from and the run's parameters.
+struct SearchSetup {
+  const WorkRolls& rolls;
+  const WorkCuts& cuts;
+  float bladeReach;
+  int32_t trialCount;
+};
+
+// Working memory of one run. Every candidate, step and trial refills these buffers in
+// place, so the search allocates only while a buffer still grows to its largest size.
+struct TrialState {
+  int32_t trial = 0;
+  WorkRolls rolls;
+  WorkCuts cuts;
+  AreaList candidate;
+  WorkCuts candidateCuts;
+  BestCandidate best;
+  Solution solution;
+};
+
+enum class TrialEnd { kComplete, kIncomplete, kAbandoned };
+
+template <typename List>
+bool NoneLeft(const List& list) {
+  for (size_t i = 1; i < list.size(); ++i) {
+    if (list[i].QTY > 0) return false;
+  }
+  return true;
+}
+
+int16_t CutCount(const TrialState& t) { return int16_t(t.cuts.size() - 1); }
+
+bool FillsRowsFirst(int16_t variant) {
+  return variant == 1 || variant == 2 || variant == 5 || variant == 6;
+}
+
+// Variants 1, 2, 5, 6 need the blade to reach across the usable width, variants 3, 4, 7, 8
+// along the usable length; equal is enough.
+bool VariantSkipped(const AreaRecord& usable, int16_t variant, float bladeReach) {
+  if (FillsRowsFirst(variant)) return usable.XE - usable.XS > bladeReach;
+  return usable.YE - usable.YS > bladeReach;
+}
+
+// True when the cut fits the free area and the blade reach in neither orientation, so that
+// PlaceCutBlock is bound to fail. Only positive sizes are judged: a quotient of two negative
+// sizes could still count as a fit there.
+bool CannotFit(const WorkCut& cut, const AreaRecord& area, float bladeReach) {
+  if (!(cut.WIDTH > 0 && cut.LENGTH > 0)) return false;
+  const float width = area.XE - area.XS;
+  const float height = area.YE - area.YS;
+  const bool lengthwise = width >= cut.WIDTH && height >= cut.LENGTH && bladeReach >= cut.LENGTH;
+  const bool crosswise = width >= cut.LENGTH && height >= cut.WIDTH && bladeReach >= cut.WIDTH;
+  return !lengthwise && !crosswise;
+}
+
+bool TryPlace(TrialState& t, const SearchSetup& s, int16_t c, int16_t k, int16_t variant,
+              bool firstPlacement) {
+  const WorkCut& cut = t.candidateCuts[size_t(c)];
+  if (!(cut.QTY > 0)) return false;
+  // Most attempts in a grown layout are of cuts too large for a leftover area. Such a call
+  // changes nothing but, from trial 17 on, draws a free cut's orientation; that one draw is
+  // made here instead, so the run's random sequence stays exactly the same.
+  if (CannotFit(cut, t.candidate[size_t(k)], s.bladeReach)) {
+    if (t.trial >= kFirstRandomCutTrial && cut.ORN == 0) RandomInt(1, 2);
+    return false;
+  }
+  int16_t nx = 0;
+  int16_t ny = 0;
+  PlaceCutBlock(nx, ny, t.candidateCuts, c, t.candidate, k, t.rolls, variant, t.trial, s.trialCount,
+                firstPlacement, s.bladeReach);
+  return nx >= 1 && ny >= 1;
+}
+
+// C random draws of a cut for free area k; the first that places a block ends the draws.
+bool TryRandomCuts(TrialState& t, const SearchSetup& s, int16_t k, int16_t variant) {
+  const int16_t C = CutCount(t);
+  for (int16_t attempt = 1; attempt <= C; ++attempt) {
+    const int16_t c = RandomInt(1, C);
+    if (TryPlace(t, s, c, k, variant, false)) return true;
+  }
+  return false;
+}
+
+bool TryCutsInOrder(TrialState& t, const SearchSetup& s, int16_t k, int16_t variant,
+                    bool firstPlacement) {
+  const int16_t C = CutCount(t);
+  for (int16_t c = 1; c <= C; ++c) {
+    if (TryPlace(t, s, c, k, variant, firstPlacement)) return true;
+  }
+  return false;
+}
+
+// Fills the candidate's free areas one after another until none is left; an area that takes
+// no remaining cut is marked dead.
+void FillCandidate(TrialState& t, const SearchSetup& s, int16_t variant) {
+  bool firstPlacement = true;
+  for (;;) {
+    const int16_t k = PickFreeArea(t.candidate, variant);
+    if (k == 0) return;
+    if (t.trial >= kFirstRandomCutTrial && !firstPlacement && TryRandomCuts(t, s, k, variant)) {
+      continue;
+    }
+    if (TryCutsInOrder(t, s, k, variant, firstPlacement)) {
+      firstPlacement = false;
+      continue;
+    }
+    t.candidate[size_t(k)].TYPE = kDeadArea;
+  }
+}
+
+// Grows a candidate on every roll still available under every variant and keeps the best.
+void ChooseStepLayout(TrialState& t, const SearchSetup& s) {
+  t.best.Clear();
+  const int16_t R = int16_t(t.rolls.size() - 1);
+  for (int16_t r = 1; r <= R; ++r) {
+    if (!(t.rolls[size_t(r)].QTY > 0)) continue;
+    for (int16_t variant = 1; variant <= kVariants; ++variant) {
+      BuildRollAreaList(t.rolls, r, t.candidate);
+      if (VariantSkipped(t.candidate[kUsableArea], variant, s.bladeReach)) continue;
+      t.candidateCuts.assign(t.cuts.begin(), t.cuts.end());
+      FillCandidate(t, s, variant);
+      ReviveDeadAreas(t.candidate);
+      TrimToUsedLength(t.candidate);
+      ChooseBetterCandidate(t.candidate, t.candidateCuts, r, t.best);
+    }
+  }
+}
+
+// How often the step's best layout is cut; 0 when it holds no piece, or when every variant
+// of every roll was skipped and the step has no candidate at all.
+float StepRepeatCount(const TrialState& t) {
+  if (!t.best.present) return 0;
+  return RepeatCount(t.rolls[size_t(t.best.roll)].QTY, t.cuts, t.best.remainingCuts);
+}
+
+TrialEnd RunTrial(TrialState& t, const SearchSetup& s, const Solution& bestSolution,
+                  RunControl& control) {
+  SeedRandom(t.trial);
+  t.rolls.assign(s.rolls.begin(), s.rolls.end());
+  t.cuts.assign(s.cuts.begin(), s.cuts.end());
+  t.solution.Clear();
+  int16_t layoutNumber = 0;
+  RandomizeRollLengths(t.rolls, t.cuts);
+
+  while (!NoneLeft(t.rolls) && !NoneLeft(t.cuts)) {
+    control.ProcessPendingEvents();
+    ChooseStepLayout(t, s);
+    const float count = StepRepeatCount(t);
+    if (count == 0) break;
+    layoutNumber = int16_t(layoutNumber + 1);
+    DropSpentAreas(t.best.layout);
+    ApplyLayout(count, t.best.roll, t.rolls, t.cuts, t.best.remainingCuts, t.best.layout,
+                layoutNumber);
+    AppendLayout(t.best.layout, t.solution);
+    if (ExceedsBestStock(t.solution, bestSolution)) return TrialEnd::kAbandoned;
+  }
+  return NoneLeft(t.cuts) ? TrialEnd::kComplete : TrialEnd::kIncomplete;
+}
+
+}  // namespace
+
+SearchOutcome SearchBestSolution(const WorkRolls& rolls, const WorkCuts& cuts, float bladeReach,
+                                 int16_t mode, int32_t trialCount, RunControl& control) {
+  const SearchSetup setup{rolls, cuts, bladeReach, trialCount};
+  TrialState state;
+  SearchOutcome outcome;
+  for (int32_t trial = 1; trial <= trialCount; ++trial) {
+    state.trial = trial;
+    if (RunTrial(state, setup, outcome.best, control) == TrialEnd::kComplete) {
+      CompareSolutions(state.solution, outcome.best, mode, outcome.improvements);
+      control.ShowBestTotals(TotalStockArea(outcome.best.records),
+                             SolutionMetrics(outcome.best.records).layouts);
+    }
+    outcome.trialsRun = trial;
+    control.ShowTrialProgress(trialCount - trial, outcome.improvements, trial);
+    if (control.StopRequested()) break;
+  }
+  return outcome;
+}
+
+}  // namespace trimora

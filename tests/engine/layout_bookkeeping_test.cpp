@@ -1,0 +1,192 @@
+#include "engine/layout_bookkeeping.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/layout_test_records.h"
+
+namespace trimora {
+namespace {
+
+using testing::List;
+using testing::Rect;
+
+void ExpectRect(const AreaRecord& a, int16_t type, float xs, float ys, float xe, float ye) {
+  EXPECT_EQ(a.TYPE, type);
+  EXPECT_EQ(a.XS, xs);
+  EXPECT_EQ(a.YS, ys);
+  EXPECT_EQ(a.XE, xe);
+  EXPECT_EQ(a.YE, ye);
+}
+
+// --- The starting records of a roll -------------------------------------------------------
+
+TEST(BuildRollAreaList, OutlineMarginsAndUsableArea) {
+  WorkRolls rolls(3);
+  rolls[2] = {2505, 1005, 4, 10, 20, 30, 40};
+  AreaList list(12, Rect(1, 5, 5, 6, 6));  // a used buffer is refilled from scratch
+  BuildRollAreaList(rolls, 2, list);
+
+  ASSERT_EQ(list.size(), 7u);
+  ExpectRect(list[0], 0, 0, 0, 0, 0);
+  ExpectRect(list[1], kRollOutline, 0, 0, 1005, 2505);
+  ExpectRect(list[2], kMarginStrip, 0, 0, 10, 2505);
+  ExpectRect(list[3], kMarginStrip, 10, 0, 1005, 20);
+  ExpectRect(list[4], kMarginStrip, 975, 20, 1005, 2505);
+  ExpectRect(list[5], kMarginStrip, 10, 2465, 975, 2505);
+  ExpectRect(list[6], kFreeArea, 10, 20, 975, 2465);
+  for (size_t k = 1; k < list.size(); ++k) {
+    EXPECT_EQ(list[k].roll, 2);
+    EXPECT_EQ(list[k].layout, 0);
+    EXPECT_EQ(list[k].repeat, 0.0f);
+    EXPECT_EQ(list[k].orientation, 0);
+  }
+}
+
+// --- The next free area -------------------------------------------------------------------
+
+TEST(PickFreeArea, EqualYsFallsBackToSmallestXs) {
+  const AreaList list = List({Rect(kFreeArea, 100, 50, 200, 90), Rect(kFreeArea, 20, 50, 90, 90)});
+  EXPECT_EQ(PickFreeArea(list, 1), 2);
+  EXPECT_EQ(PickFreeArea(list, 3), 2);
+}
+
+TEST(PickFreeArea, RowVariantsTakeSmallestYsColumnVariantsSmallestXs) {
+  const AreaList list = List({Rect(kFreeArea, 100, 40, 200, 90), Rect(kFreeArea, 20, 50, 90, 90)});
+  for (int16_t v : {1, 2, 5, 6}) EXPECT_EQ(PickFreeArea(list, v), 1) << v;
+  for (int16_t v : {3, 4, 7, 8}) EXPECT_EQ(PickFreeArea(list, v), 2) << v;
+}
+
+TEST(PickFreeArea, FullTieTakesTheEarlierRecord) {
+  const AreaList list = List({Rect(kSpentArea, 0, 0, 9, 9), Rect(kFreeArea, 20, 50, 30, 60),
+                              Rect(kFreeArea, 20, 50, 90, 90)});
+  EXPECT_EQ(PickFreeArea(list, 1), 2);
+  EXPECT_EQ(PickFreeArea(list, 8), 2);
+}
+
+TEST(PickFreeArea, OnlyFreeAreasAndValidVariantsCount) {
+  const AreaList list = List({Rect(kDeadArea, 0, 0, 9, 9), Rect(kSpentArea, 0, 0, 9, 9),
+                              Rect(1, 0, 0, 9, 9), Rect(kFreeArea, 20, 50, 30, 60)});
+  EXPECT_EQ(PickFreeArea(list, 1), 4);
+  EXPECT_EQ(PickFreeArea(list, 0), 0);
+  EXPECT_EQ(PickFreeArea(list, 9), 0);
+  EXPECT_EQ(PickFreeArea(List({Rect(kDeadArea, 0, 0, 9, 9)}), 1), 0);
+}
+
+// --- Cleaning up a finished candidate -----------------------------------------------------
+
+TEST(ReviveDeadAreas, DeadAreasBecomeFreeOthersStay) {
+  AreaList list = List(
+      {Rect(kDeadArea, 0, 0, 1, 1), Rect(kSpentArea, 0, 0, 1, 1), Rect(kDeadArea, 0, 0, 1, 1)});
+  ReviveDeadAreas(list);
+  EXPECT_EQ(list[1].TYPE, kFreeArea);
+  EXPECT_EQ(list[2].TYPE, kSpentArea);
+  EXPECT_EQ(list[3].TYPE, kFreeArea);
+}
+
+TEST(TrimToUsedLength, RecordsReachingTheRollEndEndAtTheLowestPiece) {
+  // Roll 100 x 1000 with M(L) 10 and M(B) 0, two pieces, a free area to the roll's end.
+  WorkRolls rolls(2);
+  rolls[1] = {1000, 100, 1, 10, 0, 0, 0};
+  AreaList list;
+  BuildRollAreaList(rolls, 1, list);
+  list[6].TYPE = kSpentArea;
+  list.push_back(Rect(1, 10, 0, 60, 300));
+  list.push_back(Rect(2, 60, 0, 100, 250));
+  list.push_back(Rect(kFreeArea, 60, 250, 100, 1000));
+  list.push_back(Rect(kCutLine, 60, 0, 60, 1000));
+  TrimToUsedLength(list);
+  EXPECT_EQ(list[1].YE, 300.0f);   // outline
+  EXPECT_EQ(list[2].YE, 300.0f);   // left margin
+  EXPECT_EQ(list[3].YE, 0.0f);     // top margin is untouched
+  EXPECT_EQ(list[5].YS, 1000.0f);  // bottom margin keeps its YS ...
+  EXPECT_EQ(list[5].YE, 300.0f);   // ... above its new YE
+  EXPECT_EQ(list[7].YE, 300.0f);
+  EXPECT_EQ(list[9].YE, 300.0f);   // free area
+  EXPECT_EQ(list[10].YE, 300.0f);  // cut line along the length
+}
+
+TEST(TrimToUsedLength, FreeAreaAboveABottomMarginKeepsItsEnd) {
+  WorkRolls rolls(2);
+  rolls[1] = {1000, 100, 1, 0, 0, 0, 50};
+  AreaList list;
+  BuildRollAreaList(rolls, 1, list);
+  list[6].TYPE = kSpentArea;
+  list.push_back(Rect(1, 0, 0, 100, 200));
+  list.push_back(Rect(kFreeArea, 0, 200, 100, 950));
+  TrimToUsedLength(list);
+  EXPECT_EQ(list[1].YE, 200.0f);
+  EXPECT_EQ(list[8].YE, 950.0f);
+}
+
+TEST(TrimToUsedLength, WithoutPiecesEverythingAtTheEndCollapsesToZero) {
+  AreaList list = List({Rect(kRollOutline, 0, 0, 100, 1000), Rect(kFreeArea, 0, 0, 100, 1000),
+                        Rect(kFreeArea, 0, 0, 100, 400)});
+  TrimToUsedLength(list);
+  EXPECT_EQ(list[1].YE, 0.0f);
+  EXPECT_EQ(list[2].YE, 0.0f);
+  EXPECT_EQ(list[3].YE, 400.0f);
+}
+
+TEST(DropSpentAreas, RemovesSpentAreasKeepingTheOrder) {
+  AreaList list =
+      List({Rect(kRollOutline, 0, 0, 9, 9), Rect(kSpentArea, 1, 0, 0, 0), Rect(3, 2, 0, 0, 0),
+            Rect(kSpentArea, 3, 0, 0, 0), Rect(kFreeArea, 4, 0, 0, 0)});
+  DropSpentAreas(list);
+  ASSERT_EQ(list.size(), 4u);
+  EXPECT_EQ(list[1].TYPE, kRollOutline);
+  EXPECT_EQ(list[2].TYPE, 3);
+  EXPECT_EQ(list[3].TYPE, kFreeArea);
+  EXPECT_EQ(list[3].XS, 4.0f);
+}
+
+// --- Booking a layout ---------------------------------------------------------------------
+
+// Demand 10 with 3 copies in the layout, demand 7 with 1 copy, a third cut not in it.
+void LayoutCuts(WorkCuts& before, WorkCuts& after) {
+  before = {WorkCut{}, {600, 300, 10, 0}, {400, 200, 7, 0}, {100, 100, 5, 0}};
+  after = before;
+  after[1].QTY = 7;
+  after[2].QTY = 6;
+}
+
+TEST(RepeatCount, BoundedByTheScarcestCutAndTheRollsAvailable) {
+  WorkCuts before, after;
+  LayoutCuts(before, after);
+  EXPECT_EQ(RepeatCount(kUnlimitedQty, before, after), 3.0f);  // 10 / 3 and 7 / 1
+  EXPECT_EQ(RepeatCount(2, before, after), 2.0f);
+  EXPECT_EQ(RepeatCount(kUnlimitedQty, before, before), 0.0f);  // a layout without pieces
+}
+
+TEST(ApplyLayout, LowersQuantitiesAndStampsEveryRecord) {
+  WorkCuts cuts, after;
+  LayoutCuts(cuts, after);
+  WorkRolls rolls(2);
+  rolls[1].QTY = kUnlimitedQty;
+  AreaList layout = List({Rect(kRollOutline, 0, 0, 9, 9), Rect(1, 0, 0, 1, 1)});
+
+  ApplyLayout(3, 1, rolls, cuts, after, layout, 4);
+  EXPECT_EQ(cuts[1].QTY, 1.0f);
+  EXPECT_EQ(cuts[2].QTY, 4.0f);
+  EXPECT_EQ(cuts[3].QTY, 5.0f);
+  EXPECT_EQ(rolls[1].QTY, 9999996.0f);
+  EXPECT_EQ(layout[0].layout, 0);
+  for (size_t k = 1; k < layout.size(); ++k) {
+    EXPECT_EQ(layout[k].layout, 4);
+    EXPECT_EQ(layout[k].repeat, 3.0f);
+  }
+}
+
+TEST(AppendLayout, AddsTheRecordsAfterThePlansLastRecord) {
+  Solution plan;
+  AppendLayout(List({Rect(kRollOutline, 0, 0, 10, 20), Rect(1, 0, 0, 5, 5)}), plan);
+  AppendLayout(List({Rect(kRollOutline, 0, 0, 10, 30)}), plan);
+  ASSERT_EQ(plan.records.size(), 4u);
+  EXPECT_EQ(plan.records[2].TYPE, 1);
+  EXPECT_EQ(plan.records[3].YE, 30.0f);
+  plan.Clear();
+  EXPECT_TRUE(plan.Empty());
+  EXPECT_EQ(plan.stockArea, 0.0f);
+}
+
+}  // namespace
+}  // namespace trimora

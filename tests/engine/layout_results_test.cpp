@@ -1,0 +1,141 @@
+#include "engine/layout_results.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+
+#include "engine/layout_test_records.h"
+#include "test_support.h"
+
+namespace trimora {
+namespace {
+
+using testing::AddLayout;
+using testing::InWorkDir;
+using testing::List;
+using testing::ReadFile;
+using testing::Rect;
+using testing::WriteFile;
+
+// --- Line format --------------------------------------------------------------------------
+
+TEST(LayoutResultsLine, RollOutlineOfALayoutCutThreeTimes) {
+  AreaRecord outline = Rect(kRollOutline, 0, 0, 1005, 2400);
+  outline.layout = 1;
+  outline.repeat = 3;
+  EXPECT_EQ(LayoutResultsLine(outline), "1,-1,1,0,0,1005,2400,3,0");
+}
+
+TEST(LayoutResultsLine, PiecePlacedLengthwiseAtTheUsableCorner) {
+  AreaRecord piece = Rect(1, 10, 10, 315, 615, kLengthwise);
+  piece.layout = 1;
+  piece.repeat = 1;
+  EXPECT_EQ(LayoutResultsLine(piece), "1,1,1,10,10,315,615,1,1");
+}
+
+TEST(LayoutResultsLine, NegativeTypesAndNonIntegralCoordinates) {
+  EXPECT_EQ(LayoutResultsLine(Rect(kMarginStrip, 0.5f, 0, 10, 2400)), "0,-2,1,.5,0,10,2400,0,0");
+  EXPECT_EQ(LayoutResultsLine(Rect(kFreeArea, 1.0f / 3.0f, 0, 12345678, 1)),
+            "0,-4,1,.3333333,0,1.234568E+07,1,0,0");
+  EXPECT_EQ(LayoutResultsLine(Rect(kCutLine, 0, 7.25f, 1005, 7.25f)),
+            "0,-6,1,0,7.25,1005,7.25,0,0");
+}
+
+// --- Writing ------------------------------------------------------------------------------
+
+class LayoutResultsFile : public InWorkDir {};
+
+TEST_F(LayoutResultsFile, TwoLayoutsAreWrittenInGroups) {
+  Solution plan;
+  AddLayout(plan, 1, 3, List({Rect(kRollOutline, 0, 0, 1005, 2400), Rect(1, 10, 10, 315, 615, 1)}));
+  AddLayout(plan, 2, 1, List({Rect(kRollOutline, 0, 0, 1005, 700), Rect(2, 10, 10, 110, 210, 2)}));
+  ASSERT_TRUE(WriteLayoutResults(plan.records));
+  EXPECT_EQ(ReadFile("dia.tlf"),
+            "1,-1,1,0,0,1005,2400,3,0\r\n"
+            "1,1,1,10,10,315,615,3,1\r\n"
+            "2,-1,1,0,0,1005,700,1,0\r\n"
+            "2,2,1,10,10,110,210,1,2\r\n");
+}
+
+TEST_F(LayoutResultsFile, PlanWithoutRecordsGivesAnEmptyFileReplacingTheOldOne) {
+  WriteFile("dia.tlf", "1,-1,1,0,0,1005,2400,3,0\r\n");
+  ASSERT_TRUE(WriteLayoutResults(List({})));
+  EXPECT_TRUE(std::filesystem::exists("dia.tlf"));
+  EXPECT_EQ(std::filesystem::file_size("dia.tlf"), 0u);
+}
+
+// --- Reading ------------------------------------------------------------------------------
+
+TEST_F(LayoutResultsFile, RoundTripKeepsSevenSignificantDigits) {
+  AreaList written = List({Rect(kRollOutline, 0, 0, 1005.123f, 2400),
+                           Rect(3, 1.0f / 3.0f, 2.0f / 3.0f, 12345678.9f, 0.000123456f, 2),
+                           Rect(kCutLine, 0, 99.5f, 1005.123f, 99.5f)});
+  for (size_t k = 1; k < written.size(); ++k) {
+    written[k].layout = 7;
+    written[k].repeat = 12;
+  }
+  ASSERT_TRUE(WriteLayoutResults(written));
+
+  AreaList read{Rect(kDeadArea, 1, 2, 3, 4)};  // element 0 is the caller's
+  ASSERT_EQ(ReadLayoutResults(read), LayoutResultsStatus::kLayouts);
+  ASSERT_EQ(read.size(), written.size());
+  EXPECT_EQ(read[0].TYPE, kDeadArea);
+  for (size_t k = 1; k < written.size(); ++k) {
+    EXPECT_EQ(read[k].layout, written[k].layout);
+    EXPECT_EQ(read[k].TYPE, written[k].TYPE);
+    EXPECT_EQ(read[k].roll, written[k].roll);
+    EXPECT_EQ(read[k].orientation, written[k].orientation);
+    EXPECT_EQ(read[k].repeat, written[k].repeat);
+    for (auto [got, want] : {std::pair{read[k].XS, written[k].XS},
+                             {read[k].YS, written[k].YS},
+                             {read[k].XE, written[k].XE},
+                             {read[k].YE, written[k].YE}}) {
+      EXPECT_NEAR(got, want, std::fabs(want) * 5e-7) << k;
+    }
+  }
+}
+
+TEST_F(LayoutResultsFile, ReaderAcceptsLongerNumberTextAndLoneLineFeeds) {
+  WriteFile("dia.tlf", "1,-1,2,0,0,1005.12345678,2.4E+03,3,0\n1,1,2, 10 ,10,315,615,3,1");
+  AreaList read;
+  ASSERT_EQ(ReadLayoutResults(read), LayoutResultsStatus::kLayouts);
+  ASSERT_EQ(read.size(), 3u);
+  EXPECT_EQ(read[1].XE, 1005.12345678f);
+  EXPECT_EQ(read[1].YE, 2400.0f);
+  EXPECT_EQ(read[1].roll, 2);
+  EXPECT_EQ(read[2].XS, 10.0f);
+  EXPECT_EQ(read[2].orientation, 1);
+}
+
+TEST_F(LayoutResultsFile, MissingOrEmptyFileLeavesTheListUntouched) {
+  AreaList list = List({Rect(1, 0, 0, 1, 1)});
+  EXPECT_EQ(ReadLayoutResults(list), LayoutResultsStatus::kNoResults);
+  WriteFile("dia.tlf", "");
+  EXPECT_EQ(ReadLayoutResults(list), LayoutResultsStatus::kNoResults);
+  EXPECT_EQ(list.size(), 2u);
+}
+
+// A malformed file never yields part of a plan, however many good lines come first.
+void ExpectMalformed(const std::string& content) {
+  WriteFile("dia.tlf", "1,-1,1,0,0,1005,2400,3,0\r\n" + content);
+  AreaList list = List({Rect(1, 0, 0, 1, 1), Rect(1, 0, 0, 1, 1)});
+  std::string error;
+  EXPECT_EQ(ReadLayoutResults(list, &error), LayoutResultsStatus::kMalformed) << content;
+  EXPECT_EQ(list.size(), 1u) << content;
+  EXPECT_NE(error.find("line 2"), std::string::npos) << error;
+}
+
+TEST_F(LayoutResultsFile, TruncatedOrMalformedFileYieldsNoPlan) {
+  ExpectMalformed("1,1,1,10,10,315\r\n");              // file ends in a record
+  ExpectMalformed("1,1,1,10,10,315,615,3,1,0\r\n");    // ten values
+  ExpectMalformed("1,1,1,10,TEN,315,615,3,1\r\n");     // text for a number
+  ExpectMalformed("1,1,1,10,10,315,615,3,\r\n");       // empty field
+  ExpectMalformed("1,1.5,1,10,10,315,615,3,1\r\n");    // fraction for an index
+  ExpectMalformed("1,40000,1,10,10,315,615,3,1\r\n");  // beyond 16 bits
+  ExpectMalformed("1,1,1,10,nan,315,615,3,1\r\n");     // not a coordinate
+  ExpectMalformed("1,1,1,10,10,315px,615,3,1\r\n");    // trailing text
+}
+
+}  // namespace
+}  // namespace trimora
