@@ -1,24 +1,18 @@
 #include "engine/random.h"
 
-#include <cmath>
-#include <random>
-
 namespace trimora {
 
-namespace {
-thread_local std::mt19937 generator;
+namespace random_detail {
+std::mt19937& ThreadGenerator() {
+  thread_local std::mt19937 generator;
+  slot.generator = &generator;
+  return generator;
 }
+}  // namespace random_detail
 
 void SeedRandom(int32_t trial) {
   std::seed_seq seed{2000u, uint32_t(trial)};
-  generator.seed(seed);
-}
-
-double NextRandom() { return double(generator()) / 4294967296.0; }
-
-int16_t RandomInt(int16_t lo, int16_t hi) {
-  const double r = NextRandom();
-  return int16_t(std::floor(double(hi - lo + 1) * r + double(lo)));
+  random_detail::ThreadGenerator().seed(seed);
 }
 
 }  // namespace trimora

@@ -107,6 +107,35 @@ bool TryCutsInOrder(TrialState& t, const SearchSetup& s, int16_t k, int16_t vari
   return false;
 }
 
+// Whether some cut with quantity left may fit free area k.
+bool AnyCutMayFit(const TrialState& t, const SearchSetup& s, int16_t k) {
+  const AreaRecord& area = t.candidate[size_t(k)];
+  for (size_t c = 1; c < t.candidateCuts.size(); ++c) {
+    const WorkCut& cut = t.candidateCuts[c];
+    if (cut.QTY > 0 && !CannotFit(cut, area, s.bladeReach)) return true;
+  }
+  return false;
+}
+
+// Most free areas of a grown layout take no remaining cut. Every attempt on such an area
+// fails without a call, so only its random draws are left to make, in the same order: the
+// cut draws of the random attempts, each followed by the orientation draw of a free cut, then
+// one orientation draw per free cut of the ordered scan.
+void MakeDrawsOfDeadArea(const TrialState& t, bool randomAttempts) {
+  if (t.trial < kFirstRandomCutTrial) return;
+  const int16_t C = CutCount(t);
+  const WorkCut* cuts = t.candidateCuts.data();
+  if (randomAttempts) {
+    for (int16_t attempt = 1; attempt <= C; ++attempt) {
+      const WorkCut& cut = cuts[RandomInt(1, C)];
+      if (cut.QTY > 0 && cut.ORN == 0) NextRandom();
+    }
+  }
+  for (int16_t c = 1; c <= C; ++c) {
+    if (cuts[c].QTY > 0 && cuts[c].ORN == 0) NextRandom();
+  }
+}
+
 // Fills the candidate's free areas one after another until none is left; an area that takes
 // no remaining cut is marked dead.
 void FillCandidate(TrialState& t, const SearchSetup& s, int16_t variant) {
@@ -114,9 +143,13 @@ void FillCandidate(TrialState& t, const SearchSetup& s, int16_t variant) {
   for (;;) {
     const int16_t k = PickFreeArea(t.candidate, variant);
     if (k == 0) return;
-    if (t.trial >= kFirstRandomCutTrial && !firstPlacement && TryRandomCuts(t, s, k, variant)) {
+    const bool randomAttempts = t.trial >= kFirstRandomCutTrial && !firstPlacement;
+    if (!AnyCutMayFit(t, s, k)) {
+      MakeDrawsOfDeadArea(t, randomAttempts);
+      t.candidate[size_t(k)].TYPE = kDeadArea;
       continue;
     }
+    if (randomAttempts && TryRandomCuts(t, s, k, variant)) continue;
     if (TryCutsInOrder(t, s, k, variant, firstPlacement)) {
       firstPlacement = false;
       continue;
