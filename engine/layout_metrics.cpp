@@ -1,6 +1,7 @@
 #include "engine/layout_metrics.h"
 
 #include <cmath>
+#include <limits>
 
 namespace trimora {
 
@@ -123,9 +124,9 @@ void ChooseBetterCandidate(const AreaList& candidate, const WorkCuts& candidateC
   best.measures = measures;
 }
 
-bool ExceedsBestStock(const Solution& solution, const Solution& best) {
-  if (best.Empty() || best.stockArea == 0) return false;
-  return solution.stockArea > best.stockArea;
+float AbandonLimit(const Solution& best) {
+  if (best.Empty() || best.stockArea == 0) return std::numeric_limits<float>::infinity();
+  return best.stockArea;
 }
 
 void CompareSolutions(const Solution& solution, Solution& best, int16_t mode,

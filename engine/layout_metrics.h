@@ -64,8 +64,14 @@ struct BestCandidate {
 void ChooseBetterCandidate(const AreaList& candidate, const WorkCuts& candidateCuts, int16_t roll,
                            BestCandidate& best);
 
-// True when the best solution holds stock and the solution so far has used more.
-bool ExceedsBestStock(const Solution& solution, const Solution& best);
+// The stock area beyond which a trial is abandoned: the best solution's, or no limit
+// (infinity) while the best solution holds no records or no stock.
+float AbandonLimit(const Solution& best);
+
+// True when the stock a trial has used so far is beyond the best solution's limit.
+inline bool ExceedsBestStock(float stockSoFar, float abandonLimit) {
+  return stockSoFar > abandonLimit;
+}
 
 // Replaces best with a copy of solution when the goal (mode 1 yield, 2 layouts, 0 the first
 // complete solution) prefers it, counting the improvement.

@@ -7,7 +7,7 @@
 #include "engine/engine_inputs.h"
 #include "engine/layout_results.h"
 #include "engine/random.h"
-#include "engine/trial_search.h"
+#include "engine/trial_scheduler.h"
 
 namespace trimora {
 
@@ -57,7 +57,7 @@ void RandomizeRollLengths(WorkRolls& rolls, const WorkCuts& cuts) {
   }
 }
 
-RunResult RunOptimization(RunControl& control) {
+RunResult RunOptimization(RunControl& control, int threads) {
   RunResult result;
   BasicDetails basic;
   RollList rolls;
@@ -80,7 +80,7 @@ RunResult RunOptimization(RunControl& control) {
   control.ShowRunStart(trialCount, mode);
   control.SetMessage(kMessageOptimizing);
   const SearchOutcome outcome = SearchBestSolution(ToWorkRolls(rolls), ToWorkCuts(cuts),
-                                                   basic.BLADE, mode, trialCount, control);
+                                                   basic.BLADE, mode, trialCount, control, threads);
 
   result.resultsWritten = WriteLayoutResults(outcome.best.records, &result.writeError);
   RecordBestTotals(outcome, result);

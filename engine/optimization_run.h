@@ -24,8 +24,9 @@ struct RunResult {
 };
 
 // Runs one optimization on basic.tlf, sheet.tlf, cut.tlf and options.tlf of the working
-// directory and writes dia.tlf there. The same tables always give the same dia.tlf.
-RunResult RunOptimization(RunControl& control);
+// directory and writes dia.tlf there. The same tables always give the same dia.tlf, whatever
+// the number of threads the trials run on (0: one per core).
+RunResult RunOptimization(RunControl& control, int threads = 0);
 
 // Redraws, for one trial, the length of every roll of unlimited quantity that is longer than
 // the largest cut dimension m: a whole multiple k * m (k = 1 .. 4) that still fits the roll.

@@ -6,6 +6,8 @@
 #include "engine/place_cut_block.h"
 #include "engine/random.h"
 
+#include <utility>
+
 namespace trimora {
 
 namespace {
@@ -23,7 +25,7 @@ struct SearchSetup {
   int32_t trialCount;
 };
 
-// Working memory of one run. Every candidate, step and trial refills these buffers in
+// Working memory of one runner. Every candidate, step and trial refills these buffers in
 // place, so the search allocates only while a buffer still grows to its largest size.
 struct TrialState {
   int32_t trial = 0;
@@ -34,8 +36,6 @@ struct TrialState {
   BestCandidate best;
   Solution solution;
 };
-
-enum class TrialEnd { kComplete, kIncomplete, kAbandoned };
 
 template <typename List>
 bool NoneLeft(const List& list) {
@@ -183,17 +183,18 @@ float StepRepeatCount(const TrialState& t) {
   return RepeatCount(t.rolls[size_t(t.best.roll)].QTY, t.cuts, t.best.remainingCuts);
 }
 
-TrialEnd RunTrial(TrialState& t, const SearchSetup& s, const Solution& bestSolution,
-                  RunControl& control) {
+TrialEnd RunTrial(TrialState& t, const SearchSetup& s, float abandonLimit, RunControl& events,
+                  std::vector<float>& stockAfterLayout) {
   SeedRandom(t.trial);
   t.rolls.assign(s.rolls.begin(), s.rolls.end());
   t.cuts.assign(s.cuts.begin(), s.cuts.end());
   t.solution.Clear();
+  stockAfterLayout.clear();
   int16_t layoutNumber = 0;
   RandomizeRollLengths(t.rolls, t.cuts);
 
   while (!NoneLeft(t.rolls) && !NoneLeft(t.cuts)) {
-    control.ProcessPendingEvents();
+    events.ProcessPendingEvents();
     ChooseStepLayout(t, s);
     const float count = StepRepeatCount(t);
     if (count == 0) break;
@@ -202,30 +203,33 @@ TrialEnd RunTrial(TrialState& t, const SearchSetup& s, const Solution& bestSolut
     ApplyLayout(count, t.best.roll, t.rolls, t.cuts, t.best.remainingCuts, t.best.layout,
                 layoutNumber);
     AppendLayout(t.best.layout, t.solution);
-    if (ExceedsBestStock(t.solution, bestSolution)) return TrialEnd::kAbandoned;
+    stockAfterLayout.push_back(t.solution.stockArea);
+    if (ExceedsBestStock(t.solution.stockArea, abandonLimit)) return TrialEnd::kAbandoned;
   }
   return NoneLeft(t.cuts) ? TrialEnd::kComplete : TrialEnd::kIncomplete;
 }
 
 }  // namespace
 
-SearchOutcome SearchBestSolution(const WorkRolls& rolls, const WorkCuts& cuts, float bladeReach,
-                                 int16_t mode, int32_t trialCount, RunControl& control) {
-  const SearchSetup setup{rolls, cuts, bladeReach, trialCount};
-  TrialState state;
-  SearchOutcome outcome;
-  for (int32_t trial = 1; trial <= trialCount; ++trial) {
-    state.trial = trial;
-    if (RunTrial(state, setup, outcome.best, control) == TrialEnd::kComplete) {
-      CompareSolutions(state.solution, outcome.best, mode, outcome.improvements);
-      control.ShowBestTotals(TotalStockArea(outcome.best.records),
-                             SolutionMetrics(outcome.best.records).layouts);
-    }
-    outcome.trialsRun = trial;
-    control.ShowTrialProgress(trialCount - trial, outcome.improvements, trial);
-    if (control.StopRequested()) break;
-  }
-  return outcome;
+struct TrialRunner::State {
+  SearchSetup setup;
+  TrialState trial;
+};
+
+TrialRunner::TrialRunner(const WorkRolls& rolls, const WorkCuts& cuts, float bladeReach,
+                         int32_t trialCount)
+    : state_(std::make_unique<State>(State{SearchSetup{rolls, cuts, bladeReach, trialCount}, {}})) {}
+
+TrialRunner::~TrialRunner() = default;
+
+void TrialRunner::Run(int32_t trial, float abandonLimit, RunControl& events,
+                      TrialOutcome& outcome) {
+  TrialState& t = state_->trial;
+  t.trial = trial;
+  // The outcome's buffers become the next trial's working plan, so nothing is reallocated.
+  std::swap(t.solution, outcome.solution);
+  outcome.end = RunTrial(t, state_->setup, abandonLimit, events, outcome.stockAfterLayout);
+  std::swap(t.solution, outcome.solution);
 }
 
 }  // namespace trimora

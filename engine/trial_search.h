@@ -1,9 +1,11 @@
 #pragma once
-// The trials of a run: each trial builds a complete plan layout by layout, growing a
-// candidate for every available roll under eight variants and keeping the best; complete
-// plans are compared with the best so far under the run's goal.
+// One trial of a run: it builds a complete plan layout by layout, growing a candidate for
+// every available roll under eight variants and keeping the best, until the demand is met,
+// the stock runs out, or the plan has used more stock than the best plan so far.
 
 #include <cstdint>
+#include <memory>
+#include <vector>
 
 #include "engine/layout_metrics.h"
 #include "engine/run_control.h"
@@ -11,15 +13,32 @@
 
 namespace trimora {
 
-struct SearchOutcome {
-  Solution best;  // empty when no trial met the whole demand
-  int16_t improvements = 0;
-  int32_t trialsRun = 0;
+enum class TrialEnd { kComplete, kIncomplete, kAbandoned };
+
+struct TrialOutcome {
+  TrialEnd end = TrialEnd::kIncomplete;
+  Solution solution;
+  // The plan's stock area after each accepted layout, so that whether the trial would have
+  // been abandoned against another best plan can be told without running it again.
+  std::vector<float> stockAfterLayout;
 };
 
-// Runs trials 1 .. trialCount on the ordered, kerf-included lists (trials stop early after a
-// stop request). bladeReach is BLADE + KERF; mode is the run's goal.
-SearchOutcome SearchBestSolution(const WorkRolls& rolls, const WorkCuts& cuts, float bladeReach,
-                                 int16_t mode, int32_t trialCount, RunControl& control);
+// Runs trials on the ordered, kerf-included lists, reusing its working memory from trial to
+// trial. bladeReach is BLADE + KERF.
+class TrialRunner {
+ public:
+  TrialRunner(const WorkRolls& rolls, const WorkCuts& cuts, float bladeReach, int32_t trialCount);
+  ~TrialRunner();
+  TrialRunner(const TrialRunner&) = delete;
+  TrialRunner& operator=(const TrialRunner&) = delete;
+
+  // Runs one trial, abandoning it once its stock area exceeds abandonLimit. events is told
+  // once per layout step.
+  void Run(int32_t trial, float abandonLimit, RunControl& events, TrialOutcome& outcome);
+
+ private:
+  struct State;
+  std::unique_ptr<State> state_;
+};
 
 }  // namespace trimora

@@ -221,11 +221,11 @@ TEST(ExceedsBestStock, OnlyAgainstABestPlanThatHoldsStock) {
   Solution noStock;
   AddLayout(noStock, 1, 1, List({Rect(kRollOutline, 0, 0, 0, 0)}));
 
-  EXPECT_FALSE(ExceedsBestStock(big, Solution{}));
-  EXPECT_FALSE(ExceedsBestStock(big, noStock));
-  EXPECT_TRUE(ExceedsBestStock(big, small));
-  EXPECT_FALSE(ExceedsBestStock(small, big));
-  EXPECT_FALSE(ExceedsBestStock(small, small));
+  EXPECT_FALSE(ExceedsBestStock(big.stockArea, AbandonLimit(Solution{})));
+  EXPECT_FALSE(ExceedsBestStock(big.stockArea, AbandonLimit(noStock)));
+  EXPECT_TRUE(ExceedsBestStock(big.stockArea, AbandonLimit(small)));
+  EXPECT_FALSE(ExceedsBestStock(small.stockArea, AbandonLimit(big)));
+  EXPECT_FALSE(ExceedsBestStock(small.stockArea, AbandonLimit(small)));
 }
 
 }  // namespace

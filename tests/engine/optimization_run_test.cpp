@@ -79,6 +79,7 @@ void WriteJob(const Job& job) {
 class RecordingControl : public RunControl {
  public:
   int32_t stopDuringTrial = 0;  // the trial during which Stop is clicked; 0 never
+  int32_t stopAfterTrial = 0;   // the trial after whose progress Stop is clicked; 0 never
 
   int32_t startTrialCount = -1;
   int16_t startMode = -1;
@@ -94,6 +95,7 @@ class RecordingControl : public RunControl {
   }
   void ShowTrialProgress(int32_t left, int16_t improvements, int32_t trial) override {
     progress.push_back({left, improvements, trial});
+    if (trial == stopAfterTrial) messages.push_back(kMessageTerminating);
   }
   void ShowBestTotals(float stockArea, int16_t layouts) override {
     totals.push_back({stockArea, layouts});
@@ -157,7 +159,7 @@ TEST_F(OptimizationRun, MoreThan32767SheetsAreRefused) {
 TEST_F(OptimizationRun, TwoCutsRun198TrialsAndReportEachOne) {
   WriteJob(TwoCutJob());
   RecordingControl control;
-  const RunResult result = RunOptimization(control);
+  const RunResult result = RunOptimization(control, 1);
 
   EXPECT_EQ(control.startTrialCount, 198);
   EXPECT_EQ(control.startMode, 1);
@@ -179,7 +181,7 @@ TEST_F(OptimizationRun, StopDuringTrialTenEndsAfterIt) {
   WriteJob(TwoCutJob());
   RecordingControl control;
   control.stopDuringTrial = 10;
-  const RunResult result = RunOptimization(control);
+  const RunResult result = RunOptimization(control, 1);
 
   EXPECT_EQ(result.trialsRun, 10);
   EXPECT_EQ(control.progress.size(), 10u);
@@ -189,6 +191,41 @@ TEST_F(OptimizationRun, StopDuringTrialTenEndsAfterIt) {
   ASSERT_EQ(ReadLayoutResults(plan), LayoutResultsStatus::kLayouts);
   EXPECT_EQ(TotalStockArea(plan), control.totals.back().first);
   EXPECT_EQ(SolutionMetrics(plan).layouts, control.totals.back().second);
+}
+
+// Trials run ahead on other threads are committed in trial order: whatever the number of
+// threads, the run reports the same progress and writes the same plan, also when stopped.
+TEST_F(OptimizationRun, AnyNumberOfThreadsGivesTheSameRun) {
+  Job job;
+  job.sheets = {{"2500", "1250", "4", "10", "10", "10", "10"},
+                {"3000", "1500", "", "0", "15", "0", "15"},
+                {"2000", "1000", "6", "5", "5", "5", "5"}};
+  job.cuts = {{"600", "300", "7", "0"}, {"450", "450", "5", "0"}, {"800", "200", "9", "2"},
+              {"350", "150", "12", "1"}, {"1100", "420", "3", "0"}};
+  for (const char* options : {"-1,0", "0,-1"}) {
+    job.options = options;
+    WriteJob(job);
+    for (int32_t stopAfter : {0, 10}) {
+      std::string expectedPlan;
+      RecordingControl expected;
+      for (int threads : {1, 2, 3}) {
+        RecordingControl control;
+        control.stopAfterTrial = stopAfter;
+        const RunResult result = RunOptimization(control, threads);
+        EXPECT_EQ(result.trialsRun, stopAfter ? stopAfter : 495);
+        if (threads == 1) {
+          expectedPlan = ReadFile("dia.tlf");
+          expected = control;
+          continue;
+        }
+        EXPECT_EQ(ReadFile("dia.tlf"), expectedPlan) << options << " threads " << threads;
+        EXPECT_EQ(control.progress, expected.progress);
+        EXPECT_EQ(control.totals, expected.totals);
+        EXPECT_EQ(control.messages, expected.messages);
+      }
+      EXPECT_FALSE(expectedPlan.empty());
+    }
+  }
 }
 
 TEST_F(OptimizationRun, LimitedStockTooSmallWritesAnEmptyFile) {

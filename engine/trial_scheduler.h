@@ -1,0 +1,29 @@
+#pragma once
+// The trials of a run, spread over the machine's cores. Each trial depends only on its number
+// and on the best plan's stock area it is measured against, so trials run ahead on worker
+// threads and are committed strictly in trial order: the result is exactly that of running
+// the trials one after another on one core.
+
+#include <cstdint>
+
+#include "engine/layout_metrics.h"
+#include "engine/run_control.h"
+#include "engine/work_lists.h"
+
+namespace trimora {
+
+struct SearchOutcome {
+  Solution best;  // empty when no trial met the whole demand
+  int16_t improvements = 0;
+  int32_t trialsRun = 0;
+};
+
+// Runs trials 1 .. trialCount on the ordered, kerf-included lists and keeps the best complete
+// plan under the goal (mode). Progress, the best totals and the stop request go through
+// control, from the calling thread only. threads is the number of threads to use in all; 0
+// means one per core.
+SearchOutcome SearchBestSolution(const WorkRolls& rolls, const WorkCuts& cuts, float bladeReach,
+                                 int16_t mode, int32_t trialCount, RunControl& control,
+                                 int threads = 0);
+
+}  // namespace trimora
