@@ -1,7 +1,9 @@
 // Times whole optimization runs on the jobs under bench/jobs: wall time per run, trials per
 // second, and the plan each run finds (which must not change when the engine gets faster).
 //
-//   trimora-bench [--runs N] [JOB.trm ...]
+//   trimora-bench [--runs N] [--threads N] [JOB.trm ...]
+//
+// --threads 0 (the default) uses every core, as the program does.
 
 #include <algorithm>
 #include <chrono>
@@ -25,7 +27,7 @@ struct Measure {
   RunResult result;
 };
 
-bool MeasureJob(const std::string& job, int runs, Measure& measure) {
+bool MeasureJob(const std::string& job, int runs, int threads, Measure& measure) {
   TempWorkDir workDir;
   if (!workDir.ok()) return false;
   JobWindows noWindows;
@@ -34,7 +36,7 @@ bool MeasureJob(const std::string& job, int runs, Measure& measure) {
   for (int run = 0; run < runs; ++run) {
     RunControl quiet;
     const auto start = std::chrono::steady_clock::now();
-    measure.result = RunOptimization(quiet);
+    measure.result = RunOptimization(quiet, threads);
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     measure.bestSeconds = std::min(measure.bestSeconds, seconds);
@@ -47,11 +49,14 @@ bool MeasureJob(const std::string& job, int runs, Measure& measure) {
 
 int main(int argc, char** argv) {
   int runs = 3;
+  int threads = 0;
   std::vector<std::string> jobs;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--runs" && i + 1 < argc) {
       runs = std::max(1, std::atoi(argv[++i]));
+    } else if (arg == "--threads" && i + 1 < argc) {
+      threads = std::max(0, std::atoi(argv[++i]));
     } else {
       jobs.push_back(fs::absolute(arg).string());
     }
@@ -66,7 +71,7 @@ int main(int argc, char** argv) {
               "trials/s", "yield", "layouts");
   for (const auto& job : jobs) {
     Measure measure;
-    if (!MeasureJob(job, runs, measure)) {
+    if (!MeasureJob(job, runs, threads, measure)) {
       std::fprintf(stderr, "trimora-bench: %s: cannot be read as a job file\n", job.c_str());
       return 1;
     }

@@ -6,7 +6,9 @@
 #include "engine/place_cut_block.h"
 #include "engine/random.h"
 
+#include <cstdint>
 #include <utility>
+#include <vector>
 
 namespace trimora {
 
@@ -25,6 +27,15 @@ struct SearchSetup {
   int32_t trialCount;
 };
 
+// What trying one cut on the current free area comes to. A failed placement changes nothing,
+// so this is worked out once per free area and holds until a block is placed.
+enum class Attempt : uint8_t {
+  kNoQuantity,      // nothing left to place: the cut is passed over
+  kCannotFit,       // too large for the area in both orientations: bound to fail
+  kCannotFitDraws,  // the same, but the call would first draw the orientation of a free cut
+  kPlace,           // PlaceCutBlock decides
+};
+
 // Working memory of one runner. Every candidate, step and trial refills these buffers in
 // place, so the search allocates only while a buffer still grows to its largest size.
 struct TrialState {
@@ -35,6 +46,7 @@ struct TrialState {
   WorkCuts candidateCuts;
   BestCandidate best;
   Solution solution;
+  std::vector<Attempt> attempts;  // per cut, for the free area being filled
 };
 
 template <typename List>
@@ -70,16 +82,36 @@ bool CannotFit(const WorkCut& cut, const AreaRecord& area, float bladeReach) {
   return !lengthwise && !crosswise;
 }
 
+// Most attempts in a grown layout are of cuts too large for a leftover area; such a call is
+// skipped, and the one draw it would have made (from trial 17 on, for a cut of either
+// orientation) is made in its place, so the run's random sequence stays exactly the same.
+void PrepareAttempts(TrialState& t, const SearchSetup& s, int16_t k) {
+  const AreaRecord& area = t.candidate[size_t(k)];
+  const bool drawsOrientation = t.trial >= kFirstRandomCutTrial;
+  t.attempts.resize(t.candidateCuts.size());
+  for (size_t c = 1; c < t.candidateCuts.size(); ++c) {
+    const WorkCut& cut = t.candidateCuts[c];
+    Attempt attempt = Attempt::kPlace;
+    if (!(cut.QTY > 0)) {
+      attempt = Attempt::kNoQuantity;
+    } else if (CannotFit(cut, area, s.bladeReach)) {
+      attempt = drawsOrientation && cut.ORN == 0 ? Attempt::kCannotFitDraws : Attempt::kCannotFit;
+    }
+    t.attempts[c] = attempt;
+  }
+}
+
 bool TryPlace(TrialState& t, const SearchSetup& s, int16_t c, int16_t k, int16_t variant,
               bool firstPlacement) {
-  const WorkCut& cut = t.candidateCuts[size_t(c)];
-  if (!(cut.QTY > 0)) return false;
-  // Most attempts in a grown layout are of cuts too large for a leftover area. Such a call
-  // changes nothing but, from trial 17 on, draws a free cut's orientation; that one draw is
-  // made here instead, so the run's random sequence stays exactly the same.
-  if (CannotFit(cut, t.candidate[size_t(k)], s.bladeReach)) {
-    if (t.trial >= kFirstRandomCutTrial && cut.ORN == 0) RandomInt(1, 2);
-    return false;
+  switch (t.attempts[size_t(c)]) {
+    case Attempt::kNoQuantity:
+    case Attempt::kCannotFit:
+      return false;
+    case Attempt::kCannotFitDraws:
+      NextRandom();
+      return false;
+    case Attempt::kPlace:
+      break;
   }
   int16_t nx = 0;
   int16_t ny = 0;
@@ -107,35 +139,6 @@ bool TryCutsInOrder(TrialState& t, const SearchSetup& s, int16_t k, int16_t vari
   return false;
 }
 
-// Whether some cut with quantity left may fit free area k.
-bool AnyCutMayFit(const TrialState& t, const SearchSetup& s, int16_t k) {
-  const AreaRecord& area = t.candidate[size_t(k)];
-  for (size_t c = 1; c < t.candidateCuts.size(); ++c) {
-    const WorkCut& cut = t.candidateCuts[c];
-    if (cut.QTY > 0 && !CannotFit(cut, area, s.bladeReach)) return true;
-  }
-  return false;
-}
-
-// Most free areas of a grown layout take no remaining cut. Every attempt on such an area
-// fails without a call, so only its random draws are left to make, in the same order: the
-// cut draws of the random attempts, each followed by the orientation draw of a free cut, then
-// one orientation draw per free cut of the ordered scan.
-void MakeDrawsOfDeadArea(const TrialState& t, bool randomAttempts) {
-  if (t.trial < kFirstRandomCutTrial) return;
-  const int16_t C = CutCount(t);
-  const WorkCut* cuts = t.candidateCuts.data();
-  if (randomAttempts) {
-    for (int16_t attempt = 1; attempt <= C; ++attempt) {
-      const WorkCut& cut = cuts[RandomInt(1, C)];
-      if (cut.QTY > 0 && cut.ORN == 0) NextRandom();
-    }
-  }
-  for (int16_t c = 1; c <= C; ++c) {
-    if (cuts[c].QTY > 0 && cuts[c].ORN == 0) NextRandom();
-  }
-}
-
 // Fills the candidate's free areas one after another until none is left; an area that takes
 // no remaining cut is marked dead.
 void FillCandidate(TrialState& t, const SearchSetup& s, int16_t variant) {
@@ -143,13 +146,10 @@ void FillCandidate(TrialState& t, const SearchSetup& s, int16_t variant) {
   for (;;) {
     const int16_t k = PickFreeArea(t.candidate, variant);
     if (k == 0) return;
-    const bool randomAttempts = t.trial >= kFirstRandomCutTrial && !firstPlacement;
-    if (!AnyCutMayFit(t, s, k)) {
-      MakeDrawsOfDeadArea(t, randomAttempts);
-      t.candidate[size_t(k)].TYPE = kDeadArea;
+    PrepareAttempts(t, s, k);
+    if (t.trial >= kFirstRandomCutTrial && !firstPlacement && TryRandomCuts(t, s, k, variant)) {
       continue;
     }
-    if (randomAttempts && TryRandomCuts(t, s, k, variant)) continue;
     if (TryCutsInOrder(t, s, k, variant, firstPlacement)) {
       firstPlacement = false;
       continue;
