@@ -188,6 +188,14 @@ bool ValidCall(const WorkCuts& cuts, int16_t cutIndex, const AreaList& areas,
 void PlaceCutBlock(int16_t& nx, int16_t& ny, WorkCuts& cuts, int16_t cutIndex, AreaList& areas,
                    int16_t areaIndex, const WorkRolls& rolls, int16_t variant, int32_t trial,
                    int32_t trialCount, bool firstPlacement, float bladeReach) {
+  PlaceCutBlock(nx, ny, cuts, cutIndex, areas, areaIndex, rolls, variant, trial, trialCount,
+                firstPlacement, bladeReach, nullptr);
+}
+
+void PlaceCutBlock(int16_t& nx, int16_t& ny, WorkCuts& cuts, int16_t cutIndex, AreaList& areas,
+                   int16_t areaIndex, const WorkRolls& rolls, int16_t variant, int32_t trial,
+                   int32_t trialCount, bool firstPlacement, float bladeReach,
+                   PlacementMemo* memo) {
   nx = 0;
   ny = 0;
   if (!ValidCall(cuts, cutIndex, areas, areaIndex, rolls, variant)) return;
@@ -204,6 +212,11 @@ void PlaceCutBlock(int16_t& nx, int16_t& ny, WorkCuts& cuts, int16_t cutIndex, A
   nx = b.nx;
   ny = b.ny;
   if (!fits) return;
+  if (memo && firstPlacement) memo = nullptr;  // a first block also depends on its draws
+  if (memo && memo->Failed(cutIndex, orientation)) {
+    nx = 0;
+    return;
+  }
 
   if (rule.nyFirst) {
     b.ny = TrimToQuantity(b.ny, b.nx, cut.QTY);
@@ -217,13 +230,14 @@ void PlaceCutBlock(int16_t& nx, int16_t& ny, WorkCuts& cuts, int16_t cutIndex, A
   rule.clear(b.nx, b.ny, orientation, cutIndex, areaIndex, areas, cuts);
   nx = b.nx;
   ny = b.ny;
-  if (!b.Fits()) return;
-
   // Every record of the grown list must stay addressable by a 16-bit index.
   const int lastIndex = int(areas.size()) - 1;
-  if (lastIndex + int(b.nx) * int(b.ny) + 3 > kMaxCount) {
+  if (b.Fits() && lastIndex + int(b.nx) * int(b.ny) + 3 > kMaxCount) {
     nx = 0;
     ny = 0;
+  }
+  if (!(nx >= 1 && ny >= 1)) {
+    if (memo) memo->MarkFailed(cutIndex, orientation);
     return;
   }
 

@@ -47,6 +47,7 @@ struct TrialState {
   BestCandidate best;
   Solution solution;
   std::vector<Attempt> attempts;  // per cut, for the free area being filled
+  PlacementMemo failedBlocks;     // for the free area being filled
 };
 
 template <typename List>
@@ -99,6 +100,7 @@ void PrepareAttempts(TrialState& t, const SearchSetup& s, int16_t k) {
     }
     t.attempts[c] = attempt;
   }
+  t.failedBlocks.Reset(t.candidateCuts.size() - 1);
 }
 
 bool TryPlace(TrialState& t, const SearchSetup& s, int16_t c, int16_t k, int16_t variant,
@@ -116,7 +118,7 @@ bool TryPlace(TrialState& t, const SearchSetup& s, int16_t c, int16_t k, int16_t
   int16_t nx = 0;
   int16_t ny = 0;
   PlaceCutBlock(nx, ny, t.candidateCuts, c, t.candidate, k, t.rolls, variant, t.trial, s.trialCount,
-                firstPlacement, s.bladeReach);
+                firstPlacement, s.bladeReach, &t.failedBlocks);
   return nx >= 1 && ny >= 1;
 }
 
