@@ -26,10 +26,7 @@ CliProgress::CliProgress(bool liveLine) : liveLine_(liveLine) {
 
 CliProgress::~CliProgress() { std::signal(SIGINT, SIG_DFL); }
 
-void CliProgress::ShowRunStart(int32_t trialCount, int16_t) {
-  trialCount_ = trialCount;
-  Redraw(true);
-}
+void CliProgress::ShowRunStart(int32_t trialCount, int16_t) { trialCount_ = trialCount; }
 
 void CliProgress::ShowTrialProgress(int32_t, int16_t improvements, int32_t trial) {
   trial_ = trial;
@@ -60,9 +57,10 @@ void CliProgress::Redraw(bool force) {
 
   const int filled = int(int64_t(kBarWidth) * trial_ / trialCount_);
   const std::string bar = std::string(size_t(filled), '#') + std::string(size_t(kBarWidth - filled), '-');
-  std::fprintf(stderr, "\r%s %s trials left/improvements  best: %d layouts, area %s  [%s]\x1b[K",
-               message_.c_str(), ProgressText(trialCount_ - trial_, improvements_).c_str(),
-               int(bestLayouts_), StockAreaText(bestArea_).c_str(), bar.c_str());
+  std::fprintf(stderr,
+               "\r%s %d trials left, %d improvements, best: %d layouts, stock area %s [%s]\x1b[K",
+               message_.c_str(), int(trialCount_ - trial_), int(improvements_), int(bestLayouts_),
+               StockAreaText(bestArea_).c_str(), bar.c_str());
   std::fflush(stderr);
   lineShown_ = true;
 }

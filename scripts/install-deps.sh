@@ -3,7 +3,8 @@
 # manager when everything is already there.
 set -euo pipefail
 
-packages=(build-essential cmake libgtest-dev libgmock-dev libbenchmark-dev)
+packages=(build-essential cmake libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-svg-dev
+  fonts-dejavu-core)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -4,3 +4,4 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh
 build/trimora-cli check examples/demo.trm
+build/trimora-cli optimize examples/demo.trm -o "${TMPDIR:-/tmp}/demo-optimized.trm"

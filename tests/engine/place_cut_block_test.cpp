@@ -33,6 +33,12 @@ struct Job {
 
 using Counts = std::pair<int, int>;
 
+// The orientation a free cut draws first in a trial seeded with seedTrial.
+int16_t FirstDrawOf(int32_t seedTrial) {
+  SeedRandom(seedTrial);
+  return RandomInt(1, 2);
+}
+
 // A cut 100 long and 50 wide: lengthwise 50 across and 100 along the roll.
 WorkCut Cut(float qty, float orn = 0) { return {100, 50, qty, orn}; }
 
@@ -85,6 +91,45 @@ TEST(PlaceCutBlock, FailureChangesNeitherList) {
   const Counts counts = blocked.Place(1, 1, true, 8);
   EXPECT_FALSE(counts.first >= 1 && counts.second >= 1);
   EXPECT_EQ(blocked.areas.size(), 9u);
+}
+
+// A failed block is remembered for its free area: the repeat makes the same orientation draw
+// and fails without being worked out again, until the memo is reset for a changed layout.
+TEST(PlaceCutBlock, MemoSkipsARepeatedFailureButNeverAFirstBlock) {
+  Job blocked(Roll(500, 500), Cut(10));
+  blocked.areas.push_back(Rect(1, 0, 0, 10, 10));
+  blocked.areas.push_back(Rect(kFreeArea, 0, 0, 500, 500));
+  PlacementMemo memo;
+  memo.Reset(1);
+  int16_t nx = 0, ny = 0;
+  const auto place = [&](bool first) {
+    PlaceCutBlock(nx, ny, blocked.cuts, 1, blocked.areas, 8, blocked.rolls, 1, 20, 99, first,
+                  blocked.bladeReach, &memo);
+    return nx >= 1 && ny >= 1;
+  };
+  SeedRandom(20);
+  EXPECT_FALSE(place(false));
+  const int16_t orientation = FirstDrawOf(20);
+  EXPECT_TRUE(memo.Failed(1, orientation));
+  EXPECT_FALSE(memo.Failed(1, orientation == 1 ? 2 : 1));
+
+  // Once the corner is free the remembered failure still stands, as the caller has not reset
+  // the memo; a reset forgets it.
+  blocked.areas[7].TYPE = kDeadArea;
+  SeedRandom(20);
+  EXPECT_FALSE(place(false));
+  memo.Reset(1);
+  SeedRandom(20);
+  EXPECT_TRUE(place(false));
+
+  // The first block of a layout depends on its draws too: it never takes a remembered failure.
+  Job fresh(Roll(500, 500), Cut(10));
+  memo.Reset(1);
+  memo.MarkFailed(1, kLengthwise);
+  memo.MarkFailed(1, kCrosswise);
+  PlaceCutBlock(nx, ny, fresh.cuts, 1, fresh.areas, 6, fresh.rolls, 1, 20, 99, true,
+                fresh.bladeReach, &memo);
+  EXPECT_TRUE(nx >= 1 && ny >= 1);
 }
 
 // The first value a fresh generator seeded for seedTrial gives RandomInt(1, hi).

@@ -1,0 +1,196 @@
+#include "app/cli_draw.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+#include <charconv>
+#include <clocale>
+#include <filesystem>
+#include <iostream>
+
+#include "app/cli_job.h"
+#include "app/temp_workdir.h"
+#include "libraries/settings_file.h"
+#include "platform/qt_painter_surface.h"
+#include "results/layout_detail_text.h"
+#include "results/layout_drawing.h"
+#include "results/layout_settings.h"
+#include "results/report.h"
+#include "results/results_model.h"
+
+namespace trimora {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kPictureSide = 800;  // pixels of the square screen picture
+constexpr const char* kSettingsFile = "dia.set";
+
+std::string Absolute(const std::string& path) {
+  std::error_code ec;
+  const fs::path absolute = fs::absolute(path, ec);
+  return ec ? path : absolute.string();
+}
+
+int Fail(const std::string& name, const std::string& reason) {
+  std::cerr << "trimora-cli: " << name << ": " << reason << '\n';
+  return 1;
+}
+
+bool ParsePositive(const std::string& text, int& value) {
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return ec == std::errc() && end == text.data() + text.size() && value >= 1;
+}
+
+// dia.set for the drawing: the one named, or the one beside the job file when there is one.
+bool CopySettings(const std::string& named, const std::string& jobPath) {
+  std::string source = named;
+  if (source.empty()) {
+    source = SettingsFileName((fs::path(jobPath).parent_path() / kSettingsFile).string());
+    if (!fs::is_regular_file(source)) return true;
+  }
+  std::error_code ec;
+  fs::copy_file(source, kSettingsFile, fs::copy_options::overwrite_existing, ec);
+  return !ec;
+}
+
+// Qt needs its application object for fonts; without a display it draws offscreen.
+class HeadlessQt {
+ public:
+  HeadlessQt() {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    app_ = std::make_unique<QGuiApplication>(argc_, argv_);
+    std::setlocale(LC_NUMERIC, "C");  // Qt took the user's locale; numbers keep their "."
+  }
+
+ private:
+  int argc_ = 1;
+  char name_[12] = "trimora-cli";
+  char* argv_[2] = {name_, nullptr};
+  std::unique_ptr<QGuiApplication> app_;
+};
+
+int WritePdf(const ResultsModel& model, int first, int last, const std::string& path,
+             const std::string& shown) {
+  QPdfWriter writer(QString::fromStdString(path));
+  writer.setPageSize(QPageSize(QPageSize::A4));
+  writer.setPageOrientation(QPageLayout::Portrait);
+  writer.setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
+  writer.setCreator("Trimora");
+  writer.setTitle(QString::fromStdString(FileNameFromPath(model.jobFileName)));
+  QPainter painter;
+  if (!painter.begin(&writer)) return Fail(shown, "cannot be written");
+  QtPainterSurface surface(painter);
+  PrintLayouts(model, first, last, surface, TodayDayMonthYear());
+  return painter.end() ? 0 : Fail(shown, "cannot be written");
+}
+
+// Draws layout n as the screen does, with the scroll bar at its top.
+void DrawScreenPicture(const ResultsModel& model, int n, QPainter& painter) {
+  QtPainterSurface surface(painter);
+  ScrollBarState scrollBar;
+  DrawLayoutOnScreen(model, n, surface, scrollBar);
+}
+
+bool WritePng(const ResultsModel& model, int n, const std::string& path) {
+  QImage image(kPictureSide, kPictureSide, QImage::Format_RGB32);
+  QPainter painter(&image);
+  DrawScreenPicture(model, n, painter);
+  painter.end();
+  return image.save(QString::fromStdString(path), "PNG");
+}
+
+bool WriteSvg(const ResultsModel& model, int n, const std::string& path) {
+  QSvgGenerator svg;
+  svg.setFileName(QString::fromStdString(path));
+  svg.setSize(QSize(kPictureSide, kPictureSide));
+  svg.setViewBox(QRect(0, 0, kPictureSide, kPictureSide));
+  svg.setResolution(96);
+  svg.setTitle(QString("Layout %1 / %2").arg(n).arg(model.layouts));
+  QPainter painter;
+  if (!painter.begin(&svg)) return false;
+  DrawScreenPicture(model, n, painter);
+  return painter.end();
+}
+
+int WritePictures(const ResultsModel& model, const DrawRequest& request, int first, int last,
+                  const std::string& folder) {
+  std::error_code ec;
+  fs::create_directories(folder, ec);
+  if (!fs::is_directory(folder)) return Fail(request.output, "cannot make the folder");
+  const bool png = request.format == DrawRequest::Format::kPng;
+  for (int n = first; n <= last; ++n) {
+    const std::string name = "layout-" + std::to_string(n) + (png ? ".png" : ".svg");
+    const std::string path = (fs::path(folder) / name).string();
+    const bool written = png ? WritePng(model, n, path) : WriteSvg(model, n, path);
+    if (!written) return Fail((fs::path(request.output) / name).string(), "cannot be written");
+    std::cout << (fs::path(request.output) / name).string() << '\n';
+  }
+  return 0;
+}
+
+}  // namespace
+
+bool ParseDrawArguments(const std::vector<std::string>& args, DrawRequest& request) {
+  bool haveOutput = false;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    const bool hasValue = i + 1 < args.size();
+    if ((arg == "--pdf" || arg == "--svg" || arg == "--png") && hasValue && !haveOutput) {
+      request.format = arg == "--pdf"   ? DrawRequest::Format::kPdf
+                       : arg == "--svg" ? DrawRequest::Format::kSvg
+                                        : DrawRequest::Format::kPng;
+      request.output = args[++i];
+      haveOutput = true;
+    } else if (arg == "--layout" && hasValue) {
+      if (!ParsePositive(args[++i], request.layout)) return false;
+    } else if (arg == "--settings" && hasValue) {
+      request.settingsPath = args[++i];
+    } else if (!arg.starts_with("--") && request.jobPath.empty()) {
+      request.jobPath = arg;
+    } else {
+      return false;
+    }
+  }
+  return haveOutput && !request.jobPath.empty();
+}
+
+int RunDrawCommand(const DrawRequest& request) {
+  const std::string jobPath = Absolute(request.jobPath);
+  const std::string output = Absolute(request.output);
+  const std::string settings = request.settingsPath.empty() ? "" : Absolute(request.settingsPath);
+  TempWorkDir workDir;
+  if (!workDir.ok()) return Fail("trimora-cli", workDir.error());
+  OptimizeOptions options;
+  if (!OpenJobForCli(jobPath, request.jobPath, options)) return 1;
+  if (!CopySettings(settings, jobPath)) return Fail(request.settingsPath, "cannot be read");
+
+  ResultsModel model;
+  std::string error;
+  const ResultsStatus status = BuildResultsModel(model, &error);
+  if (status == ResultsStatus::kNotOptimized) {
+    std::cout << kNotOptimizedMessage << '\n';
+    return 2;
+  }
+  if (status == ResultsStatus::kMalformed) return Fail(request.jobPath, error);
+  ReadLayoutSettings(kSettingsFile, model.settings);
+  model.jobFileName = jobPath;
+  if (!WriteReport(model, &error)) return Fail("trimora-cli", error);
+  if (request.layout > model.layouts) {
+    return Fail(request.jobPath, "has no layout " + std::to_string(request.layout) + " (it has " +
+                                     std::to_string(model.layouts) + ")");
+  }
+  const int first = request.layout == 0 ? 1 : request.layout;
+  const int last = request.layout == 0 ? model.layouts : request.layout;
+
+  HeadlessQt qt;
+  if (request.format == DrawRequest::Format::kPdf) {
+    return WritePdf(model, first, last, output, request.output);
+  }
+  return WritePictures(model, request, first, last, output);
+}
+
+}  // namespace trimora

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace trimora {
+
+struct DrawRequest {
+  enum class Format { kPdf, kSvg, kPng };
+  std::string jobPath;
+  Format format = Format::kPdf;
+  std::string output;        // the PDF file, or the folder for the pictures
+  int layout = 0;            // 0: every layout
+  std::string settingsPath;  // empty: dia.set next to the job file, when there is one
+};
+
+// The arguments after "draw". False when they do not make a request.
+bool ParseDrawArguments(const std::vector<std::string>& args, DrawRequest& request);
+
+// `trimora-cli draw`: the layouts of an optimized job as printed pages (one PDF) or as the
+// screen draws them (one SVG or PNG per layout). Exit status 0 drawn, 2 the job has no
+// results, 1 unreadable input or unwritable output.
+int RunDrawCommand(const DrawRequest& request);
+
+}  // namespace trimora

@@ -1,0 +1,126 @@
+#include "app/cli_results.h"
+
+#include <filesystem>
+#include <iostream>
+
+#include "app/cli_job.h"
+#include "libraries/settings_file.h"
+#include "storage/file_utils.h"
+#include "storage/number_text.h"
+#include "storage/text_file.h"
+
+namespace trimora {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const kSettingsFiles[] = {"misc.set", "density.dat", "dia.set", "lbl.def", "scrap.dat"};
+
+bool IsWholeNumber(const std::string& text) {
+  if (text.empty() || text.size() > 5) return false;
+  for (char c : text) {
+    if (c < '0' || c > '9') return false;
+  }
+  return true;
+}
+
+std::string AbsolutePath(const std::string& path) {
+  if (path.empty()) return path;
+  std::error_code ec;
+  const fs::path absolute = fs::absolute(path, ec);
+  return ec ? path : absolute.string();
+}
+
+// Copies the settings files that exist in the folder (names matched without regard to case)
+// into the working directory under their own names.
+void CopySettingsFiles(const fs::path& folder) {
+  for (const char* name : kSettingsFiles) {
+    const std::string source = SettingsFileName((folder / name).string());
+    if (!FileExists(source)) continue;
+    std::error_code ec;
+    fs::copy_file(source, name, fs::copy_options::overwrite_existing, ec);
+  }
+}
+
+}  // namespace
+
+std::optional<ResultsArgs> ParseResultsArgs(const std::vector<std::string>& args,
+                                            bool labelOptions) {
+  ResultsArgs parsed;
+  bool layoutGiven = false;
+  for (size_t i = 1; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    const bool hasValue = i + 1 < args.size();
+    if (a == "-o" && hasValue && parsed.output.empty()) {
+      parsed.output = args[++i];
+    } else if (labelOptions && a == "--def" && hasValue && parsed.labelDef.empty()) {
+      parsed.labelDef = args[++i];
+    } else if (labelOptions && a == "--layout" && hasValue && !layoutGiven &&
+               IsWholeNumber(args[i + 1])) {
+      parsed.layout = std::stoi(args[++i]);
+      layoutGiven = true;
+      if (parsed.layout < 1) return std::nullopt;
+    } else if (!a.starts_with("-") && parsed.job.empty()) {
+      parsed.job = a;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (parsed.job.empty()) return std::nullopt;
+  parsed.jobPath = AbsolutePath(parsed.job);
+  parsed.outputPath = AbsolutePath(parsed.output);
+  parsed.labelDefPath = AbsolutePath(parsed.labelDef);
+  return parsed;
+}
+
+int LoadResultsForCli(const ResultsArgs& args, ResultsModel& model) {
+  const std::string& job = args.jobPath;
+  OptimizeOptions options;
+  if (!OpenJobForCli(job, args.job, options)) return 1;
+  CopySettingsFiles(fs::path(job).parent_path());
+  if (!args.labelDef.empty()) {
+    std::error_code ec;
+    const std::string& def = args.labelDefPath;
+    if (!FileExists(def)) {
+      std::cerr << "trimora-cli: " << args.labelDef << ": no such file\n";
+      return 1;
+    }
+    fs::copy_file(def, "lbl.def", fs::copy_options::overwrite_existing, ec);
+    if (ec) {
+      std::cerr << "trimora-cli: " << args.labelDef << ": " << ec.message() << '\n';
+      return 1;
+    }
+  }
+  model.jobFileName = job;
+  std::string error;
+  switch (BuildResultsModel(model, &error)) {
+    case ResultsStatus::kReady:
+      return 0;
+    case ResultsStatus::kNotOptimized:
+      std::cerr << kNotOptimizedMessage << '\n';
+      return 2;
+    case ResultsStatus::kMalformed:
+      std::cerr << "trimora-cli: " << args.job << ": layout results: " << error << '\n';
+      return 1;
+  }
+  return 1;
+}
+
+int EmitResultsText(const std::string& text, const ResultsArgs& args) {
+  if (args.outputPath.empty()) {
+    std::string plain;
+    plain.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+      if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) plain += text[i];
+    }
+    std::cout << plain << std::flush;
+    return std::cout ? 0 : 1;
+  }
+  std::string error;
+  if (ReplaceFileSafely(args.outputPath, text, &error)) return 0;
+  std::cerr << "trimora-cli: " << args.output << ": " << error << '\n';
+  return 1;
+}
+
+}  // namespace trimora

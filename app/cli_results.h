@@ -1,0 +1,41 @@
+#pragma once
+// What the results subcommands (report, offcuts, labels) share: their arguments, loading a
+// job's layout results into a private working directory, and writing the output.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "results/results_model.h"
+
+namespace trimora {
+
+struct ResultsArgs {
+  std::string job;       // JOB.trm as typed
+  std::string output;    // -o FILE as typed; empty for stdout
+  std::string labelDef;  // --def FILE as typed (labels only)
+  int layout = 0;        // --layout N (labels only); 0 for all layouts
+  // The three paths made absolute while parsing, before the working directory changes.
+  std::string jobPath;
+  std::string outputPath;
+  std::string labelDefPath;
+};
+
+// args[0] is the subcommand. labelOptions allows --layout and --def. None on a usage error.
+// Call it in the user's current folder: it makes the paths absolute.
+std::optional<ResultsArgs> ParseResultsArgs(const std::vector<std::string>& args,
+                                            bool labelOptions);
+
+// In the current (temporary) working directory: unpacks the job, copies the settings files
+// misc.set, density.dat, dia.set, lbl.def and scrap.dat from the job file's folder where they
+// exist (and labelDef, when given, as lbl.def), and builds the results model. Returns 0 when
+// ready; otherwise prints one line to stderr and returns the exit status (2 when the job was
+// not optimized, 1 when something cannot be read).
+int LoadResultsForCli(const ResultsArgs& args, ResultsModel& model);
+
+// Writes text (CR LF line ends) to args.outputPath with ReplaceFileSafely, or to stdout with
+// plain "\n" line ends when there is no output file. Returns the exit status (0, or 1 with a
+// message on stderr).
+int EmitResultsText(const std::string& text, const ResultsArgs& args);
+
+}  // namespace trimora

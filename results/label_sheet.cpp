@@ -1,0 +1,109 @@
+#include "results/label_sheet.h"
+
+#include <cmath>
+#include <vector>
+
+#include "libraries/settings_file.h"
+#include "results/report.h"
+#include "storage/column_text.h"
+#include "storage/number_picture.h"
+#include "storage/number_text.h"
+#include "storage/text_file.h"
+
+namespace trimora {
+
+namespace {
+
+constexpr int kLabelLines = 5;
+
+// The numeric value rounded to an integer as a 16-bit field takes it (half to even).
+int WholeNumber(const std::vector<std::string>& fields, size_t i) {
+  if (i >= fields.size()) return 0;
+  const double value = std::nearbyint(LeadingNumber(fields[i]));
+  return value > 32767 ? 32767 : value < -32768 ? -32768 : int(value);
+}
+
+// Records first .. last (1-based, inclusive) of the chosen range; first > last when empty.
+void RangeOf(const ResultsModel& model, int layout, size_t& first, size_t& last) {
+  const size_t count = model.records.size() - 1;
+  first = 1;
+  last = count;
+  if (layout == 0) return;
+  const std::vector<int> start =
+      model.layoutStart.empty() ? LayoutStartTable(model) : model.layoutStart;
+  if (layout < 0 || size_t(layout) >= start.size() || start[size_t(layout)] <= 0) {
+    first = 1;
+    last = 0;
+    return;
+  }
+  first = size_t(start[size_t(layout)]);
+  for (size_t n = size_t(layout) + 1; n < start.size(); ++n) {
+    if (start[n] > 0) {
+      last = size_t(start[n]) - 1;
+      break;
+    }
+  }
+}
+
+void WriteRow(ColumnText& out, const std::vector<std::vector<std::string>>& labels,
+              const LabelDefinition& d) {
+  for (int line = 0; line < kLabelLines; ++line) {
+    for (size_t k = 0; k < labels.size(); ++k) {
+      out.Place(d.HS + d.HP * int(k), labels[k][size_t(line)]);
+    }
+    out.EndLine();
+  }
+  out.EmptyLines(d.VP);
+}
+
+}  // namespace
+
+std::optional<LabelDefinition> ReadLabelDefinition() {
+  const std::vector<std::string> fields = FirstRecordOf(kLabelDefinitionFile);
+  if (fields.empty()) return std::nullopt;
+  LabelDefinition d{WholeNumber(fields, 0), WholeNumber(fields, 1), WholeNumber(fields, 2),
+                    WholeNumber(fields, 3), WholeNumber(fields, 4)};
+  if (d.COLS < 1) return std::nullopt;
+  return d;
+}
+
+std::vector<std::string> LabelLines(const ResultsModel& model, const AreaRecord& piece) {
+  static const CutRecord none;
+  const bool known = piece.TYPE >= 1 && piece.TYPE <= RecordCount(model.cuts);
+  const CutRecord& cut = known ? model.cuts[size_t(piece.TYPE)] : none;
+  return {"Mat=" + model.basic.MAT + " Grade=" + model.basic.GRADE +
+              " Thk=" + PlainNumber(model.basic.THICK),
+          PlainNumber(cut.LENGTH) + " X " + PlainNumber(cut.WIDTH), "Descr:" + cut.DESCRIPTION,
+          "Party:" + cut.PARTY, "Site:" + cut.SITE};
+}
+
+std::string LabelSheetText(const ResultsModel& model, const LabelDefinition& definition,
+                           int layout) {
+  ColumnText out;
+  out.EmptyLines(definition.VS);
+  size_t first = 0, last = 0;
+  RangeOf(model, layout, first, last);
+  std::vector<std::vector<std::string>> pending;
+  for (size_t i = first; i <= last; ++i) {
+    const AreaRecord& r = model.records[i];
+    if (r.TYPE > 0) pending.push_back(LabelLines(model, r));
+    if (int(pending.size()) == definition.COLS || i == last) {
+      WriteRow(out, pending, definition);
+      pending.clear();
+    }
+  }
+  return out.Text();
+}
+
+bool WriteLabelSheet(const ResultsModel& model, int layout, std::string* error) {
+  const std::optional<LabelDefinition> definition = ReadLabelDefinition();
+  if (!definition) {
+    if (error) *error = kLabelsNotDefinedMessage;
+    return false;
+  }
+  if (WriteWholeFile(kLabelSheetFile, LabelSheetText(model, *definition, layout))) return true;
+  if (error) *error = std::string(kLabelSheetFile) + ": cannot be written";
+  return false;
+}
+
+}  // namespace trimora

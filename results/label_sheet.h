@@ -1,0 +1,44 @@
+#pragma once
+// Part 3.5: the label sheet. One five-line label per placed piece, arranged in rows of COLS
+// labels as lbl.def says, written to lbl.tlf for printing in a fixed-pitch font.
+
+#include <optional>
+#include <string>
+
+#include "results/results_model.h"
+
+namespace trimora {
+
+inline constexpr const char* kLabelDefinitionFile = "lbl.def";
+inline constexpr const char* kLabelSheetFile = "lbl.tlf";
+inline constexpr const char* kLabelsNotDefinedMessage =
+    "Labels are not defined. Define them with the Labels button of the launcher.";
+
+// lbl.def: one record of five whole numbers.
+struct LabelDefinition {
+  int COLS = 0;  // labels per row
+  int HS = 0;    // column at which the first label of a row starts
+  int HP = 0;    // characters from the start of one label to the start of the next
+  int VS = 0;    // empty lines before the first row
+  int VP = 0;    // empty lines after each row
+};
+
+// The first record of lbl.def in the working directory, each field's number rounded to an
+// integer. None when the file is missing or empty or COLS is below 1: nothing may be printed.
+std::optional<LabelDefinition> ReadLabelDefinition();
+
+// The five lines of the label of a placed piece record.
+std::vector<std::string> LabelLines(const ResultsModel& model, const AreaRecord& piece);
+
+// The whole lbl.tlf text (CR LF line ends) for the records of layout n (1 .. N), or of all
+// layouts when n is 0. The layout's records run from its layout start (model.layoutStart, or
+// the roll outline of layout n when the table is not filled) to the record before the next
+// layout's start, or to R.
+std::string LabelSheetText(const ResultsModel& model, const LabelDefinition& definition,
+                           int layout);
+
+// Reads lbl.def and writes lbl.tlf in the working directory. False, with the message in
+// error, when labels are not defined (nothing written) or lbl.tlf cannot be written.
+bool WriteLabelSheet(const ResultsModel& model, int layout, std::string* error = nullptr);
+
+}  // namespace trimora

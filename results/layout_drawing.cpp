@@ -1,0 +1,170 @@
+#include "results/layout_drawing.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "results/layout_detail_text.h"
+#include "results/layout_elements.h"
+#include "results/layout_settings.h"
+
+namespace trimora {
+
+namespace {
+
+enum class Target { kScreen, kPaper };
+
+bool IsPiece(const ResultsModel& model, const AreaRecord& r) {
+  return r.TYPE >= 1 && r.TYPE <= RecordCount(model.cuts);
+}
+
+const RollRecord& RollOf(const ResultsModel& model, const AreaRecord& r) {
+  static const RollRecord none;
+  return r.roll >= 1 && r.roll <= RecordCount(model.rolls) ? model.rolls[size_t(r.roll)] : none;
+}
+
+void FillInset(DrawingSurface& surface, const ResultsModel& model, const AreaRecord& piece,
+               Rgb color) {
+  const RollRecord& roll = RollOf(model, piece);
+  const float k = model.basic.KERF;
+  surface.FilledBox(InsetLeft(piece, roll, k), InsetTop(piece, roll, k), InsetRight(piece, roll, k),
+                    InsetBottom(piece, roll, k), color);
+}
+
+void OutlineInset(DrawingSurface& surface, const ResultsModel& model, const AreaRecord& piece) {
+  const RollRecord& roll = RollOf(model, piece);
+  const float k = model.basic.KERF;
+  surface.Box(InsetLeft(piece, roll, k), InsetTop(piece, roll, k), InsetRight(piece, roll, k),
+              InsetBottom(piece, roll, k), kBlack);
+}
+
+// White stock hatched all over, then the pieces on top: the hatching stays visible only where
+// no piece covers the stock, on waste and off-cuts.
+void FillPass(DrawingSurface& surface, const ResultsModel& model, RecordRange range,
+              Target target) {
+  const float bandHeight = std::fabs(surface.Scale().height);
+  for (int i = range.first; i <= range.last; ++i) {
+    const AreaRecord& r = model.records[size_t(i)];
+    if (r.TYPE == kRollOutline) {
+      surface.FilledBox(r.XS, r.YS, r.XE, r.YE, kWhite);
+      if (target == Target::kScreen) {
+        Hatch(surface, r.XS, r.YS, r.XE, r.YE, bandHeight / 25, kLightGrey);
+      } else {
+        Hatch(surface, r.XS, r.YS, r.XE, r.YE, bandHeight / 50, kDarkBlue);
+      }
+    } else if (IsPiece(model, r)) {
+      const bool screen = target == Target::kScreen;
+      FillInset(surface, model, r,
+                screen ? PieceColor(r.TYPE, model.settings.cutPieceColor) : kWhite);
+    }
+  }
+}
+
+// With Only First In Block on, a run of consecutive records of one cut list row is labelled
+// once, on its first piece.
+void LabelPass(DrawingSurface& surface, const ResultsModel& model, RecordRange range) {
+  int16_t previous = 0;
+  for (int i = range.first; i <= range.last; ++i) {
+    const AreaRecord& r = model.records[size_t(i)];
+    if (IsPiece(model, r) && r.TYPE != previous) {
+      PlacePieceLabels(surface, r, model.cuts[size_t(r.TYPE)], model.basic.KERF, model.settings);
+    }
+    if (model.settings.onlyFirstInBlock) previous = r.TYPE;
+  }
+}
+
+void OutlinePass(DrawingSurface& surface, const ResultsModel& model, RecordRange range) {
+  for (int i = range.first; i <= range.last; ++i) {
+    const AreaRecord& r = model.records[size_t(i)];
+    if (r.TYPE == kRollOutline) {
+      if (model.settings.sheetDimensions) PlaceSheetDimensions(surface, r, RollOf(model, r));
+      surface.Box(r.XS, r.YS, r.XE, r.YE, kBlack);
+    } else if (IsPiece(model, r)) {
+      OutlineInset(surface, model, r);
+    }
+  }
+}
+
+void DrawPasses(DrawingSurface& surface, const ResultsModel& model, RecordRange range,
+                Target target) {
+  FillPass(surface, model, range, target);
+  LabelPass(surface, model, range);
+  OutlinePass(surface, model, range);
+}
+
+}  // namespace
+
+RecordRange LayoutRecords(const ResultsModel& model, int n) {
+  const int records = int(model.records.size()) - 1;
+  if (n < 1 || size_t(n) >= model.layoutStart.size()) return {};
+  const int first = model.layoutStart[size_t(n)];
+  if (first < 1 || first > records || model.records[size_t(first)].TYPE != kRollOutline) return {};
+  int last = records;
+  if (n < model.layouts && size_t(n) + 1 < model.layoutStart.size()) {
+    last = std::clamp(model.layoutStart[size_t(n) + 1] - 1, first, records);
+  }
+  return {first, last};
+}
+
+void SetUpScreen(DrawingSurface& surface, float L, float W, ScrollBarState& scrollBar) {
+  float f = L / 1000 + 2;
+  if (f > 3) f = 3;
+  const float side = W * f;
+  scrollBar.max = int(std::lrint(L - side + 10));
+  scrollBar.min = 0;
+  scrollBar.smallChange = 5;
+  scrollBar.largeChange = 10;
+  scrollBar.enabled = side - 10 <= L;
+  scrollBar.value = std::clamp(scrollBar.value, std::min(scrollBar.min, scrollBar.max),
+                               std::max(scrollBar.min, scrollBar.max));
+  surface.Clear();
+  surface.SetScale({0, float(scrollBar.value), side, side});
+  surface.SetFont("Small Fonts", 7);
+}
+
+void SetUpPaper(DrawingSurface& surface, float L, float W, int printerScale, float bandTop) {
+  const float f = L / 1000 + 3;
+  const float aspect = float(surface.DeviceAspect());
+  const float width = W * f / float(printerScale);
+  const float height = width / aspect;
+  surface.SetScale({-0.05f * height, bandTop, width, height});
+  surface.SetFont("Arial Narrow", 7);
+}
+
+std::vector<std::string> DrawLayoutOnScreen(const ResultsModel& model, int n,
+                                            DrawingSurface& surface, ScrollBarState& scrollBar) {
+  const RecordRange range = LayoutRecords(model, n);
+  if (range.first == 0) return {};
+  const AreaRecord& outline = model.records[size_t(range.first)];
+  SetUpScreen(surface, outline.YE - outline.YS, outline.XE - outline.XS, scrollBar);
+  DrawPasses(surface, model, range, Target::kScreen);
+  return WriteDetailText(model, n);
+}
+
+void DrawLayoutOnPaper(const ResultsModel& model, int n, DrawingSurface& surface,
+                       const std::string& date) {
+  const RecordRange range = LayoutRecords(model, n);
+  if (range.first == 0) return;
+  const AreaRecord& outline = model.records[size_t(range.first)];
+  const float L = outline.YE - outline.YS;
+  const float W = outline.XE - outline.XS;
+  const int printerScale = EffectivePrinterScale(model.settings);
+  for (float bandTop = 0;;) {
+    SetUpPaper(surface, L, W, printerScale, bandTop);
+    DrawPasses(surface, model, range, Target::kPaper);
+    const float bandHeight = surface.Scale().height;
+    bandTop = bandTop + bandHeight;
+    if (!(bandHeight > 0) || !(bandTop < L)) break;
+    surface.NewPage();
+  }
+  PrintDetailText(surface, L, WriteDetailText(model, n), model.jobFileName, date);
+}
+
+void PrintLayouts(const ResultsModel& model, int first, int last, DrawingSurface& surface,
+                  const std::string& date) {
+  for (int n = first; n <= last; ++n) {
+    if (n > first) surface.NewPage();
+    DrawLayoutOnPaper(model, n, surface, date);
+  }
+}
+
+}  // namespace trimora

@@ -1,0 +1,44 @@
+#include "storage/number_picture.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "storage/number_text.h"
+
+namespace trimora {
+
+std::string PlainNumber(float value) {
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%.7G", double(value));
+  return buffer;
+}
+
+std::string PictureNumber(float value, int integerDigits, int decimals) {
+  if (!std::isfinite(value)) return PlainNumber(value);
+  // A single times a power of ten up to 10^6 is exact in double precision, so std::round
+  // rounds the single's exact value half away from zero.
+  const double scaled = std::round(std::fabs(double(value)) * std::pow(10.0, decimals));
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.0f", scaled);
+  const std::string digits = buffer;
+  const size_t fraction = size_t(decimals < 0 ? 0 : decimals);
+  const size_t wanted = size_t(integerDigits < 1 ? 1 : integerDigits) + fraction;
+  std::string padded(digits.size() < wanted ? wanted - digits.size() : 0, '0');
+  padded += digits;
+  std::string text;
+  if (value < 0 && scaled != 0) text += '-';
+  text.append(padded, 0, padded.size() - fraction);
+  if (fraction > 0) {
+    text += '.';
+    text.append(padded, padded.size() - fraction, fraction);
+  }
+  return text;
+}
+
+float RoundToThousandths(float value) {
+  std::string text = PictureNumber(value, 1, 3);
+  if (text.size() > 7) text.resize(7);
+  return LeadingSingle(text);
+}
+
+}  // namespace trimora

@@ -1,0 +1,135 @@
+// trimora-cli draw, run as a user runs it.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <regex>
+#include <string>
+
+#include "test_support.h"
+
+namespace trimora {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+  int status = -1;
+  std::string out;  // stdout only: Qt may note things about its environment on stderr
+  std::string err;
+};
+
+CliRun RunCli(const std::string& args) {
+  CliRun run;
+  const std::string command = std::string("'") + TRIMORA_CLI + "' " + args + " 2>stderr.txt";
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (!pipe) return run;
+  std::array<char, 4096> buffer;
+  size_t n;
+  while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+    run.out.append(buffer.data(), n);
+  const int wait = ::pclose(pipe);
+  run.status = WIFEXITED(wait) ? WEXITSTATUS(wait) : -1;
+  run.err = testing::ReadFile("stderr.txt");
+  return run;
+}
+
+size_t PdfPages(const std::string& path) {
+  const std::string pdf = testing::ReadFile(path);
+  const std::regex page("/Type\\s*/Page(?!s)");
+  return size_t(std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), {}));
+}
+
+// Two layouts of a 1000 wide rack: one 800 long, one 6000 long, each with one piece.
+const char* const kJob =
+    "[BASIC.TLF]\r\n\"MS\",\"A\",\"2\",\"1550\",\"10\",\"0\",\"TEST\"\r\n[END]\r\n"
+    "[OPTIONS.TLF]\r\n-1,0\r\n[END]\r\n"
+    "[SHEET.TLF]\r\n\"8000\",\"1000\",\"5\",\"0\",\"0\",\"0\",\"0\",\"RACK\"\r\n[END]\r\n"
+    "[CUT.TLF]\r\n\"500\",\"300\",\"2\",\"0\",\"LID\",\"P\",\"S\"\r\n[END]\r\n"
+    "[DIA.TLF]\r\n1,-1,1,0,0,1000,800,1,0\r\n1,1,1,0,0,300,500,1,1\r\n"
+    "2,-1,1,0,0,1000,6000,1,0\r\n2,1,1,0,0,300,500,1,1\r\n[END]\r\n";
+
+// dia.set with Sheet Dimensions on and the given printer scale.
+std::string Settings(int printerScale) {
+  return "0\r\n1\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n" + std::to_string(printerScale) +
+         "\r\n";
+}
+
+class CliDraw : public testing::InWorkDir {
+ protected:
+  void SetUp() override {
+    fs::create_directory("jobs");
+    testing::WriteFile("jobs/rack.trm", kJob);
+  }
+};
+
+TEST_F(CliDraw, PdfHasAPageBeforeEachLayoutAndPagesForLongOnes) {
+  CliRun run = RunCli("draw jobs/rack.trm --pdf out.pdf");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(PdfPages("out.pdf"), 2u);
+
+  // At printer scale 5 (from dia.set beside the job) the 6000 long layout needs three bands.
+  testing::WriteFile("jobs/dia.set", Settings(5));
+  run = RunCli("draw jobs/rack.trm --pdf out.pdf");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(PdfPages("out.pdf"), 4u);
+
+  run = RunCli("draw jobs/rack.trm --pdf one.pdf --layout 1");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(PdfPages("one.pdf"), 1u);
+}
+
+TEST_F(CliDraw, PicturesArePerLayoutAndFollowTheSettings) {
+  CliRun run = RunCli("draw jobs/rack.trm --png pictures");
+  ASSERT_EQ(run.status, 0) << run.err;
+  for (const char* name : {"pictures/layout-1.png", "pictures/layout-2.png"}) {
+    EXPECT_TRUE(testing::ReadFile(name).starts_with("\x89PNG")) << name;
+  }
+
+  run = RunCli("draw jobs/rack.trm --svg plain --layout 1");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_FALSE(fs::exists("plain/layout-2.svg"));
+  EXPECT_EQ(testing::ReadFile("plain/layout-1.svg").find(">1000</text>"), std::string::npos);
+
+  testing::WriteFile("sheet.set", Settings(1));
+  run = RunCli("draw jobs/rack.trm --svg labelled --layout 1 --settings sheet.set");
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::string svg = testing::ReadFile("labelled/layout-1.svg");
+  EXPECT_NE(svg.find(">1000</text>"), std::string::npos);  // the sheet's width under it
+  EXPECT_NE(svg.find(">800</text>"), std::string::npos);   // its used length beside it
+}
+
+TEST_F(CliDraw, AJobWithoutResultsIsNotDrawn) {
+  std::string job = kJob;
+  job.erase(job.find("[DIA.TLF]"));
+  testing::WriteFile("plain.trm", job);
+  const CliRun run = RunCli("draw plain.trm --pdf out.pdf");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out, "This file was not optimized.\n");
+  EXPECT_FALSE(fs::exists("out.pdf"));
+}
+
+TEST_F(CliDraw, UnreadableInputGivesOneLineAndExitOne) {
+  struct Case {
+    const char* args;
+    const char* start;
+  };
+  for (const Case& c :
+       {Case{"missing.trm --pdf out.pdf", "trimora-cli: missing.trm: "},
+        Case{"jobs/rack.trm --pdf out.pdf --layout 3", "trimora-cli: jobs/rack.trm: "},
+        Case{"jobs/rack.trm --pdf out.pdf --settings none.set", "trimora-cli: none.set: "}}) {
+    const CliRun run = RunCli(std::string("draw ") + c.args);
+    EXPECT_EQ(run.status, 1) << c.args;
+    EXPECT_TRUE(run.err.starts_with(c.start)) << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+  }
+  EXPECT_FALSE(fs::exists("out.pdf"));
+  EXPECT_EQ(RunCli("draw jobs/rack.trm").status, 1);  // no output named
+  EXPECT_EQ(RunCli("draw jobs/rack.trm --pdf a.pdf --svg b").status, 1);
+}
+
+}  // namespace
+}  // namespace trimora

@@ -1,0 +1,112 @@
+// trimora-cli optimize, run as a user runs it.
+
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <thread>
+
+#include "app/cli_run.h"
+#include "test_support.h"
+
+extern char** environ;
+
+namespace trimora {
+namespace {
+
+using testing::CliRun;
+using testing::ReadFile;
+using testing::RunCli;
+using testing::WriteFile;
+
+constexpr const char* kJob =
+    "[BASIC.TLF]\r\n\"MS\",\"\",\"2\",\"1300\",\"\",\"3\",\"\"\r\n[END]\r\n"
+    "[OPTIONS.TLF]\r\n-1,0\r\n[END]\r\n"
+    "[SHEET.TLF]\r\n\"2500\",\"1250\",\"\",\"10\",\"10\",\"10\",\"10\",\"BAY 1\"\r\n[END]\r\n"
+    "[CUT.TLF]\r\n\"600\",\"300\",\"7\",\"0\",\"DOOR\",\"\",\"\"\r\n"
+    "\"450\",\"450\",\"3\",\"1\",\"BASE\",\"\",\"\"\r\n[END]\r\n"
+    "[DIA.TLF]\r\n1,-1,1,0,0,5,5,1,0\r\n[END]\r\n";
+
+// Everything of a job file up to its [DIA.TLF] section.
+std::string Tables(const std::string& job) { return job.substr(0, job.find("[DIA.TLF]")); }
+std::string Results(const std::string& job) { return job.substr(job.find("[DIA.TLF]")); }
+
+class CliOptimize : public testing::InWorkDir {};
+
+TEST_F(CliOptimize, WritesTheJobWithItsNewResults) {
+  WriteFile("job.trm", kJob);
+  const CliRun run = RunCli("optimize job.trm -o out.trm");
+  ASSERT_EQ(run.status, 0) << run.out;
+  EXPECT_NE(run.out.find("Optimization done.\n"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("Layouts: "), std::string::npos);
+  EXPECT_EQ(ReadFile("job.trm"), kJob);  // the input is left as it was
+
+  const std::string out = ReadFile("out.trm");
+  EXPECT_EQ(Tables(out), Tables(kJob));
+  EXPECT_TRUE(Results(out).starts_with("[DIA.TLF]\r\n1,-1,1,0,0,1253,"));
+  EXPECT_TRUE(out.ends_with("\r\n[END]\r\n"));
+  // Only the two job files: the tables were unpacked elsewhere.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 2);
+
+  // The same job gives the same file, byte for byte; without -o the input is replaced.
+  ASSERT_EQ(RunCli("optimize job.trm").status, 0);
+  EXPECT_EQ(ReadFile("job.trm"), out);
+}
+
+TEST_F(CliOptimize, StartCheckFailureKeepsTheOldResults) {
+  std::string job = kJob;
+  job.replace(job.find("\"1300\""), 6, "\"0\"");
+  job.replace(job.find("\"3\",\"\"\r\n[END]"), 3, "\"0\"");
+  WriteFile("job.trm", job);
+  const CliRun run = RunCli("optimize job.trm -o out.trm");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.out.find("Wrong BLADE specfied.\n"), std::string::npos) << run.out;
+  EXPECT_EQ(Results(ReadFile("out.trm")), Results(job));
+}
+
+TEST_F(CliOptimize, UnreadableInputOrUnwritableOutputExitsWithOne) {
+  WriteFile("notes.txt", "not a job\r\n");
+  CliRun run = RunCli("optimize notes.txt -o out.trm");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(run.out.starts_with("trimora-cli: notes.txt: ")) << run.out;
+  EXPECT_FALSE(std::filesystem::exists("out.trm"));
+
+  WriteFile("job.trm", kJob);
+  run = RunCli("optimize job.trm -o no/such/folder/out.trm");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.out.find("trimora-cli: no/such/folder/out.trm: "), std::string::npos) << run.out;
+  EXPECT_EQ(ReadFile("job.trm"), kJob);
+}
+
+// Ctrl+C is the Stop button: the run ends after the trial under way and keeps its best plan.
+TEST_F(CliOptimize, InterruptStopsTheRunAndKeepsTheBestPlan) {
+  const std::string demo = std::string(TRIMORA_EXAMPLES) + "/demo.trm";
+  const char* argv[] = {TRIMORA_CLI, "optimize", demo.c_str(), "-o", "out.trm", nullptr};
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "log.txt", O_WRONLY | O_CREAT, 0644);
+  pid_t pid = 0;
+  ASSERT_EQ(posix_spawn(&pid, TRIMORA_CLI, &actions, nullptr, const_cast<char**>(argv), environ),
+            0);
+  posix_spawn_file_actions_destroy(&actions);
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  ::kill(pid, SIGINT);
+  int status = 0;
+  ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_NE(ReadFile("log.txt").find("Optimization Stopped. (Still results can be viewed)\n"),
+            std::string::npos)
+      << ReadFile("log.txt");
+  EXPECT_EQ(Tables(ReadFile("out.trm")), Tables(ReadFile(demo)));
+}
+
+}  // namespace
+}  // namespace trimora

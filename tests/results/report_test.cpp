@@ -1,0 +1,211 @@
+#include "results/report.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "results/results_fixtures.h"
+#include "test_support.h"
+
+namespace trimora {
+namespace {
+
+using testing::Cut;
+using testing::ModelOf;
+using testing::Rec;
+using testing::Roll;
+using testing::WriteFile;
+
+std::string Lines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const auto& line : lines) text += line + "\r\n";
+  return text;
+}
+
+const std::string kStars(76, '*');
+const std::string kRule56(56, '-');
+const std::string kRule67(67, '-');
+const std::string kCutHeading = "Length   Width    QtyPro   Description   Party         Site";
+
+// Two layouts from the same roll (the first cut 4 times with 3 pieces of row 2 on each
+// sheet), and a third layout that is only its roll outline, the last record of the file.
+ResultsModel ThreeLayouts() {
+  return ModelOf({Rec(1, -1, 1, 0, 0, 1250, 2000, 4), Rec(1, -2, 1, 0, 0, 10, 2000, 4),
+                  Rec(1, 1, 1, 10, 10, 460, 1210, 4, 1), Rec(1, 2, 1, 460, 10, 760, 610, 4, 1),
+                  Rec(1, 2, 1, 460, 610, 760, 1210, 4, 1), Rec(1, 2, 1, 760, 10, 1060, 610, 4, 1),
+                  Rec(1, -4, 1, 10, 1210, 1250, 2000, 4), Rec(1, -6, 1, 0, 1210, 1250, 1210, 4),
+                  Rec(2, -1, 1, 0, 0, 1250, 700, 1), Rec(2, 1, 1, 10, 10, 1210, 460, 1, 2),
+                  Rec(2, 1, 1, 10, 460, 1210, 700, 1, 2), Rec(3, -1, 1, 0, 0, 1250, 300, 2)},
+                 {Roll(2500, 1250, "BAY 1")},
+                 {Cut(1200, 450, "BACK PANEL", "NORTHWIND", "PLANT 2"),
+                  Cut(600, 300, "SIDE PANEL", "NORTHWIND", "PLANT 2"), Cut(100, 50)});
+}
+
+class Report : public testing::InWorkDir {};
+
+TEST_F(Report, WholeReportWithoutMeasure) {
+  ResultsModel model = ThreeLayouts();
+  const std::string expected = Lines({
+      "Total Layouts=3",
+      "",
+      kStars,
+      "Basic Details",
+      "",
+      "Mat=MS             Grade=A             Thk=2",
+      "Note: TEST ORDER",
+      "",
+      kStars,
+      "Sheet(s) Utilization Summary",
+      "",
+      "Length   Width    QtyUsed  Location",  // no measure: the heading ends here
+      kRule56,
+      "2000     1250     4        BAY 1",  // two layouts of one roll: two rows
+      "700      1250     1        BAY 1",
+      "300      1250     2        BAY 1",
+      kRule56,
+      "T O T A L                                00000.00",
+      "",
+      kStars,
+      "Cut-Piece(s) Summary",
+      "",
+      kCutHeading,
+      kRule67,
+      "1200     450      6        BACK PANEL    NORTHWIND     PLANT 2",  // 1 x 4 + 2 x 1
+      "600      300      12       SIDE PANEL    NORTHWIND     PLANT 2",  // 3 x 4
+      "100      50       0",  // never produced; empty texts are not placed
+      "",
+      kStars,
+      "Layout No. 1/3",
+      "",
+      "Sheet(s) Used",
+      "Specified: 2500 X 1250",
+      "Required : 2000 X 1250",
+      "Quantity : 4",
+      "",
+      "Cut-Pieces Generated",
+      kCutHeading,
+      kRule67,
+      "1200     450      1        BACK PANEL    NORTHWIND     PLANT 2",
+      "600      300      3        SIDE PANEL    NORTHWIND     PLANT 2",  // per sheet
+      "",
+      kStars,
+      "Layout No. 2/3",
+      "",
+      "Sheet(s) Used",
+      "Specified: 2500 X 1250",
+      "Required : 700 X 1250",
+      "Quantity : 1",
+      "",
+      "Cut-Pieces Generated",
+      kCutHeading,
+      kRule67,
+      "1200     450      2        BACK PANEL    NORTHWIND     PLANT 2",
+      "",
+      kStars,
+      "Layout No. 3/3",
+      "",
+      "Sheet(s) Used",
+      "Specified: 2500 X 1250",
+      "Required : 300 X 1250",
+      "Quantity : 2",
+      "",
+      "Cut-Pieces Generated",
+      kCutHeading,
+      kRule67,
+      "",
+      kStars,
+  });
+  EXPECT_EQ(ReportText(model), expected);
+}
+
+TEST_F(Report, TablesPointAtEachLayoutsRollOutlineAndSection) {
+  ResultsModel model = ThreeLayouts();
+  const std::string text = ReportText(model);
+  EXPECT_EQ(model.layoutStart, (std::vector<int>{0, 1, 9, 12}));
+  ASSERT_EQ(model.sectionPosition.size(), 4u);
+  for (int n = 1; n <= 3; ++n) {
+    const int64_t position = model.sectionPosition[size_t(n)];
+    ASSERT_GT(position, 0);
+    EXPECT_EQ(text.substr(size_t(position - 1), 15), "Layout No. " + std::to_string(n) + "/3\r");
+    // The section ends with a line that begins with an asterisk.
+    const size_t end = n < 3 ? size_t(model.sectionPosition[size_t(n + 1)] - 1) : text.size();
+    EXPECT_EQ(text.substr(end - 78, 78), kStars + "\r\n");
+  }
+}
+
+TEST_F(Report, LayoutNumbersCountUpToN) {
+  std::vector<AreaRecord> records;
+  for (int16_t n = 1; n <= 7; ++n) {
+    records.push_back(Rec(n, -1, 1, 0, 0, 1250, 1000, 1));
+    records.push_back(Rec(n, 1, 1, 0, 0, 1250, 1000, 1, 1));
+  }
+  ResultsModel model = ModelOf(records, {Roll(2500, 1250)}, {Cut(1250, 1000)});
+  const std::string text = ReportText(model);
+  EXPECT_EQ(text.substr(0, 17), "Total Layouts=7\r\n");
+  EXPECT_NE(text.find("\r\nLayout No. 3/7\r\n"), std::string::npos);
+  EXPECT_EQ(text.find("Layout No. 3/7"), size_t(model.sectionPosition[3] - 1));
+  EXPECT_NE(text.find("\r\nLayout No. 7/7\r\n"), std::string::npos);
+}
+
+TEST_F(Report, AreaMeasureKeepsAllIntegerDigitsAndIsTotalled) {
+  WriteFile("misc.set", "\"Area\"\r\n");
+  ResultsModel model =
+      ModelOf({Rec(1, -1, 1, 0, 0, 1250, 2000, 2), Rec(2, -1, 2, 0, 0, 1250, 1000, 1)},
+              {Roll(2500, 1250, "BAY 1"), Roll(1000, 1250)}, {Cut(100, 50)});
+  const std::string text = ReportText(model);
+  EXPECT_NE(text.find("\r\nLength   Width    QtyUsed  Location      Area(SqUnits)\r\n"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find("\r\n2000     1250     2        BAY 1         5000000.00\r\n"),
+            std::string::npos)
+      << text;
+  // An empty location is not placed; the measure still goes to column 42.
+  EXPECT_NE(text.find("\r\n1000     1250     1" + std::string(22, ' ') + "1250000.00\r\n"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find("\r\nT O T A L" + std::string(32, ' ') + "6250000.00\r\n"), std::string::npos)
+      << text;
+}
+
+TEST_F(Report, WeightMeasureUsesTheMaterialsDensity) {
+  WriteFile("misc.set", "\"Weight\"\r\n");
+  WriteFile("density.dat", "\"MS\",\"7.85\"\r\n");
+  ResultsModel model = ModelOf({Rec(1, -1, 1, 0, 0, 500, 1000, 1), Rec(2, -1, 1, 0, 0, 500, 10, 3)},
+                               {Roll(2500, 500, "RACK")}, {Cut(100, 50)});
+  const std::string text = ReportText(model);
+  EXPECT_NE(text.find("\r\nLength   Width    QtyUsed  Location      Weight\r\n"), std::string::npos)
+      << text;
+  EXPECT_NE(text.find("\r\n1000     500      1        RACK          7850000.00\r\n"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find("\r\n10       500      3        RACK          235500.00\r\n"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find("\r\nT O T A L" + std::string(32, ' ') + "8085500.00\r\n"), std::string::npos)
+      << text;
+}
+
+TEST_F(Report, LongFieldsPushTheRestOfTheRowToItsColumnsOnANewLine) {
+  ResultsModel model = ModelOf(
+      {Rec(1, -1, 1, 0, 0, 1250, 2000, 1), Rec(1, 1, 1, 0, 0, 1250, 2000, 1, 1)},
+      {Roll(2500, 1250)}, {Cut(2000, 1250, "A VERY LONG DESCRIPTION", "NORTHWIND", "SITE 9")});
+  const std::string text = ReportText(model);
+  EXPECT_NE(text.find("\r\n2000     1250     1        A VERY LONG DESCRIPTION\r\n" +
+                      std::string(41, ' ') + "NORTHWIND     SITE 9\r\n"),
+            std::string::npos)
+      << text;
+  EXPECT_EQ(text.find(" \r\n"), std::string::npos);  // no line ends in spaces
+}
+
+TEST_F(Report, WriteReportWritesReportTlfAndEmptiesSheetsAdj) {
+  WriteFile("sheets.Adj", "\"1000\",\"500\",\"1\",\"\"\r\n");
+  ResultsModel model = ThreeLayouts();
+  ASSERT_TRUE(WriteReport(model));
+  ResultsModel again = ThreeLayouts();
+  EXPECT_EQ(testing::ReadFile("report.tlf"), ReportText(again));
+  EXPECT_EQ(testing::ReadFile("sheets.Adj"), "");
+}
+
+}  // namespace
+}  // namespace trimora
