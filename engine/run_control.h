@@ -4,8 +4,9 @@
 // nothing by default, so a watcher overrides only what it shows.
 
 #include <cstdint>
-#include <cstdio>
 #include <string>
+
+#include "storage/number_picture.h"
 
 namespace trimora {
 
@@ -64,9 +65,7 @@ inline std::string ProgressText(int32_t trialsLeft, int16_t improvements) {
 
 // The stock-area total with two decimals ("0.00").
 inline std::string StockAreaText(float totalStockArea) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.2f", double(totalStockArea));
-  return text;
+  return PictureNumber(totalStockArea, 1, 2);
 }
 
 }  // namespace trimora

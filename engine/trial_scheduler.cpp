@@ -86,16 +86,23 @@ class TrialScheduler {
     for (;;) {
       changed_.wait(lock, [this] { return stopping_ || next_ > trialCount_ || CanClaim(); });
       if (stopping_ || next_ > trialCount_) return;
-      const int32_t trial = next_++;
-      const float limit = abandonLimit_;
-      lock.unlock();
-      runner.Run(trial, limit, noEvents, outcome);
-      lock.lock();
-      Slot& slot = SlotOf(trial);
-      std::swap(slot.outcome, outcome);
-      slot.trial = trial;
-      changed_.notify_all();
+      ClaimAndRun(lock, runner, noEvents, outcome);
     }
+  }
+
+  // Claims the next trial, runs it against the best plan as committed so far and leaves its
+  // outcome in its slot. Called with the lock held; holds it again on return.
+  void ClaimAndRun(std::unique_lock<std::mutex>& lock, TrialRunner& runner, RunControl& events,
+                   TrialOutcome& outcome) {
+    const int32_t trial = next_++;
+    const float limit = abandonLimit_;
+    lock.unlock();
+    runner.Run(trial, limit, events, outcome);
+    lock.lock();
+    Slot& slot = SlotOf(trial);
+    std::swap(slot.outcome, outcome);
+    slot.trial = trial;
+    changed_.notify_all();
   }
 
   // The outcome of the trial to commit next: taken from a worker, or run here. While a worker
@@ -110,14 +117,7 @@ class TrialScheduler {
         return;
       }
       if (CanClaim()) {
-        const int32_t ahead = next_++;
-        const float limit = abandonLimit_;
-        lock.unlock();
-        runner_.Run(ahead, limit, control, outcome);
-        lock.lock();
-        Slot& aheadSlot = SlotOf(ahead);
-        std::swap(aheadSlot.outcome, outcome);
-        aheadSlot.trial = ahead;
+        ClaimAndRun(lock, runner_, control, outcome);
         continue;
       }
       changed_.wait_for(lock, kEventInterval);

@@ -1,5 +1,5 @@
 #pragma once
-// Part 3.5: the label sheet. One five-line label per placed piece, arranged in rows of COLS
+// The label sheet. One five-line label per placed piece, arranged in rows of COLS
 // labels as lbl.def says, written to lbl.tlf for printing in a fixed-pitch font.
 
 #include <optional>

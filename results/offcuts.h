@@ -1,5 +1,5 @@
 #pragma once
-// Part 3.4: the off-cut table. Every layout leaves margin strips and free areas that no piece
+// The off-cut table. Every layout leaves margin strips and free areas that no piece
 // uses; the derivation turns them into off-cut rows (offcut.tlf), the small ones marked as
 // scrap by the limits of scrap.dat. Free areas are first cut back to the layout's used length
 // and clipped against the layout's pieces and the free areas already listed, so that only

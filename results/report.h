@@ -1,5 +1,5 @@
 #pragma once
-// Part 3.1: the report generator. report.tlf sums up one optimized job: the stock each layout
+// The report generator. report.tlf sums up one optimized job: the stock each layout
 // uses, the pieces produced of every cut list row, and a section per layout. It also fills the
 // model's layout start and section position tables, which the drawing and the labels use.
 

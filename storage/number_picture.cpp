@@ -1,26 +1,21 @@
 #include "storage/number_picture.h"
 
 #include <cmath>
-#include <cstdio>
+#include <charconv>
 
 #include "storage/number_text.h"
 
 namespace trimora {
-
-std::string PlainNumber(float value) {
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%.7G", double(value));
-  return buffer;
-}
 
 std::string PictureNumber(float value, int integerDigits, int decimals) {
   if (!std::isfinite(value)) return PlainNumber(value);
   // A single times a power of ten up to 10^6 is exact in double precision, so std::round
   // rounds the single's exact value half away from zero.
   const double scaled = std::round(std::fabs(double(value)) * std::pow(10.0, decimals));
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.0f", scaled);
-  const std::string digits = buffer;
+  char buffer[400];
+  const auto [end, error] =
+      std::to_chars(buffer, buffer + sizeof buffer, scaled, std::chars_format::fixed, 0);
+  const std::string digits(buffer, error == std::errc() ? end : buffer);
   const size_t fraction = size_t(decimals < 0 ? 0 : decimals);
   const size_t wanted = size_t(integerDigits < 1 ? 1 : integerDigits) + fraction;
   std::string padded(digits.size() < wanted ? wanted - digits.size() : 0, '0');

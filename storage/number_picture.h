@@ -4,19 +4,16 @@
 
 #include <string>
 
-namespace trimora {
+#include "storage/number_text.h"  // PlainNumber
 
-// Plain decimal form of a single: at most seven significant digits, no trailing zeros, no
-// grouping, a leading zero kept (1200, 12.5, 0.75; C's "%.7G"). Unlike NeutralNumber of the
-// result files, 0.75 stays "0.75".
-std::string PlainNumber(float value);
+namespace trimora {
 
 // The value formatted with a picture of integerDigits zeros, a point and decimals zeros
 // ("0.00" is (1, 2), "00000.00" is (5, 2), "0.000" is (1, 3)): at least integerDigits integer
 // digits, exactly decimals decimals, the exact value of the single rounded half away from zero.
 std::string PictureNumber(float value, int integerDigits, int decimals);
 
-// Thousandths rounding (Part 3.2): the value formatted with the picture "0.000", cut to its
+// Thousandths rounding: the value formatted with the picture "0.000", cut to its
 // first 7 characters when longer, and read back as a number. 12.34567 gives 12.346,
 // 1250.12345 gives 1250.12 and 12345.678 gives 12345.6.
 float RoundToThousandths(float value);

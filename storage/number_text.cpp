@@ -3,7 +3,6 @@
 #include <cfloat>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace trimora {
 
@@ -32,10 +31,20 @@ double LeadingNumber(std::string_view text) {
 
 float LeadingSingle(std::string_view text) { return float(LeadingNumber(text)); }
 
+std::string PlainNumber(float value) {
+  // to_chars writes as printf does in the "C" locale, whatever locale the program runs in.
+  char buffer[64];
+  const auto [end, error] =
+      std::to_chars(buffer, buffer + sizeof buffer, double(value), std::chars_format::general, 7);
+  std::string text(buffer, error == std::errc() ? end : buffer);
+  for (char& c : text) {
+    if (c == 'e') c = 'E';
+  }
+  return text;
+}
+
 std::string NeutralNumber(float value) {
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%.7G", double(value));
-  std::string text = buffer;
+  std::string text = PlainNumber(value);
   // "0.5" -> ".5", "-0.25" -> "-.25"
   const size_t digitAt = (!text.empty() && text[0] == '-') ? 1 : 0;
   if (text.size() > digitAt + 1 && text[digitAt] == '0' && text[digitAt + 1] == '.') {

@@ -14,6 +14,11 @@ double LeadingNumber(std::string_view text);
 // The same, as the single-precision value every engine field holds.
 float LeadingSingle(std::string_view text);
 
+// Plain decimal form of a single: at most seven significant digits, no trailing zeros, no
+// grouping, a leading zero kept, exponent form with "E" where seven digits cannot show it
+// (1200, 12.5, 0.75, 1.234568E+07; C's "%.7G"). "." whatever the user's locale.
+std::string PlainNumber(float value);
+
 // Locale-independent number text for result files: at most seven significant digits, no
 // trailing zeros, no "0" before the decimal point (.5), exponent form for large or tiny
 // magnitudes (1.234568E+07).
