@@ -2,19 +2,13 @@
 
 #include <iostream>
 
-#include "app/temp_workdir.h"
 #include "results/label_sheet.h"
 
 namespace trimora {
 
-int RunLabelsCommand(const ResultsArgs& args) {
-  TempWorkDir workDir;
-  if (!workDir.ok()) {
-    std::cerr << "trimora-cli: " << workDir.error() << '\n';
-    return 1;
-  }
-  ResultsModel model;
-  if (const int status = LoadResultsForCli(args, model); status != 0) return status;
+namespace {
+
+int EmitLabels(const ResultsArgs& args, const ResultsModel& model) {
   if (args.layout > model.layouts) {
     std::cerr << "trimora-cli: --layout " << args.layout << ": the job has layouts 1 to "
               << model.layouts << '\n';
@@ -26,6 +20,12 @@ int RunLabelsCommand(const ResultsArgs& args) {
     return 2;
   }
   return EmitResultsText(LabelSheetText(model, *definition, args.layout), args);
+}
+
+}  // namespace
+
+int RunLabelsCommand(const ResultsArgs& args) {
+  return WithResultsModel(args, [&](ResultsModel& model) { return EmitLabels(args, model); });
 }
 
 }  // namespace trimora

@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "app/cli_job.h"
+#include "app/temp_workdir.h"
 #include "libraries/settings_file.h"
 #include "storage/file_utils.h"
 #include "storage/number_text.h"
@@ -105,6 +106,17 @@ int LoadResultsForCli(const ResultsArgs& args, ResultsModel& model) {
       return 1;
   }
   return 1;
+}
+
+int WithResultsModel(const ResultsArgs& args, const std::function<int(ResultsModel&)>& command) {
+  TempWorkDir workDir;
+  if (!workDir.ok()) {
+    std::cerr << "trimora-cli: " << workDir.error() << '\n';
+    return 1;
+  }
+  ResultsModel model;
+  if (const int status = LoadResultsForCli(args, model); status != 0) return status;
+  return command(model);
 }
 
 int EmitResultsText(const std::string& text, const ResultsArgs& args) {

@@ -2,6 +2,7 @@
 // What the results subcommands (report, offcuts, labels) share: their arguments, loading a
 // job's layout results into a private working directory, and writing the output.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,6 +26,11 @@ struct ResultsArgs {
 // Call it in the user's current folder: it makes the paths absolute.
 std::optional<ResultsArgs> ParseResultsArgs(const std::vector<std::string>& args,
                                             bool labelOptions);
+
+// Makes a private temporary working directory, loads the job's results there as
+// LoadResultsForCli does and, when they are ready, returns what command makes of them;
+// otherwise the exit status of the failure.
+int WithResultsModel(const ResultsArgs& args, const std::function<int(ResultsModel&)>& command);
 
 // In the current (temporary) working directory: unpacks the job, copies the settings files
 // misc.set, density.dat, dia.set, lbl.def and scrap.dat from the job file's folder where they

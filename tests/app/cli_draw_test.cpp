@@ -1,14 +1,12 @@
 // trimora-cli draw, run as a user runs it.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <regex>
 #include <string>
 
+#include "app/cli_run.h"
 #include "test_support.h"
 
 namespace trimora {
@@ -16,26 +14,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-  int status = -1;
-  std::string out;  // stdout only: Qt may note things about its environment on stderr
-  std::string err;
-};
-
-CliRun RunCli(const std::string& args) {
-  CliRun run;
-  const std::string command = std::string("'") + TRIMORA_CLI + "' " + args + " 2>stderr.txt";
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (!pipe) return run;
-  std::array<char, 4096> buffer;
-  size_t n;
-  while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-    run.out.append(buffer.data(), n);
-  const int wait = ::pclose(pipe);
-  run.status = WIFEXITED(wait) ? WEXITSTATUS(wait) : -1;
-  run.err = testing::ReadFile("stderr.txt");
-  return run;
-}
+using testing::CliRun;
+const auto RunCli = testing::RunCliKeepingStderrApart;
 
 size_t PdfPages(const std::string& path) {
   const std::string pdf = testing::ReadFile(path);

@@ -1,14 +1,12 @@
 // trimora-cli report, offcuts and labels, run as a user runs them.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
+#include "app/cli_run.h"
 #include "test_support.h"
 
 namespace trimora {
@@ -18,24 +16,8 @@ namespace fs = std::filesystem;
 using testing::ReadFile;
 using testing::WriteFile;
 
-struct CliRun {
-  int status = -1;
-  std::string out;  // stdout and stderr together
-};
-
-CliRun RunCli(const std::string& args) {
-  CliRun run;
-  const std::string command = std::string("'") + TRIMORA_CLI + "' " + args + " 2>&1";
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (!pipe) return run;
-  std::array<char, 4096> buffer;
-  size_t n;
-  while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-    run.out.append(buffer.data(), n);
-  const int wait = ::pclose(pipe);
-  run.status = WIFEXITED(wait) ? WEXITSTATUS(wait) : -1;
-  return run;
-}
+using testing::CliRun;
+using testing::RunCli;
 
 size_t FileCount() { return size_t(std::distance(fs::directory_iterator("."), {})); }
 
