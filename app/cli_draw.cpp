@@ -12,6 +12,7 @@
 
 #include "app/cli_job.h"
 #include "app/temp_workdir.h"
+#include "storage/file_utils.h"
 #include "libraries/settings_file.h"
 #include "platform/qt_painter_surface.h"
 #include "results/layout_detail_text.h"

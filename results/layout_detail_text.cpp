@@ -5,6 +5,7 @@
 
 #include "results/report.h"
 #include "storage/column_text.h"
+#include "storage/file_utils.h"
 #include "storage/number_picture.h"
 #include "storage/text_file.h"
 
@@ -55,11 +56,6 @@ std::vector<std::string> WriteDetailText(const ResultsModel& model, int n) {
   while (ReadLine(report, line) && !line.starts_with('*')) lines.push_back(line);
   WriteWholeFile(kDetailTextFile, JoinLines(lines));
   return lines;
-}
-
-std::string FileNameFromPath(const std::string& path) {
-  const size_t slash = path.find_last_of("/\\");
-  return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 std::string TodayDayMonthYear() {

@@ -18,9 +18,6 @@ inline constexpr const char* kDetailTextFile = "DiaCur.tlf";
 // Basic Details List is on, and returns the lines written.
 std::vector<std::string> WriteDetailText(const ResultsModel& model, int n);
 
-// The part of a path after its last folder separator.
-std::string FileNameFromPath(const std::string& path);
-
 // Today's date as day/month/year, "dd/mm/yyyy".
 std::string TodayDayMonthYear();
 

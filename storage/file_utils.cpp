@@ -43,6 +43,11 @@ bool WildcardMatch(const std::string& pattern, const std::string& name) {
   return p == pattern.size();
 }
 
+std::string FileNameFromPath(const std::string& path) {
+  const size_t separator = path.find_last_of("/\\");
+  return separator == std::string::npos ? path : path.substr(separator + 1);
+}
+
 void DeleteFiles(const std::string& pattern) {
   const fs::path path(pattern);
   const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");

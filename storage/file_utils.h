@@ -19,4 +19,8 @@ void DeleteFiles(const std::string& pattern);
 // The wildcard match DeleteFiles uses.
 bool WildcardMatch(const std::string& pattern, const std::string& name);
 
+// The part of a path after its last folder separator ("\\" or "/"); the whole text when it
+// has none.
+std::string FileNameFromPath(const std::string& path);
+
 }  // namespace trimora

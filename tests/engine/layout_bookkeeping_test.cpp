@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/layout_test_records.h"
+#include "area_records.h"
 
 namespace trimora {
 namespace {
@@ -42,46 +42,22 @@ TEST(BuildRollAreaList, OutlineMarginsAndUsableArea) {
   }
 }
 
-// --- The next free area -------------------------------------------------------------------
-
-TEST(PickFreeArea, EqualYsFallsBackToSmallestXs) {
-  const AreaList list = List({Rect(kFreeArea, 100, 50, 200, 90), Rect(kFreeArea, 20, 50, 90, 90)});
-  EXPECT_EQ(PickFreeArea(list, 1), 2);
-  EXPECT_EQ(PickFreeArea(list, 3), 2);
-}
-
-TEST(PickFreeArea, RowVariantsTakeSmallestYsColumnVariantsSmallestXs) {
-  const AreaList list = List({Rect(kFreeArea, 100, 40, 200, 90), Rect(kFreeArea, 20, 50, 90, 90)});
-  for (int16_t v : {1, 2, 5, 6}) EXPECT_EQ(PickFreeArea(list, v), 1) << v;
-  for (int16_t v : {3, 4, 7, 8}) EXPECT_EQ(PickFreeArea(list, v), 2) << v;
-}
-
-TEST(PickFreeArea, FullTieTakesTheEarlierRecord) {
-  const AreaList list = List({Rect(kSpentArea, 0, 0, 9, 9), Rect(kFreeArea, 20, 50, 30, 60),
-                              Rect(kFreeArea, 20, 50, 90, 90)});
-  EXPECT_EQ(PickFreeArea(list, 1), 2);
-  EXPECT_EQ(PickFreeArea(list, 8), 2);
-}
-
-TEST(PickFreeArea, OnlyFreeAreasAndValidVariantsCount) {
-  const AreaList list = List({Rect(kDeadArea, 0, 0, 9, 9), Rect(kSpentArea, 0, 0, 9, 9),
-                              Rect(1, 0, 0, 9, 9), Rect(kFreeArea, 20, 50, 30, 60)});
-  EXPECT_EQ(PickFreeArea(list, 1), 4);
+TEST(PickFreeArea, RowsOrColumnsByVariantAndTheEarlierRecordOnAFullTie) {
+  const AreaList list =
+      List({Rect(kDeadArea, 0, 0, 9, 9), Rect(kSpentArea, 0, 0, 9, 9), Rect(1, 0, 0, 9, 9),
+            Rect(kFreeArea, 100, 40, 200, 90), Rect(kFreeArea, 20, 50, 90, 90),
+            Rect(kFreeArea, 100, 40, 120, 60), Rect(kFreeArea, 20, 50, 30, 60)});
+  for (int16_t v : {1, 2, 5, 6}) EXPECT_EQ(PickFreeArea(list, v), 4) << v;  // smallest YS
+  for (int16_t v : {3, 4, 7, 8}) EXPECT_EQ(PickFreeArea(list, v), 5) << v;  // smallest XS
+  // Equal YS falls back to the smallest XS, equal XS to the smallest YS.
+  EXPECT_EQ(PickFreeArea(List({Rect(kFreeArea, 100, 50, 200, 90), Rect(kFreeArea, 20, 50, 90, 90)}), 1), 2);
+  EXPECT_EQ(PickFreeArea(List({Rect(kFreeArea, 20, 90, 200, 99), Rect(kFreeArea, 20, 50, 90, 90)}), 3), 2);
   EXPECT_EQ(PickFreeArea(list, 0), 0);
   EXPECT_EQ(PickFreeArea(list, 9), 0);
   EXPECT_EQ(PickFreeArea(List({Rect(kDeadArea, 0, 0, 9, 9)}), 1), 0);
 }
 
 // --- Cleaning up a finished candidate -----------------------------------------------------
-
-TEST(ReviveDeadAreas, DeadAreasBecomeFreeOthersStay) {
-  AreaList list = List(
-      {Rect(kDeadArea, 0, 0, 1, 1), Rect(kSpentArea, 0, 0, 1, 1), Rect(kDeadArea, 0, 0, 1, 1)});
-  ReviveDeadAreas(list);
-  EXPECT_EQ(list[1].TYPE, kFreeArea);
-  EXPECT_EQ(list[2].TYPE, kSpentArea);
-  EXPECT_EQ(list[3].TYPE, kFreeArea);
-}
 
 TEST(TrimToUsedLength, RecordsReachingTheRollEndEndAtTheLowestPiece) {
   // Roll 100 x 1000 with M(L) 10 and M(B) 0, two pieces, a free area to the roll's end.
@@ -105,7 +81,7 @@ TEST(TrimToUsedLength, RecordsReachingTheRollEndEndAtTheLowestPiece) {
   EXPECT_EQ(list[10].YE, 300.0f);  // cut line along the length
 }
 
-TEST(TrimToUsedLength, FreeAreaAboveABottomMarginKeepsItsEnd) {
+TEST(TrimToUsedLength, FreeAreaAboveABottomMarginKeepsItsEndAndNoPiecesMeansZero) {
   WorkRolls rolls(2);
   rolls[1] = {1000, 100, 1, 0, 0, 0, 50};
   AreaList list;
@@ -116,54 +92,42 @@ TEST(TrimToUsedLength, FreeAreaAboveABottomMarginKeepsItsEnd) {
   TrimToUsedLength(list);
   EXPECT_EQ(list[1].YE, 200.0f);
   EXPECT_EQ(list[8].YE, 950.0f);
+
+  AreaList empty = List({Rect(kRollOutline, 0, 0, 100, 1000), Rect(kFreeArea, 0, 0, 100, 400)});
+  TrimToUsedLength(empty);
+  EXPECT_EQ(empty[1].YE, 0.0f);
+  EXPECT_EQ(empty[2].YE, 400.0f);
 }
 
-TEST(TrimToUsedLength, WithoutPiecesEverythingAtTheEndCollapsesToZero) {
-  AreaList list = List({Rect(kRollOutline, 0, 0, 100, 1000), Rect(kFreeArea, 0, 0, 100, 1000),
-                        Rect(kFreeArea, 0, 0, 100, 400)});
-  TrimToUsedLength(list);
-  EXPECT_EQ(list[1].YE, 0.0f);
-  EXPECT_EQ(list[2].YE, 0.0f);
-  EXPECT_EQ(list[3].YE, 400.0f);
-}
-
-TEST(DropSpentAreas, RemovesSpentAreasKeepingTheOrder) {
+TEST(FinishCandidate, DeadAreasReviveAndSpentAreasGoKeepingTheOrder) {
   AreaList list =
-      List({Rect(kRollOutline, 0, 0, 9, 9), Rect(kSpentArea, 1, 0, 0, 0), Rect(3, 2, 0, 0, 0),
-            Rect(kSpentArea, 3, 0, 0, 0), Rect(kFreeArea, 4, 0, 0, 0)});
+      List({Rect(kRollOutline, 0, 0, 9, 9), Rect(kSpentArea, 1, 0, 0, 0), Rect(kDeadArea, 2, 0, 0, 0),
+            Rect(3, 3, 0, 0, 0), Rect(kSpentArea, 4, 0, 0, 0), Rect(kFreeArea, 5, 0, 0, 0)});
+  ReviveDeadAreas(list);
   DropSpentAreas(list);
-  ASSERT_EQ(list.size(), 4u);
+  ASSERT_EQ(list.size(), 5u);
   EXPECT_EQ(list[1].TYPE, kRollOutline);
-  EXPECT_EQ(list[2].TYPE, 3);
-  EXPECT_EQ(list[3].TYPE, kFreeArea);
-  EXPECT_EQ(list[3].XS, 4.0f);
+  EXPECT_EQ(list[2].TYPE, kFreeArea);  // the dead area, revived
+  EXPECT_EQ(list[2].XS, 2.0f);
+  EXPECT_EQ(list[3].TYPE, 3);
+  EXPECT_EQ(list[4].XS, 5.0f);
 }
 
 // --- Booking a layout ---------------------------------------------------------------------
 
-// Demand 10 with 3 copies in the layout, demand 7 with 1 copy, a third cut not in it.
-void LayoutCuts(WorkCuts& before, WorkCuts& after) {
-  before = {WorkCut{}, {600, 300, 10, 0}, {400, 200, 7, 0}, {100, 100, 5, 0}};
-  after = before;
+TEST(RepeatCount, BoundedByTheScarcestCutAndTheRollsAvailableThenBooked) {
+  // Demand 10 with 3 copies in the layout, demand 7 with 1 copy, a third cut not in it.
+  WorkCuts cuts = {WorkCut{}, {600, 300, 10, 0}, {400, 200, 7, 0}, {100, 100, 5, 0}};
+  WorkCuts after = cuts;
   after[1].QTY = 7;
   after[2].QTY = 6;
-}
+  EXPECT_EQ(RepeatCount(kUnlimitedQty, cuts, after), 3.0f);  // 10 / 3 and 7 / 1
+  EXPECT_EQ(RepeatCount(2, cuts, after), 2.0f);
+  EXPECT_EQ(RepeatCount(kUnlimitedQty, cuts, cuts), 0.0f);  // a layout without pieces
 
-TEST(RepeatCount, BoundedByTheScarcestCutAndTheRollsAvailable) {
-  WorkCuts before, after;
-  LayoutCuts(before, after);
-  EXPECT_EQ(RepeatCount(kUnlimitedQty, before, after), 3.0f);  // 10 / 3 and 7 / 1
-  EXPECT_EQ(RepeatCount(2, before, after), 2.0f);
-  EXPECT_EQ(RepeatCount(kUnlimitedQty, before, before), 0.0f);  // a layout without pieces
-}
-
-TEST(ApplyLayout, LowersQuantitiesAndStampsEveryRecord) {
-  WorkCuts cuts, after;
-  LayoutCuts(cuts, after);
   WorkRolls rolls(2);
   rolls[1].QTY = kUnlimitedQty;
   AreaList layout = List({Rect(kRollOutline, 0, 0, 9, 9), Rect(1, 0, 0, 1, 1)});
-
   ApplyLayout(3, 1, rolls, cuts, after, layout, 4);
   EXPECT_EQ(cuts[1].QTY, 1.0f);
   EXPECT_EQ(cuts[2].QTY, 4.0f);

@@ -5,29 +5,14 @@
 
 #include <random>
 
-#include "area_list_builder.h"
+#include "area_records.h"
+#include "engine/layout_bookkeeping.h"
 #include "engine/layout_check.h"
 #include "engine/place_cut_block.h"
 #include "engine/random.h"
 
 namespace trimora {
 namespace {
-
-// The free area a run fills next: by rows (smallest YS, then XS) for variants 1, 2, 5, 6, by
-// columns for 3, 4, 7, 8; on a tie the earlier record.
-int16_t NextFreeArea(const AreaList& areas, int16_t variant) {
-  const bool byRows = variant == 1 || variant == 2 || variant == 5 || variant == 6;
-  int16_t best = 0;
-  for (size_t k = 1; k < areas.size(); ++k) {
-    const AreaRecord& a = areas[k];
-    if (a.TYPE != kFreeArea) continue;
-    const AreaRecord* b = best ? &areas[size_t(best)] : nullptr;
-    const bool better = !b || (byRows ? (a.YS < b->YS || (a.YS == b->YS && a.XS < b->XS))
-                                      : (a.XS < b->XS || (a.XS == b->XS && a.YS < b->YS)));
-    if (better) best = int16_t(k);
-  }
-  return best;
-}
 
 struct Generated {
   WorkRolls rolls;
@@ -66,7 +51,7 @@ AreaList GrowLayout(const Generated& job, WorkCuts& cuts, int16_t variant, int32
     PlaceCutBlock(nx, ny, cuts, c, areas, k, job.rolls, variant, trial, 99, first, job.bladeReach);
     return nx >= 1 && ny >= 1;
   };
-  for (int16_t k = NextFreeArea(areas, variant); k != 0; k = NextFreeArea(areas, variant)) {
+  for (int16_t k = PickFreeArea(areas, variant); k != 0; k = PickFreeArea(areas, variant)) {
     bool placed = false;
     for (int16_t n = 0; !placed && trial >= 17 && !first && n < cutCount; ++n) {
       placed = tryCut(RandomInt(1, cutCount), k);
@@ -84,7 +69,7 @@ AreaList GrowLayout(const Generated& job, WorkCuts& cuts, int16_t variant, int32
 TEST(LayoutGrowth, PiecesStayInsideTheUsableAreaAndNeverOverlap) {
   std::mt19937 gen(2000);
   int pieces = 0;
-  for (int round = 0; round < 150; ++round) {
+  for (int round = 0; round < 40; ++round) {
     const Generated job = GenerateJob(gen);
     for (const int32_t trial : {1, 9, 17, 80}) {
       SeedRandom(trial);
@@ -105,7 +90,7 @@ TEST(LayoutGrowth, PiecesStayInsideTheUsableAreaAndNeverOverlap) {
       }
     }
   }
-  EXPECT_GT(pieces, 10000);  // the jobs do place pieces
+  EXPECT_GT(pieces, 2500);  // the jobs do place pieces
 }
 
 }  // namespace

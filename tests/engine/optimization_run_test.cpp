@@ -2,10 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <random>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "engine/area_order.h"
+#include "engine/engine_inputs.h"
+#include "engine/layout_check.h"
 #include "engine/layout_metrics.h"
 #include "engine/layout_results.h"
 #include "engine/random.h"
@@ -22,27 +27,25 @@ using testing::WriteFile;
 
 WorkCuts CutsUpTo(float longest) { return {WorkCut{}, {longest, 300, 1, 0}, {400, 200, 1, 0}}; }
 
-TEST(RandomizeRollLengths, UnlimitedRollBecomesAWholeMultipleOfTheLongestCut) {
+TEST(RandomizeRollLengths, OnlyLongUnlimitedRollsBecomeWholeMultiplesOfTheLongestCut) {
+  const WorkCuts cuts = {WorkCut{}, {1200, 300, 1, 0}, {400, 200, 1, 0}};
   std::set<float> lengths;
   for (int32_t trial = 1; trial <= 200; ++trial) {
     SeedRandom(trial);
-    WorkRolls rolls(2);
-    rolls[1] = {5000, 1000, kUnlimitedQty, 0, 0, 0, 0};
-    RandomizeRollLengths(rolls, CutsUpTo(1200));
+    WorkRolls rolls = {{}, {5000, 1000, kUnlimitedQty, 0, 0, 0, 0}};
+    RandomizeRollLengths(rolls, cuts);
     lengths.insert(rolls[1].LENGTH);
   }
   EXPECT_EQ(lengths, (std::set<float>{1200, 2400, 3600, 4800}));
-}
-
-TEST(RandomizeRollLengths, OtherRollsKeepTheirLengthAndDrawNothing) {
-  WorkRolls rolls(4);
-  rolls[1] = {1000, 900, kUnlimitedQty, 0, 0, 0, 0};  // not longer than the longest cut
-  rolls[2] = {1200, 900, kUnlimitedQty, 0, 0, 0, 0};  // exactly as long
-  rolls[3] = {5000, 900, 3, 0, 0, 0, 0};              // limited quantity
+  // Not longer than the longest cut, exactly as long, limited: kept, and nothing is drawn.
+  WorkRolls rolls = {{},
+                     {1000, 900, kUnlimitedQty, 0, 0, 0, 0},
+                     {1200, 900, kUnlimitedQty, 0, 0, 0, 0},
+                     {5000, 900, 3, 0, 0, 0, 0}};
   SeedRandom(5);
   const double firstDraw = NextRandom();
   SeedRandom(5);
-  RandomizeRollLengths(rolls, CutsUpTo(1200));
+  RandomizeRollLengths(rolls, cuts);
   EXPECT_EQ(rolls[1].LENGTH, 1000.0f);
   EXPECT_EQ(rolls[2].LENGTH, 1200.0f);
   EXPECT_EQ(rolls[3].LENGTH, 5000.0f);
@@ -120,18 +123,16 @@ Job TwoCutJob() {
 }
 
 TEST_F(OptimizationRun, StartCheckFailuresLeaveTheResultsFileAlone) {
-  const std::vector<std::pair<Job, std::string>> cases = [] {
-    Job noBlade = TwoCutJob();
-    noBlade.blade = "0";
-    Job noSheets = TwoCutJob();
-    noSheets.sheets = {{"2500", "1250", "", "700", "10", "700", "10"}};
-    Job noCuts = TwoCutJob();
-    noCuts.cuts = {{"600", "300", "0", "0"}};
-    return std::vector<std::pair<Job, std::string>>{{noBlade, "Wrong BLADE specfied."},
-                                                    {noSheets, "No valid SHEETS specified."},
-                                                    {noCuts, "No valid CUT-PIECES specfied."}};
-  }();
-  for (const auto& [job, message] : cases) {
+  Job noBlade = TwoCutJob(), noSheets = TwoCutJob(), noCuts = TwoCutJob(), tooMany = TwoCutJob();
+  noBlade.blade = "0";
+  noSheets.sheets = {{"2500", "1250", "", "700", "10", "700", "10"}};
+  noCuts.cuts = {{"600", "300", "0", "0"}};
+  tooMany.sheets.assign(32768, {"2500", "1250", "1", "0", "0", "0", "0"});
+  for (const auto& [job, message] :
+       {std::pair<Job, std::string>{noBlade, "Wrong BLADE specfied."},
+        {noSheets, "No valid SHEETS specified."},
+        {noCuts, "No valid CUT-PIECES specfied."},
+        {tooMany, "Too many SHEETS: at most 32767 are allowed."}}) {
     WriteJob(job);
     WriteFile("dia.tlf", "old results\r\n");
     RecordingControl control;
@@ -143,17 +144,6 @@ TEST_F(OptimizationRun, StartCheckFailuresLeaveTheResultsFileAlone) {
     EXPECT_EQ(control.beeps, 0);
     EXPECT_EQ(ReadFile("dia.tlf"), "old results\r\n");
   }
-}
-
-TEST_F(OptimizationRun, MoreThan32767SheetsAreRefused) {
-  Job job = TwoCutJob();
-  job.sheets.assign(32768, {"2500", "1250", "1", "0", "0", "0", "0"});
-  WriteJob(job);
-  RecordingControl control;
-  const RunResult result = RunOptimization(control);
-  EXPECT_TRUE(result.startCheckFailed);
-  EXPECT_EQ(result.message, "Too many SHEETS: at most 32767 are allowed.");
-  EXPECT_FALSE(std::filesystem::exists("dia.tlf"));
 }
 
 TEST_F(OptimizationRun, TwoCutsRun198TrialsAndReportEachOne) {
@@ -228,31 +218,26 @@ TEST_F(OptimizationRun, AnyNumberOfThreadsGivesTheSameRun) {
   }
 }
 
-TEST_F(OptimizationRun, LimitedStockTooSmallWritesAnEmptyFile) {
-  Job job = TwoCutJob();
-  job.sheets = {{"1000", "1000", "1", "0", "0", "0", "0"}};
-  job.cuts = {{"600", "300", "20", "0"}};
-  WriteJob(job);
-  WriteFile("dia.tlf", "old results\r\n");
-  RecordingControl control;
-  const RunResult result = RunOptimization(control);
-  EXPECT_EQ(result.message, kMessageDone);
-  EXPECT_TRUE(result.resultsWritten);
-  EXPECT_TRUE(control.totals.empty());
-  EXPECT_EQ(result.layouts, 0);
-  EXPECT_TRUE(std::filesystem::exists("dia.tlf"));
-  EXPECT_EQ(ReadFile("dia.tlf"), "");
-}
-
-TEST_F(OptimizationRun, PieceLargerThanEveryRollRunsAllTrialsAndFindsNothing) {
-  Job job = TwoCutJob();
-  job.cuts = {{"600", "300", "2", "0"}, {"3000", "1300", "1", "0"}};
-  WriteJob(job);
-  RecordingControl control;
-  const RunResult result = RunOptimization(control);
-  EXPECT_EQ(result.trialsRun, 198);
-  EXPECT_EQ(result.improvements, 0);
-  EXPECT_EQ(ReadFile("dia.tlf"), "");
+TEST_F(OptimizationRun, NoPlanFoundWritesAnEmptyFile) {
+  // Limited stock too small for the demand; a piece larger than every roll.
+  Job tooLittle = TwoCutJob();
+  tooLittle.sheets = {{"1000", "1000", "1", "0", "0", "0", "0"}};
+  tooLittle.cuts = {{"600", "300", "20", "0"}, {"450", "450", "3", "0"}};
+  Job tooLarge = TwoCutJob();
+  tooLarge.cuts = {{"600", "300", "2", "0"}, {"3000", "1300", "1", "0"}};
+  for (const Job& job : {tooLittle, tooLarge}) {
+    WriteJob(job);
+    WriteFile("dia.tlf", "old results\r\n");
+    RecordingControl control;
+    const RunResult result = RunOptimization(control);
+    EXPECT_EQ(result.message, kMessageDone);
+    EXPECT_TRUE(result.resultsWritten);
+    EXPECT_EQ(result.trialsRun, 198);
+    EXPECT_EQ(result.improvements, 0);
+    EXPECT_TRUE(control.totals.empty());
+    EXPECT_TRUE(std::filesystem::exists("dia.tlf"));
+    EXPECT_EQ(ReadFile("dia.tlf"), "");
+  }
 }
 
 TEST_F(OptimizationRun, LengthwisePieceAtTheUsableCornerIncludesTheKerf) {
@@ -268,6 +253,89 @@ TEST_F(OptimizationRun, LengthwisePieceAtTheUsableCornerIncludesTheKerf) {
   EXPECT_EQ(dia.substr(0, dia.find("\r\n")), "1,-1,1,0,0,1005,615,1,0");
   EXPECT_NE(dia.find("\r\n1,1,1,10,10,315,615,1,1\r\n"), std::string::npos) << dia;
 }
+
+// --- Whole runs on generated jobs ---------------------------------------------------------
+
+// One large roll of unlimited quantity (so that trials can complete), one or two limited rolls
+// and two or three cut-pieces, in whole numbers so that every coordinate is exact.
+Job RandomJob(uint32_t seed) {
+  std::mt19937 gen(seed);
+  const auto pick = [&gen](int lo, int hi) {
+    return std::to_string(lo + int(gen() % uint32_t(hi - lo + 1)));
+  };
+  Job job;
+  job.blade = "1300";
+  job.options = std::vector<std::string>{"0,0", "-1,0", "0,-1"}[seed % 3];
+  job.kerf = pick(0, 4);
+  job.sheets = {{"3000", "1250", "", pick(0, 20), pick(0, 20), pick(0, 20), "0"}};
+  for (int n = std::stoi(pick(1, 2)); n > 0; --n) {
+    job.sheets.push_back({pick(900, 2500), pick(600, 1250), pick(1, 3), pick(0, 15), pick(0, 15),
+                          pick(0, 15), pick(0, 15)});
+  }
+  for (int n = std::stoi(pick(2, 3)); n > 0; --n) {
+    job.cuts.push_back({pick(100, 900), pick(80, 600), pick(1, 6), pick(0, 2)});
+  }
+  return job;
+}
+
+// Every plan fits its rolls' usable areas without overlaps, gives each piece its cut's size in
+// an orientation the cut's ORN allows, meets the demand exactly and never overdraws stock.
+void CheckPlan(const AreaList& plan) {
+  BasicDetails basic;  // the lists as the run built them
+  RollList rolls;
+  CutList cuts;
+  int16_t mode = 0;
+  ReadEngineInputsFromTables(basic, rolls, cuts, mode);
+  ApplyBladeReachAndCheck(basic, rolls, cuts);
+  AddKerf(rolls, cuts, basic.KERF);
+  SortByAreaDescending(rolls, cuts);
+
+  EXPECT_EQ(CheckLayout(plan, ToWorkRolls(rolls)), "");
+  std::map<int16_t, float> produced, rollsUsed;
+  const AreaRecord* outline = nullptr;
+  for (size_t k = 1; k < plan.size(); ++k) {
+    const AreaRecord& a = plan[k];
+    if (!outline || a.layout != outline->layout) {  // each layout starts with its outline
+      ASSERT_EQ(a.layout, outline ? outline->layout + 1 : 1);
+      ASSERT_EQ(a.TYPE, kRollOutline);
+      EXPECT_EQ(a.XE, rolls[size_t(a.roll)].WIDTH);
+      outline = &a;
+      rollsUsed[a.roll] += a.repeat;
+    }
+    EXPECT_EQ(a.roll, outline->roll);
+    EXPECT_EQ(a.repeat, outline->repeat);
+    if (a.TYPE <= 0) continue;
+    ASSERT_LT(size_t(a.TYPE), cuts.size());
+    const CutRecord& cut = cuts[size_t(a.TYPE)];
+    const bool lengthwise = a.orientation == kLengthwise;
+    EXPECT_TRUE(lengthwise || a.orientation == kCrosswise);
+    EXPECT_TRUE(cut.ORN == 0 || cut.ORN == a.orientation);
+    EXPECT_EQ(a.XE - a.XS, lengthwise ? cut.WIDTH : cut.LENGTH);
+    EXPECT_EQ(a.YE - a.YS, lengthwise ? cut.LENGTH : cut.WIDTH);
+    EXPECT_LE(a.YE, outline->YE);
+    produced[a.TYPE] += a.repeat;
+  }
+  for (size_t c = 1; c < cuts.size(); ++c) EXPECT_EQ(produced[int16_t(c)], cuts[c].QTY) << c;
+  for (size_t r = 1; r < rolls.size(); ++r) {
+    if (rolls[r].QTY != kUnlimitedQty) EXPECT_LE(rollsUsed[int16_t(r)], rolls[r].QTY) << r;
+  }
+}
+
+class RunProperties : public InWorkDir, public ::testing::WithParamInterface<uint32_t> {};
+
+TEST_P(RunProperties, PlanFitsMeetsTheDemandAndRepeats) {
+  WriteJob(RandomJob(GetParam()));
+  RunControl quiet;
+  ASSERT_EQ(RunOptimization(quiet).message, kMessageDone);
+  const std::string first = ReadFile("dia.tlf");
+  AreaList plan;
+  ASSERT_EQ(ReadLayoutResults(plan), LayoutResultsStatus::kLayouts);
+  CheckPlan(plan);
+  RunOptimization(quiet);
+  EXPECT_EQ(ReadFile("dia.tlf"), first);
+}
+
+INSTANTIATE_TEST_SUITE_P(GeneratedJobs, RunProperties, ::testing::Range(1u, 9u));
 
 }  // namespace
 }  // namespace trimora

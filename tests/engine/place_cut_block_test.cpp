@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "area_list_builder.h"
+#include "area_records.h"
 #include "engine/random.h"
 
 namespace trimora {
@@ -33,109 +33,99 @@ struct Job {
 
 using Counts = std::pair<int, int>;
 
-// The orientation a free cut draws first in a trial seeded with seedTrial.
-int16_t FirstDrawOf(int32_t seedTrial) {
+// The first value a fresh generator seeded for seedTrial gives RandomInt(1, hi).
+int FirstDraw(int32_t seedTrial, int16_t hi) {
   SeedRandom(seedTrial);
-  return RandomInt(1, 2);
+  return RandomInt(1, hi);
 }
 
 // A cut 100 long and 50 wide: lengthwise 50 across and 100 along the roll.
 WorkCut Cut(float qty, float orn = 0) { return {100, 50, qty, orn}; }
 
-TEST(PlaceCutBlock, TrialOneTakesTheLargestBlockWithinQuantityAndBladeReach) {
-  // The raw lengthwise block in 250 x 400 is 5 x 4; seven copies are left.
-  Job byColumns(Roll(400, 250), Cut(7));
-  EXPECT_EQ(byColumns.Place(1), Counts(5, 1));  // ny gives way first: 20, 15, 10 exceed 7
-  EXPECT_EQ(byColumns.cuts[1].QTY, 2);
-  EXPECT_EQ(byColumns.areas[7].orientation, kLengthwise);
-  Job byRows(Roll(400, 250), Cut(7));
-  EXPECT_EQ(byRows.Place(3), Counts(1, 4));  // nx first: 20, 16, 12, 8 exceed 7
-  Job plenty(Roll(400, 250), Cut(100));
-  EXPECT_EQ(plenty.Place(1), Counts(5, 4));
-  // Trimming never goes below one copy, however little is left.
-  Job fraction(Roll(400, 250), Cut(0.5f));
-  EXPECT_EQ(fraction.Place(1), Counts(1, 1));
-  EXPECT_EQ(fraction.cuts[1].QTY, -0.5f);
-  // No block reaches further than the blade along Y: 900 / 300 gives 3 rows of 2000 / 300.
-  Job blade(Roll(2000, 500), {300, 100, 100, 1});
-  blade.bladeReach = 900;
-  EXPECT_EQ(blade.Place(1), Counts(5, 3));
+TEST(PlaceCutBlock, TrialOneTakesTheLargestBlockWithinQuantityOrnAndBladeReach) {
+  const struct {
+    WorkRoll roll;
+    WorkCut cut;
+    int16_t variant;
+    float bladeReach;
+    Counts counts;
+    float qtyLeft;
+    int16_t orientation;
+  } cases[] = {
+      // The raw lengthwise block in 250 x 400 is 5 x 4 and seven copies are left: variant 1
+      // trims ny first (20, 15, 10 exceed 7), variant 3 nx first (20, 16, 12, 8 exceed 7).
+      {Roll(400, 250), Cut(7), 1, 1E6f, {5, 1}, 2, kLengthwise},
+      {Roll(400, 250), Cut(7), 3, 1E6f, {1, 4}, 3, kLengthwise},
+      {Roll(400, 250), Cut(100), 1, 1E6f, {5, 4}, 80, kLengthwise},
+      // Trimming never goes below one copy, however little is left.
+      {Roll(400, 250), Cut(0.5f), 1, 1E6f, {1, 1}, -0.5f, kLengthwise},
+      // No block reaches further than the blade along Y: 900 / 300 gives 3 rows.
+      {Roll(2000, 500), {300, 100, 100, 1}, 1, 900, {5, 3}, 85, kLengthwise},
+      // ORN locks the orientation whatever the variant; a roll too narrow for a crosswise
+      // copy makes an even variant fall back to lengthwise.
+      {Roll(1000, 500), Cut(1000, 2), 1, 1E6f, {5, 20}, 900, kCrosswise},
+      {Roll(1000, 500), Cut(1000, 1), 2, 1E6f, {10, 10}, 900, kLengthwise},
+      {Roll(1000, 60), Cut(1000), 2, 1E6f, {1, 10}, 990, kLengthwise},
+  };
+  for (const auto& c : cases) {
+    Job job(c.roll, c.cut);
+    job.bladeReach = c.bladeReach;
+    EXPECT_EQ(job.Place(c.variant), c.counts) << c.cut.QTY << " variant " << c.variant;
+    EXPECT_EQ(job.cuts[1].QTY, c.qtyLeft) << c.cut.QTY;
+    EXPECT_EQ(job.areas[7].orientation, c.orientation) << c.cut.QTY;
+  }
 }
 
-TEST(PlaceCutBlock, OrientationFollowsVariantAndOrn) {
-  Job crosswiseOnly(Roll(1000, 500), Cut(1000, 2));
-  EXPECT_EQ(crosswiseOnly.Place(1), Counts(5, 20));
-  EXPECT_EQ(crosswiseOnly.areas[7].orientation, kCrosswise);
-  Job lengthwiseOnly(Roll(1000, 500), Cut(1000, 1));
-  EXPECT_EQ(lengthwiseOnly.Place(2), Counts(10, 10));
-  EXPECT_EQ(lengthwiseOnly.areas[7].orientation, kLengthwise);
-  // Too narrow for a crosswise copy: an even variant falls back to lengthwise.
-  Job narrow(Roll(1000, 60), Cut(1000));
-  EXPECT_EQ(narrow.Place(2), Counts(1, 10));
+// A piece in the free area's corner (free area 8) leaves no room for any block.
+Job CornerBlocked() {
+  Job job(Roll(500, 500), Cut(10));
+  job.areas.push_back(Rect(1, 0, 0, 10, 10));
+  job.areas.push_back(Rect(kFreeArea, 0, 0, 500, 500));
+  return job;
 }
 
 TEST(PlaceCutBlock, FailureChangesNeitherList) {
-  for (const WorkCut& cut : {Cut(10, 3), WorkCut{600, 50, 10, 1}}) {
-    Job job(Roll(500, 500), cut);
-    const AreaList before = job.areas;
-    const Counts counts = job.Place(1);
+  // A cut whose ORN is no orientation, one too long for the roll, a blocked corner.
+  for (auto [job, k] : {std::pair{Job(Roll(500, 500), Cut(10, 3)), int16_t(6)},
+                        {Job(Roll(500, 500), {600, 50, 10, 1}), int16_t(6)},
+                        {CornerBlocked(), int16_t(8)}}) {
+    const size_t size = job.areas.size();
+    const Counts counts = job.Place(1, 1, true, k);
     EXPECT_FALSE(counts.first >= 1 && counts.second >= 1);
-    EXPECT_EQ(job.areas.size(), before.size());
-    EXPECT_EQ(job.areas[6].TYPE, kFreeArea);
+    EXPECT_EQ(job.areas.size(), size);
+    EXPECT_EQ(job.areas[size_t(k)].TYPE, kFreeArea);
     EXPECT_EQ(job.cuts[1].QTY, 10);
   }
-  // A piece in the free area's corner leaves no room for any block.
-  Job blocked(Roll(500, 500), Cut(10));
-  blocked.areas.push_back(Rect(1, 0, 0, 10, 10));
-  blocked.areas.push_back(Rect(kFreeArea, 0, 0, 500, 500));
-  const Counts counts = blocked.Place(1, 1, true, 8);
-  EXPECT_FALSE(counts.first >= 1 && counts.second >= 1);
-  EXPECT_EQ(blocked.areas.size(), 9u);
 }
 
 // A failed block is remembered for its free area: the repeat makes the same orientation draw
 // and fails without being worked out again, until the memo is reset for a changed layout.
 TEST(PlaceCutBlock, MemoSkipsARepeatedFailureButNeverAFirstBlock) {
-  Job blocked(Roll(500, 500), Cut(10));
-  blocked.areas.push_back(Rect(1, 0, 0, 10, 10));
-  blocked.areas.push_back(Rect(kFreeArea, 0, 0, 500, 500));
+  Job blocked = CornerBlocked();
   PlacementMemo memo;
   memo.Reset(1);
-  int16_t nx = 0, ny = 0;
-  const auto place = [&](bool first) {
-    PlaceCutBlock(nx, ny, blocked.cuts, 1, blocked.areas, 8, blocked.rolls, 1, 20, 99, first,
-                  blocked.bladeReach, &memo);
+  const auto place = [&](Job& job, int16_t k, bool first) {
+    int16_t nx = 0, ny = 0;
+    SeedRandom(20);
+    PlaceCutBlock(nx, ny, job.cuts, 1, job.areas, k, job.rolls, 1, 20, 99, first,
+                  job.bladeReach, &memo);
     return nx >= 1 && ny >= 1;
   };
-  SeedRandom(20);
-  EXPECT_FALSE(place(false));
-  const int16_t orientation = FirstDrawOf(20);
+  EXPECT_FALSE(place(blocked, 8, false));
+  const int16_t orientation = int16_t(FirstDraw(20, 2));
   EXPECT_TRUE(memo.Failed(1, orientation));
   EXPECT_FALSE(memo.Failed(1, orientation == 1 ? 2 : 1));
-
-  // Once the corner is free the remembered failure still stands, as the caller has not reset
-  // the memo; a reset forgets it.
+  // Once the corner is free the remembered failure still stands until the caller resets.
   blocked.areas[7].TYPE = kDeadArea;
-  SeedRandom(20);
-  EXPECT_FALSE(place(false));
+  EXPECT_FALSE(place(blocked, 8, false));
   memo.Reset(1);
-  SeedRandom(20);
-  EXPECT_TRUE(place(false));
-
+  EXPECT_TRUE(place(blocked, 8, false));
   // The first block of a layout depends on its draws too: it never takes a remembered failure.
   Job fresh(Roll(500, 500), Cut(10));
   memo.Reset(1);
   memo.MarkFailed(1, kLengthwise);
   memo.MarkFailed(1, kCrosswise);
-  PlaceCutBlock(nx, ny, fresh.cuts, 1, fresh.areas, 6, fresh.rolls, 1, 20, 99, true,
-                fresh.bladeReach, &memo);
-  EXPECT_TRUE(nx >= 1 && ny >= 1);
-}
-
-// The first value a fresh generator seeded for seedTrial gives RandomInt(1, hi).
-int FirstDraw(int32_t seedTrial, int16_t hi) {
-  SeedRandom(seedTrial);
-  return RandomInt(1, hi);
+  EXPECT_TRUE(place(fresh, 6, true));
 }
 
 TEST(PlaceCutBlock, FromTrial17AFreeCutDrawsItsOrientationWithoutASecondChance) {

@@ -118,18 +118,17 @@ TEST(OffcutClipping, EqualAreasKeepTheEarlierPart) {
   EXPECT_EQ(rows[0].YE, 400.0f);
 }
 
-TEST(OffcutClipping, TouchingIsNotOverlapping) {
-  const AreaList records =
-      Records({Rec(1, -1, 1, 0, 0, 500, 1000, 1), Rec(1, 1, 1, 0, 0, 500, 600, 1, 1),
-               Rec(1, -4, 1, 0, 600, 500, 1000, 1)});
-  EXPECT_EQ(LinesOf(DeriveOffcuts(records, 0, {})), (Lines{"1,500,400,1,\"\""}));
-}
-
-TEST(OffcutClipping, CoveredFreeAreasAreDropped) {
-  const AreaList records =
-      Records({Rec(1, -1, 1, 0, 0, 500, 1000, 1), Rec(1, 1, 1, 0, 0, 500, 1000, 1, 1),
-               Rec(1, -4, 1, 100, 100, 200, 200, 1)});
-  EXPECT_TRUE(DeriveOffcuts(records, 0, {}).empty());
+TEST(OffcutClipping, TouchingCoveringAndOtherLayouts) {
+  const AreaRecord outline = Rec(1, -1, 1, 0, 0, 500, 1000, 1);
+  const AreaRecord piece = Rec(1, 1, 1, 0, 0, 500, 600, 1, 1);
+  // A free area touching a piece is whole; one a piece covers is dropped; a piece of another
+  // layout is no obstacle.
+  EXPECT_EQ(LinesOf(DeriveOffcuts(Records({outline, piece, Rec(1, -4, 1, 0, 600, 500, 1000, 1)}), 0, {})),
+            (Lines{"1,500,400,1,\"\""}));
+  EXPECT_TRUE(DeriveOffcuts(Records({outline, piece, Rec(1, -4, 1, 100, 100, 200, 200, 1)}), 0, {}).empty());
+  EXPECT_EQ(LinesOf(DeriveOffcuts(Records({outline, piece, Rec(2, -1, 1, 0, 0, 500, 1000, 1),
+                                           Rec(2, -4, 1, 0, 0, 500, 1000, 1)}), 0, {})),
+            (Lines{"2,1000,500,1,\"\""}));
 }
 
 TEST(OffcutClipping, WrittenFreeAreasClipLaterOnesButUnwrittenOnesDoNot) {
@@ -149,28 +148,17 @@ TEST(OffcutClipping, WrittenFreeAreasClipLaterOnesButUnwrittenOnesDoNot) {
   EXPECT_EQ(rows[2].XE, 300.0f);
 }
 
-TEST(OffcutClipping, ObstaclesComeFromTheSameLayoutOnly) {
-  const AreaList records =
-      Records({Rec(1, -1, 1, 0, 0, 500, 1000, 1), Rec(1, 1, 1, 0, 0, 500, 1000, 1, 1),
-               Rec(2, -1, 1, 0, 0, 500, 1000, 1), Rec(2, -4, 1, 0, 0, 500, 1000, 1)});
-  EXPECT_EQ(LinesOf(DeriveOffcuts(records, 0, {})), (Lines{"2,1000,500,1,\"\""}));
-}
-
 // --- scrap.dat and offcut.tlf --------------------------------------------------------------
 
 class OffcutFiles : public testing::InWorkDir {};
 
-TEST_F(OffcutFiles, ScrapLimitsInEitherOrderAndMissingFile) {
-  EXPECT_EQ(ReadScrapLimits().length, 0.0f);
-  EXPECT_EQ(ReadScrapLimits().width, 0.0f);
-  WriteFile("scrap.dat", "\"100\",\"500\"\r\n\"9000\",\"9000\"\r\n");
-  EXPECT_EQ(ReadScrapLimits().length, 500.0f);
-  EXPECT_EQ(ReadScrapLimits().width, 100.0f);
-  WriteFile("scrap.dat", "\"500\",\"100\"\r\n");
-  EXPECT_EQ(ReadScrapLimits().length, 500.0f);
-  EXPECT_EQ(ReadScrapLimits().width, 100.0f);
-  WriteFile("scrap.dat", "");
-  EXPECT_EQ(ReadScrapLimits().length, 0.0f);
+TEST_F(OffcutFiles, ScrapLimitsInEitherOrderFromTheFirstRecord) {
+  EXPECT_EQ(ReadScrapLimits().length, 0.0f);  // no file
+  for (const char* text : {"\"100\",\"500\"\r\n\"9000\",\"9000\"\r\n", "\"500\",\"100\"\r\n"}) {
+    WriteFile("scrap.dat", text);
+    EXPECT_EQ(ReadScrapLimits().length, 500.0f) << text;
+    EXPECT_EQ(ReadScrapLimits().width, 100.0f) << text;
+  }
 }
 
 TEST_F(OffcutFiles, WriteOffcutTableUsesScrapDatAndTheKerf) {
@@ -204,14 +192,6 @@ TEST_F(OffcutFiles, ExportAppendsOneLibraryRecordPerRowAndTheStockConsumption) {
             "\"MS\",\"S275\",\"2\",\"1000\",\"300\",\"4\",\"\"\r\n"
             "\"MS\",\"S275\",\"2\",\"1005\",\"5\",\"3\",\"SCRAP\"\r\n"
             "\"MS\",\"S275\",\"2\",\"2500\",\"1250\",\"-2\",\"BAY 1\"\r\n");
-}
-
-TEST_F(OffcutFiles, ExportOfAnEmptyTableCreatesTheLibraryFile) {
-  Grid grid;
-  grid.SetColumnCount(6);
-  grid.SetRowCount(1);
-  ASSERT_TRUE(AppendExportRecords(grid, "MS", "", "2"));
-  EXPECT_EQ(testing::ReadFile("mlm.dat"), "");
 }
 
 }  // namespace

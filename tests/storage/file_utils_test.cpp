@@ -47,5 +47,12 @@ TEST(WildcardMatch, StarAndQuestionMark) {
   EXPECT_FALSE(WildcardMatch("?.tlf", "ab.tlf"));
 }
 
+TEST(FileNameFromPath, PartAfterTheLastSeparator) {
+  EXPECT_EQ(FileNameFromPath("C:\\Jobs\\2024\\KITCHEN.trm"), "KITCHEN.trm");
+  EXPECT_EQ(FileNameFromPath("/home/user/jobs/kitchen.trm"), "kitchen.trm");
+  EXPECT_EQ(FileNameFromPath("kitchen.trm"), "kitchen.trm");
+  EXPECT_EQ(FileNameFromPath("C:\\Jobs\\"), "");
+}
+
 }  // namespace
 }  // namespace trimora

@@ -1,31 +1,36 @@
 #pragma once
-// Small builders for area records and plans in the engine's tests.
+// Area records, area lists, rolls and plans for the engine's tests.
 
+#include <cstdint>
 #include <initializer_list>
 
 #include "engine/area_list.h"
 #include "engine/layout_bookkeeping.h"
 #include "engine/layout_metrics.h"
+#include "engine/work_lists.h"
 
 namespace trimora::testing {
 
 inline AreaRecord Rect(int16_t type, float xs, float ys, float xe, float ye,
-                       int16_t orientation = 0) {
-  AreaRecord a;
-  a.TYPE = type;
-  a.roll = 1;
-  a.XS = xs;
-  a.YS = ys;
-  a.XE = xe;
-  a.YE = ye;
-  a.orientation = orientation;
-  return a;
+                       int16_t orientation = 0, int16_t layout = 0) {
+  return {layout, type, 1, xs, ys, xe, ye, 0, orientation};
 }
 
-// An area list with an empty element 0 followed by the records.
+// Element 0 holds no area; the records follow from index 1.
 inline AreaList List(std::initializer_list<AreaRecord> records) {
-  AreaList list{AreaRecord{}};
-  list.insert(list.end(), records.begin(), records.end());
+  AreaList list(1);
+  list.insert(list.end(), records);
+  return list;
+}
+
+inline WorkRoll Roll(float length, float width, float margin = 0) {
+  return {length, width, 1, margin, margin, margin, margin};
+}
+
+// The records a run starts the roll with; its usable area is free area 6.
+inline AreaList FreshRoll(const WorkRoll& roll) {
+  AreaList list;
+  BuildRollAreaList({{}, roll}, 1, list);
   return list;
 }
 
@@ -42,8 +47,7 @@ inline void AddLayout(Solution& plan, int16_t number, float repeat, AreaList lay
 // 1000 x 10000 and one piece 1 wide and pieceArea long, so the yield is pieceArea / 1E7.
 inline Solution PlanWithYield(int16_t layouts, float pieceArea) {
   Solution plan;
-  for (int16_t n = 1; n < layouts; ++n)
-    AddLayout(plan, n, 1, List({Rect(kRollOutline, 0, 0, 0, 0)}));
+  for (int16_t n = 1; n < layouts; ++n) AddLayout(plan, n, 1, List({Rect(kRollOutline, 0, 0, 0, 0)}));
   AddLayout(plan, layouts, 1,
             List({Rect(kRollOutline, 0, 0, 1000, 10000), Rect(1, 0, 0, 1, pieceArea)}));
   return plan;

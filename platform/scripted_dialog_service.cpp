@@ -1,0 +1,67 @@
+#include "platform/scripted_dialog_service.h"
+
+namespace trimora {
+
+namespace {
+
+bool Offers(MessageButtons buttons, MessageAnswer answer) {
+  switch (buttons) {
+    case MessageButtons::Ok:
+      return answer == MessageAnswer::Ok;
+    case MessageButtons::YesNo:
+      return answer == MessageAnswer::Yes || answer == MessageAnswer::No;
+    case MessageButtons::YesNoCancel:
+      return answer != MessageAnswer::Ok;
+  }
+  return false;
+}
+
+}  // namespace
+
+MessageAnswer ScriptedDialogService::ShowMessage(const Message& message) {
+  messages_.push_back(message);
+  if (answers_.empty()) Fail("unexpected message \"" + message.text + "\"");
+  const MessageAnswer answer = answers_.front();
+  answers_.pop_front();
+  // A scripted answer the box cannot give means the test and the code disagree about the box.
+  if (!Offers(message.buttons, answer)) {
+    Fail("message \"" + message.text + "\" does not offer the scripted answer");
+  }
+  return answer;
+}
+
+std::optional<std::string> ScriptedDialogService::OpenFile(const FileDialogRequest& request) {
+  return AnswerFile(FileDialogShown::Kind::Open, request);
+}
+
+std::optional<std::string> ScriptedDialogService::SaveFile(const FileDialogRequest& request) {
+  return AnswerFile(FileDialogShown::Kind::Save, request);
+}
+
+PrintDialogAnswer ScriptedDialogService::PrintDialog(bool selectionPreset) {
+  printDialogs_.push_back(selectionPreset);
+  if (prints_.empty()) Fail("unexpected print dialog");
+  const PrintDialogAnswer answer = prints_.front();
+  prints_.pop_front();
+  return answer;
+}
+
+bool ScriptedDialogService::AllAnswersUsed() const {
+  return answers_.empty() && files_.empty() && prints_.empty();
+}
+
+std::optional<std::string> ScriptedDialogService::AnswerFile(FileDialogShown::Kind kind,
+                                                             const FileDialogRequest& request) {
+  fileDialogs_.push_back({kind, request});
+  if (files_.empty()) Fail("unexpected file dialog \"" + request.title + "\"");
+  std::optional<std::string> path = std::move(files_.front());
+  files_.pop_front();
+  return path;
+}
+
+void ScriptedDialogService::Fail(const std::string& what) {
+  errors_.push_back(what);
+  throw UnexpectedDialog(what);
+}
+
+}  // namespace trimora

@@ -1,0 +1,105 @@
+#pragma once
+// The main window: a frame holding the job-entry windows (and later the result windows) as
+// child windows, with the File, Edit, Optimize, View, Tools and Help menus and the toolbar.
+// It owns the current job's flags and file name.
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <functional>
+#include <vector>
+
+#include "shell/change_guard.h"
+#include "shell/file_commands.h"
+#include "shell/job_entry_window.h"
+#include "shell/job_window_host.h"
+
+class QAction;
+class QMdiArea;
+class QMenu;
+class QToolBar;
+
+namespace trimora {
+
+enum class JobWindow { Basic, Sheet, Cut };
+
+class BaseModule : public QMainWindow,
+                   public FileCommandHost,
+                   public JobWindowHost,
+                   public ChangeGuardHost {
+ public:
+  // onClosed runs once the window has closed (after the save question allowed it).
+  BaseModule(ShellServices& services, std::function<void()> onClosed, QWidget* parent = nullptr);
+
+  // Menu handlers, by item index from 1 (separators counted).
+  void mnuFile_Click(int index);
+  void mnuEdit_Click(int index);
+  void mnuOptimize_Click(int index);
+  void mnuView_Click(int index);
+  // Runs the menu item the toolbar button stands for.
+  void TB_ButtonClick(int index);
+
+  // Menu items and toolbar buttons by index from 1; element 0 is unused.
+  const std::vector<QAction*>& mnuFile() const { return mnuFile_; }
+  const std::vector<QAction*>& mnuEdit() const { return mnuEdit_; }
+  const std::vector<QAction*>& mnuOptimize() const { return mnuOptimize_; }
+  const std::vector<QAction*>& mnuView() const { return mnuView_; }
+  const std::vector<QAction*>& mnutools() const { return mnutools_; }
+  const std::vector<QAction*>& mnuHelp() const { return mnuHelp_; }
+  const std::vector<QAction*>& TB() const { return tb_; }
+  QToolBar* Toolbar() const { return toolbar_; }
+  QMdiArea* Area() const { return area_; }
+
+  // The window when it is open, otherwise nullptr.
+  JobEntryWindow* Window(JobWindow kind) const;
+  // Opens the window when it is not open and makes it the active one.
+  JobEntryWindow* ActivateWindow(JobWindow kind);
+
+  const JobState& State() const { return state_; }
+  FileCommands& Commands() { return commands_; }
+
+  // FileCommandHost
+  void SetTitle(const std::string& title) override;
+  OptimizeOptions Options() const override;
+  void SetOptions(const OptimizeOptions& options) override;
+  void ViewLayouts() override { mnuView_Click(3); }
+  void RefreshTablesForSave() override;
+  void RestoreActiveWindow() override;
+  void CloseForLoad() override;
+  void ReopenAfterLoad() override;
+
+  // JobWindowHost
+  ShellServices& Services() override { return services_; }
+  void SetDataChanged() override { state_.dataChanged = true; }
+  void SetImportedFromLibrary() override { state_.importedFromLibrary = true; }
+  void InvalidateResults() override;
+  const std::string& JobFileName() const override { return state_.fileName; }
+  const Grid& BasicDetails() override;
+
+  // ChangeGuardHost
+  void CloseResultWindows() override;
+  void RestoreFocus() override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildMenus();
+  void BuildToolbar();
+  void BaseModule_Form_Load();
+  JobEntryWindow* OpenWindow(JobWindow kind);
+  void CloseWindow(JobWindow kind);
+  std::optional<JobWindow> ActiveKind() const;
+
+  ShellServices& services_;
+  std::function<void()> onClosed_;
+  JobState state_;
+  FileCommands commands_;
+  QMdiArea* area_;
+  QToolBar* toolbar_ = nullptr;
+  std::vector<QAction*> mnuFile_, mnuEdit_, mnuOptimize_, mnuView_, mnutools_, mnuHelp_, tb_;
+  std::array<QPointer<JobEntryWindow>, 3> windows_;
+  std::optional<JobWindow> activeBeforeSave_;
+};
+
+}  // namespace trimora
