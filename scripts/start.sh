@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds Trimora and runs it on the demo job.
+# Builds Trimora and starts the windowed program (it needs a display; without one, try
+# xvfb-run scripts/start.sh). Extra arguments go to the program, e.g. --workdir DIR.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh
-build/trimora-cli check examples/demo.trm
-build/trimora-cli optimize examples/demo.trm -o "${TMPDIR:-/tmp}/demo-optimized.trm"
+exec build/trimora "$@"

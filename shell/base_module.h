@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <array>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "shell/change_guard.h"
@@ -16,8 +17,6 @@
 
 class QAction;
 class QMdiArea;
-class QMenu;
-class QToolBar;
 
 namespace trimora {
 
@@ -34,7 +33,6 @@ class BaseModule : public QMainWindow,
   // Menu handlers, by item index from 1 (separators counted).
   void mnuFile_Click(int index);
   void mnuEdit_Click(int index);
-  void mnuOptimize_Click(int index);
   void mnuView_Click(int index);
   // Runs the menu item the toolbar button stands for.
   void TB_ButtonClick(int index);
@@ -47,7 +45,6 @@ class BaseModule : public QMainWindow,
   const std::vector<QAction*>& mnutools() const { return mnutools_; }
   const std::vector<QAction*>& mnuHelp() const { return mnuHelp_; }
   const std::vector<QAction*>& TB() const { return tb_; }
-  QToolBar* Toolbar() const { return toolbar_; }
   QMdiArea* Area() const { return area_; }
 
   // The window when it is open, otherwise nullptr.
@@ -56,7 +53,6 @@ class BaseModule : public QMainWindow,
   JobEntryWindow* ActivateWindow(JobWindow kind);
 
   const JobState& State() const { return state_; }
-  FileCommands& Commands() { return commands_; }
 
   // FileCommandHost
   void SetTitle(const std::string& title) override;
@@ -96,7 +92,6 @@ class BaseModule : public QMainWindow,
   JobState state_;
   FileCommands commands_;
   QMdiArea* area_;
-  QToolBar* toolbar_ = nullptr;
   std::vector<QAction*> mnuFile_, mnuEdit_, mnuOptimize_, mnuView_, mnutools_, mnuHelp_, tb_;
   std::array<QPointer<JobEntryWindow>, 3> windows_;
   std::optional<JobWindow> activeBeforeSave_;

@@ -18,36 +18,29 @@ RollList RollsOfAreas(const std::vector<float>& areas) {
   return rolls;
 }
 
-std::vector<float> Areas(const RollList& rolls) {
-  std::vector<float> areas;
-  for (size_t i = 1; i < rolls.size(); ++i) areas.push_back(rolls[i].LENGTH * rolls[i].WIDTH);
-  return areas;
+std::string Locations(const RollList& rolls) {
+  std::string order;
+  for (size_t i = 1; i < rolls.size(); ++i) order += rolls[i].LOCATION;
+  return order;
 }
 
-TEST(SortByAreaDescending, OnePassPerGap) {
-  RollList three = RollsOfAreas({1, 2, 3});
-  SortListByAreaDescending(three);
-  EXPECT_EQ(Areas(three), (std::vector<float>{3, 2, 1}));
-
-  // For gap 2, (n + 1) / gap = 2.5 rounds to 2: only one block is compared.
-  RollList four = RollsOfAreas({1, 3, 2, 4});
-  SortListByAreaDescending(four);
-  EXPECT_EQ(Areas(four), (std::vector<float>{4, 2, 3, 1}));
-}
-
-TEST(SortByAreaDescending, EqualAreasKeepTheirOrder) {
-  RollList rolls = RollsOfAreas({5, 5, 5});
-  SortListByAreaDescending(rolls);
-  EXPECT_EQ(rolls[1].LOCATION, "1");
-  EXPECT_EQ(rolls[2].LOCATION, "2");
-  EXPECT_EQ(rolls[3].LOCATION, "3");
-
-  // A larger roll passes them; the two equal ones stay in order behind it.
-  rolls = RollsOfAreas({5, 5, 9});
-  SortListByAreaDescending(rolls);
-  EXPECT_EQ(rolls[1].LOCATION, "3");
-  EXPECT_EQ(rolls[2].LOCATION, "2");
-  EXPECT_EQ(rolls[3].LOCATION, "1");
+TEST(SortByAreaDescending, OnePassPerGapAndEqualAreasKeepTheirOrder) {
+  const struct {
+    std::vector<float> areas;
+    std::string order;  // the rolls' original positions, sorted
+  } cases[] = {
+      {{1, 2, 3}, "321"},
+      // For gap 2, (n + 1) / gap = 2.5 rounds to 2: only one block is compared.
+      {{1, 3, 2, 4}, "4321"},
+      {{5, 5, 5}, "123"},
+      // A larger roll passes them; the two equal ones stay in order behind it.
+      {{5, 5, 9}, "321"},
+  };
+  for (const auto& c : cases) {
+    RollList rolls = RollsOfAreas(c.areas);
+    SortListByAreaDescending(rolls);
+    EXPECT_EQ(Locations(rolls), c.order);
+  }
 }
 
 TEST(SortByAreaDescending, AreaWithSizesOfBothLists) {

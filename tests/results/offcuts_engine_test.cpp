@@ -49,7 +49,8 @@ TEST_F(OffcutsOfAnEngineLayout, ListedAreasOverlapNothingAndStayInTheUsedStock) 
     for (const AreaRecord* p : pieces) rawOverlaps += f.TYPE == kFreeArea && Overlap(f, *p);
   }
   ASSERT_GT(rawOverlaps, 0);
-  for (const AreaRecord* p : pieces) used[size_t(p->layout)] += double(p->XE - p->XS) * (p->YE - p->YS);
+  for (const AreaRecord* p : pieces)
+    used[size_t(p->layout)] += double(p->XE - p->XS) * (p->YE - p->YS);
 
   std::vector<AreaRecord> listed;  // the free-area rows, margin strips left out
   for (const OffcutRow& row : DeriveOffcuts(model.records, model.basic.KERF, {})) {

@@ -151,16 +151,6 @@ TEST_F(Report, MeasuresKeepAllIntegerDigitsAndAreTotalled) {
                    "2000     1250     2        BAY 1         5000000.00",
                    "1000     1250     1                      1250000.00", kRule56,
                    "T O T A L                                6250000.00"}));
-
-  WriteFile("misc.set", "\"Weight\"\r\n");
-  WriteFile("density.dat", "\"MS\",\"7.85\"\r\n");
-  model = ModelOf({Rec(1, -1, 1, 0, 0, 500, 1000, 1), Rec(2, -1, 1, 0, 0, 500, 10, 3)},
-                  {Roll(2500, 500, "RACK")}, {Cut(100, 50)});
-  EXPECT_EQ(StockSummary(ReportText(model)),
-            Lines({"Length   Width    QtyUsed  Location      Weight", kRule56,
-                   "1000     500      1        RACK          7850000.00",
-                   "10       500      3        RACK          235500.00", kRule56,
-                   "T O T A L                                8085500.00"}));
 }
 
 TEST_F(Report, WriteReportWritesReportTlfAndEmptiesSheetsAdj) {

@@ -7,36 +7,25 @@
 namespace trimora {
 namespace {
 
-TEST(ColumnText, FieldsArePaddedToTheirColumns) {
+TEST(ColumnText, FieldsArePaddedToTheirColumnsOrPushedToANewLine) {
   ColumnText out;
   out.Place(1, "Length");
   out.Place(10, "Width");
   out.Place(19, "QtyUsed");
   out.EndLine();
-  EXPECT_EQ(out.Text(), "Length   Width    QtyUsed\r\n");
-}
-
-TEST(ColumnText, TextEndingJustBeforeTheColumnStaysOnTheLine) {
-  ColumnText out;
   out.Place(1, "123456789");  // 9 characters: column 10 is still free
   out.Place(10, "X");
   out.EndLine();
-  EXPECT_EQ(out.Text(), "123456789X\r\n");
-}
-
-TEST(ColumnText, TextReachingTheColumnPushesTheFieldToItsColumnOnANewLine) {
-  ColumnText out;
-  out.Place(28, "VERY LONG DESCRIPTION");  // reaches column 48
+  out.Place(1, "1234567890");  // 10 characters: column 10 is taken
+  out.Place(10, "X");
+  out.EndLine();
+  out.Place(28, "VERY LONG DESCRIPTION");  // reaches column 48: the rest go on a new line
   out.Place(42, "PARTY");
   out.Place(56, "SITE");
   out.EndLine();
-  EXPECT_EQ(out.Text(), std::string(27, ' ') + "VERY LONG DESCRIPTION\r\n" + std::string(41, ' ') +
-                            "PARTY" + std::string(9, ' ') + "SITE\r\n");
-  ColumnText exact;
-  exact.Place(1, "1234567890");  // 10 characters: column 10 is taken
-  exact.Place(10, "X");
-  exact.EndLine();
-  EXPECT_EQ(exact.Text(), "1234567890\r\n         X\r\n");
+  EXPECT_EQ(out.Text(), "Length   Width    QtyUsed\r\n123456789X\r\n1234567890\r\n         X\r\n" +
+                            std::string(27, ' ') + "VERY LONG DESCRIPTION\r\n" +
+                            std::string(41, ' ') + "PARTY" + std::string(9, ' ') + "SITE\r\n");
 }
 
 TEST(ColumnText, EmptyFieldsAreNotPlacedAndLinesNeverEndInSpaces) {
@@ -68,25 +57,18 @@ TEST(PlainNumber, SevenSignificantDigitsWithoutTrailingZeros) {
   EXPECT_EQ(PlainNumber(12.5f), "12.5");
   EXPECT_EQ(PlainNumber(0.75f), "0.75");  // the leading zero stays, unlike dia.tlf
   EXPECT_EQ(PlainNumber(0), "0");
-  EXPECT_EQ(PlainNumber(1503), "1503");
   EXPECT_EQ(PlainNumber(1234.567f), "1234.567");
   EXPECT_EQ(PlainNumber(-3), "-3");
   EXPECT_EQ(PlainNumber(12345678), "1.234568E+07");
 }
 
-TEST(PictureNumber, FixedIntegerDigitsAndDecimals) {
+TEST(PictureNumber, FixedDigitsAndTiesOfTheSinglesExactValueRoundHalfAwayFromZero) {
   EXPECT_EQ(PictureNumber(288, 5, 2), "00288.00");
   EXPECT_EQ(PictureNumber(0.25f, 5, 2), "00000.25");
-  EXPECT_EQ(PictureNumber(0, 5, 2), "00000.00");
   EXPECT_EQ(PictureNumber(5000000, 5, 2), "5000000.00");  // all integer digits kept
-  EXPECT_EQ(PictureNumber(785, 1, 2), "785.00");
   EXPECT_EQ(PictureNumber(0.5f, 1, 2), "0.50");
   EXPECT_EQ(PictureNumber(-12.5f, 5, 2), "-00012.50");
-}
-
-TEST(PictureNumber, TiesOfTheSinglesExactValueRoundHalfAwayFromZero) {
   EXPECT_EQ(PictureNumber(0.125f, 1, 2), "0.13");  // exactly representable: a true tie
-  EXPECT_EQ(PictureNumber(2.375f, 1, 2), "2.38");
   EXPECT_EQ(PictureNumber(-0.125f, 1, 2), "-0.13");
   EXPECT_EQ(PictureNumber(0.0625f, 1, 3), "0.063");
   EXPECT_EQ(PictureNumber(1.005f, 1, 2), "1.00");  // the single is just below 1.005

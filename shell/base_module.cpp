@@ -1,0 +1,231 @@
+#include "shell/base_module.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include "shell/basic_window.h"
+#include "shell/cut_window.h"
+#include "shell/sheet_window.h"
+#include "storage/file_utils.h"
+
+namespace trimora {
+
+namespace {
+
+constexpr size_t Slot(JobWindow kind) { return size_t(kind); }
+
+}  // namespace
+
+BaseModule::BaseModule(ShellServices& services, std::function<void()> onClosed, QWidget* parent)
+    : QMainWindow(parent),
+      services_(services),
+      onClosed_(std::move(onClosed)),
+      commands_(state_, services.dialogs, *this),
+      area_(new QMdiArea(this)) {
+  setCentralWidget(area_);
+  BuildMenus();
+  BuildToolbar();
+  resize(1000, 720);
+  BaseModule_Form_Load();
+}
+
+void BaseModule::BaseModule_Form_Load() {
+  state_.dataChanged = false;
+  SetTitle(kBaseTitle);
+  tb_[7]->setVisible(false);  // Rolls: the Sheets button serves
+  commands_.LoadDefaults();
+  state_.importedFromLibrary = false;
+  SetTitle(kBaseTitle);
+}
+
+void BaseModule::mnuFile_Click(int index) {
+  switch (index) {
+    case 1:
+      commands_.New();
+      break;
+    case 2:
+      commands_.Open();
+      break;
+    case 3:
+      commands_.Save();
+      break;
+    case 4:
+      commands_.SaveAs();
+      break;
+    case 6:
+      commands_.SaveAsDefaults();
+      break;
+    case 8:
+      close();
+      break;
+  }
+}
+
+void BaseModule::mnuEdit_Click(int index) {
+  switch (index) {
+    case 1:
+      ActivateWindow(JobWindow::Basic);
+      break;
+    case 3:
+      ActivateWindow(JobWindow::Sheet);
+      break;
+    case 5:
+      ActivateWindow(JobWindow::Cut);
+      break;
+  }
+}
+
+void BaseModule::mnuView_Click(int /*index*/) {
+  if (IsFileEmpty(kLayoutResultsFile)) {
+    services_.dialogs.ShowMessage(
+        {"This file was not optimized.", "Attention!", MessageButtons::Ok, MessageIcon::Question});
+  }
+  // With results present the Report, Layouts or Off-Cut table window opens here once it is
+  // part of the program.
+}
+
+void BaseModule::TB_ButtonClick(int index) {
+  switch (index) {
+    case 1:
+    case 2:
+    case 3:
+      mnuFile_Click(index);
+      break;
+    case 5:
+      mnuEdit_Click(1);
+      break;
+    case 6:
+    case 7:
+      mnuEdit_Click(3);
+      break;
+    case 8:
+      mnuEdit_Click(5);
+      break;
+    case 12:
+      mnuView_Click(1);
+      break;
+    case 13:
+      mnuView_Click(3);
+      break;
+    case 14:
+      mnuView_Click(5);
+      break;
+  }
+}
+
+JobEntryWindow* BaseModule::Window(JobWindow kind) const {
+  JobEntryWindow* window = windows_[Slot(kind)];
+  return window && !window->IsClosed() ? window : nullptr;
+}
+
+JobEntryWindow* BaseModule::OpenWindow(JobWindow kind) {
+  if (JobEntryWindow* open = Window(kind)) return open;
+  JobEntryWindow* window = nullptr;
+  switch (kind) {
+    case JobWindow::Basic:
+      window = new BASIC(*this);
+      break;
+    case JobWindow::Sheet:
+      window = new SHEET(*this);
+      break;
+    case JobWindow::Cut:
+      window = new CUT(*this);
+      break;
+  }
+  QMdiSubWindow* frame = area_->addSubWindow(window);
+  frame->setAttribute(Qt::WA_DeleteOnClose);
+  frame->setGeometry(window->InitialFrame());
+  frame->show();
+  windows_[Slot(kind)] = window;
+  return window;
+}
+
+JobEntryWindow* BaseModule::ActivateWindow(JobWindow kind) {
+  JobEntryWindow* window = OpenWindow(kind);
+  area_->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(window->parentWidget()));
+  window->FocusGrid();
+  return window;
+}
+
+// Closing writes the window's grid to its table file.
+void BaseModule::CloseWindow(JobWindow kind) {
+  if (JobEntryWindow* window = Window(kind)) window->parentWidget()->close();
+}
+
+std::optional<JobWindow> BaseModule::ActiveKind() const {
+  const QMdiSubWindow* active = area_->activeSubWindow();
+  for (JobWindow kind : {JobWindow::Basic, JobWindow::Sheet, JobWindow::Cut}) {
+    const JobEntryWindow* window = Window(kind);
+    if (active && window && active->widget() == window) return kind;
+  }
+  return std::nullopt;
+}
+
+void BaseModule::SetTitle(const std::string& title) { setWindowTitle(QString::fromLatin1(title)); }
+
+OptimizeOptions BaseModule::Options() const {
+  return {mnuOptimize_[3]->isChecked(), mnuOptimize_[4]->isChecked()};
+}
+
+void BaseModule::SetOptions(const OptimizeOptions& options) {
+  mnuOptimize_[3]->setChecked(options.maximumYield);
+  mnuOptimize_[4]->setChecked(options.minimumLayouts);
+}
+
+void BaseModule::RefreshTablesForSave() {
+  activeBeforeSave_ = ActiveKind();
+  for (JobWindow kind : {JobWindow::Sheet, JobWindow::Cut, JobWindow::Basic}) {
+    CloseWindow(kind);
+    OpenWindow(kind);
+  }
+}
+
+void BaseModule::RestoreActiveWindow() {
+  if (activeBeforeSave_) ActivateWindow(*activeBeforeSave_);
+}
+
+void BaseModule::CloseForLoad() {
+  for (JobWindow kind : {JobWindow::Sheet, JobWindow::Cut, JobWindow::Basic}) CloseWindow(kind);
+  CloseResultWindows();
+}
+
+void BaseModule::ReopenAfterLoad() {
+  for (JobWindow kind : {JobWindow::Cut, JobWindow::Sheet}) OpenWindow(kind);
+  ActivateWindow(JobWindow::Basic);
+}
+
+void BaseModule::InvalidateResults() { ::trimora::InvalidateResults(services_.dialogs, *this); }
+
+const Grid& BaseModule::BasicDetails() {
+  if (JobEntryWindow* open = Window(JobWindow::Basic)) return open->grid();
+  return OpenWindow(JobWindow::Basic)->grid();
+}
+
+// Every child window that is not a job-entry window shows results.
+void BaseModule::CloseResultWindows() {
+  for (QMdiSubWindow* frame : area_->subWindowList()) {
+    if (!dynamic_cast<JobEntryWindow*>(frame->widget())) frame->close();
+  }
+}
+
+void BaseModule::RestoreFocus() {
+  if (QMdiSubWindow* active = area_->activeSubWindow()) {
+    if (QWidget* focus = active->widget()->focusWidget()) focus->setFocus();
+  }
+}
+
+void BaseModule::closeEvent(QCloseEvent* event) {
+  if (commands_.AskSaveChanges() == MessageAnswer::Cancel) {
+    event->ignore();
+    return;
+  }
+  state_.importedFromLibrary = false;
+  state_.fileName.clear();
+  area_->closeAllSubWindows();
+  event->accept();
+  if (onClosed_) onClosed_();
+}
+
+}  // namespace trimora

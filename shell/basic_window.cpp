@@ -1,0 +1,21 @@
+#include "shell/basic_window.h"
+
+namespace trimora {
+
+namespace {
+
+JobEntryDesign Design() {
+  return {.table = BasicDetailsTable(),
+          .caption = "Basic Details",
+          .hiddenColumns = {4, 5, 6},  // BLADE, MINCUT, KERF
+          .serialShown = false,
+          .singleRecord = true,
+          .rules = kBasicDetailsRules,
+          .frame = QRect{0, 0, 570, 100}};
+}
+
+}  // namespace
+
+BASIC::BASIC(JobWindowHost& host, QWidget* parent) : JobEntryWindow(Design(), host, parent) {}
+
+}  // namespace trimora

@@ -1,0 +1,14 @@
+#pragma once
+// Basic Details: the job's one record of material, grade, thickness and note. The blade reach,
+// minimum cut and kerf come from the job's defaults and are kept, not shown.
+
+#include "shell/job_entry_window.h"
+
+namespace trimora {
+
+class BASIC : public JobEntryWindow {
+ public:
+  explicit BASIC(JobWindowHost& host, QWidget* parent = nullptr);
+};
+
+}  // namespace trimora

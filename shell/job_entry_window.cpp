@@ -1,0 +1,153 @@
+#include "shell/job_entry_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFont>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QStyle>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "platform/print_text_file.h"
+#include "shell/grid_clipboard.h"
+#include "shell/grid_header.h"
+#include "shell/grid_input.h"
+#include "shell/grid_print.h"
+#include "shell/grid_rows.h"
+#include "shell/grid_sort.h"
+#include "storage/table_file.h"
+
+namespace trimora {
+
+JobEntryWindow::JobEntryWindow(const JobEntryDesign& design, JobWindowHost& host, QWidget* parent)
+    : QWidget(parent),
+      design_(design),
+      host_(host),
+      grid_(MakeTableGrid(design.table)),
+      topRow_(new QHBoxLayout) {
+  setWindowTitle(QString::fromLatin1(design.caption));
+  ApplyColumnLayout(grid_, BuildGridHeader(design.table.columns));
+  for (const int column : design.hiddenColumns) grid_.SetColumnWidth(column, 0);
+  if (!design.serialShown) grid_.SetColumnWidth(0, 0);
+  FG = new GridView(grid_, this);
+  QFont font("Courier New", 9);
+  font.setStyleHint(QFont::TypeWriter);  // a fixed-pitch stand-in where Courier New is missing
+  FG->setFont(font);
+  // Rows as tall as the text: the small child windows show more of them.
+  FG->verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() + 6);
+  FG->SetHandler(this);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(2, 2, 2, 2);
+  layout->setSpacing(2);
+  layout->addLayout(topRow_);
+  layout->addWidget(FG);
+  Reload();
+}
+
+void JobEntryWindow::Reload() {
+  ClearGridCells(grid_);
+  grid_.SetRowCount(2);
+  LoadGridFromTableFile(grid_);
+  // A single-record table keeps its first record only, without an entry row.
+  if (design_.singleRecord && grid_.RowCount() >= 3) grid_.SetRowCount(2);
+  grid_.row = grid_.rowSel = 1;
+  FG->Refresh();
+  ShowMarkers();
+}
+
+void JobEntryWindow::KeyPress(const KeyEvent& key) {
+  HandleGridKey(grid_, key, design_.rules, *this);
+  ShowMarkers();
+}
+
+bool JobEntryWindow::KeyDown(const KeyEvent& key) {
+  const bool used = HandleGridKey(grid_, key, design_.rules, *this);
+  ShowMarkers();
+  return used;
+}
+
+std::string JobEntryWindow::ClipboardText() { return host_.Services().clipboard.GetText(); }
+
+void JobEntryWindow::SetClipboardText(const std::string& text) {
+  Clipboard& clipboard = host_.Services().clipboard;
+  clipboard.Clear();
+  clipboard.SetText(text);
+}
+
+MessageAnswer JobEntryWindow::ShowMessage(const Message& message) {
+  return host_.Services().dialogs.ShowMessage(message);
+}
+
+void JobEntryWindow::Beep() { host_.Services().dialogs.Beep(); }
+
+void JobEntryWindow::SetBusy(bool busy) {
+  if (busy) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  } else {
+    QApplication::restoreOverrideCursor();
+  }
+}
+
+void JobEntryWindow::FocusGrid() { FG->setFocus(); }
+
+PrintDialogAnswer JobEntryWindow::AskPrintRange() {
+  return host_.Services().dialogs.PrintDialog(false);
+}
+
+void JobEntryWindow::AddToolbar() {
+  // Icons only, their captions as tool tips: the grid keeps the room.
+  auto* toolbar = new QToolBar(this);
+  toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  toolbar->setIconSize(QSize(16, 16));
+  const auto add = [this, toolbar](QStyle::StandardPixmap icon, const char* text, int index) {
+    toolbar->addAction(style()->standardIcon(icon), text, [this, index] { TB_ButtonClick(index); });
+  };
+  add(QStyle::SP_ArrowUp, "Sort Ascending", 1);
+  add(QStyle::SP_ArrowDown, "Sort Descending", 2);
+  toolbar->addSeparator();
+  add(QStyle::SP_FileDialogContentsView, "Print", 4);
+  toolbar->addSeparator();
+  add(QStyle::SP_FileDialogNewFolder, "Copy", 6);
+  add(QStyle::SP_DialogApplyButton, "Paste", 7);
+  topRow_->insertWidget(0, toolbar);
+}
+
+void JobEntryWindow::TB_ButtonClick(int index) {
+  switch (index) {
+    case 1:
+      SortGrid(grid_, SortDirection::Ascending, *this);
+      break;
+    case 2:
+      SortGrid(grid_, SortDirection::Descending, *this);
+      break;
+    case 4:
+      PrintData();
+      break;
+    case 6:
+      CopyGridSelection(grid_, *this);
+      break;
+    case 7:
+      PasteIntoGrid(grid_, design_.rules, *this);
+      break;
+  }
+  FG->Refresh();
+  ShowMarkers();
+}
+
+void JobEntryWindow::PrintData() {
+  GridPrintContext context;
+  context.caption = design_.caption;
+  context.jobFileName = host_.JobFileName();
+  const auto files = PrintGrid(grid_, context, *this);
+  if (files) PrintTextFile(host_.Services().printer, files->textFile, files->headerFile);
+}
+
+// The table file is current only once its window has closed.
+void JobEntryWindow::closeEvent(QCloseEvent* event) {
+  SaveGridToTableFile(grid_);
+  closed_ = true;
+  event->accept();
+}
+
+}  // namespace trimora

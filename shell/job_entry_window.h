@@ -1,0 +1,86 @@
+#pragma once
+// What the Basic Details, Sheet Specifications and Cut-Piece Measurement windows share: a
+// grid bound to the window's job table, filled from the table file when the window opens and
+// written back when it closes, edited through the shared grid editing.
+
+#include <QRect>
+#include <QWidget>
+#include <string>
+#include <vector>
+
+#include "platform/grid_view.h"
+#include "platform/grid_view_handler.h"
+#include "shell/grid_edit_rules.h"
+#include "shell/grid_editor_host.h"
+#include "shell/job_window_host.h"
+#include "storage/job_tables.h"
+
+class QHBoxLayout;
+
+namespace trimora {
+
+struct JobEntryDesign {
+  const TableDefinition& table;
+  std::string caption;
+  std::vector<int> hiddenColumns;  // data columns kept in the table but not shown
+  bool serialShown = true;
+  bool singleRecord = false;  // exactly one data row
+  GridEditRules rules;
+  QRect frame;  // the child window's initial place and size in the main window, in pixels
+};
+
+class JobEntryWindow : public QWidget, public GridViewHandler, public GridEditorHost {
+ public:
+  JobEntryWindow(const JobEntryDesign& design, JobWindowHost& host, QWidget* parent = nullptr);
+
+  Grid& grid() { return grid_; }
+  GridView* FG;
+  const QRect& InitialFrame() const { return design_.frame; }
+  // True once the window has been closed (it is deleted soon after).
+  bool IsClosed() const { return closed_; }
+
+  // GridViewHandler
+  void KeyPress(const KeyEvent& key) override;
+  bool KeyDown(const KeyEvent& key) override;
+  void FocusIn() override { ShowMarkers(); }
+  void CellChanged() override { ShowMarkers(); }
+
+  // GridEditorHost
+  std::string ClipboardText() override;
+  void SetClipboardText(const std::string& text) override;
+  MessageAnswer ShowMessage(const Message& message) override;
+  void Beep() override;
+  void SetDataChanged() override { host_.SetDataChanged(); }
+  void InvalidateResults() override { host_.InvalidateResults(); }
+  void SetBusy(bool busy) override;
+  void FocusGrid() override;
+  PrintDialogAnswer AskPrintRange() override;
+  int RowsPerPage() override { return FG->VisibleRows(); }
+
+  // The toolbar of the list windows: 1 "Sort Ascending", 2 "Sort Descending", 4 "Print",
+  // 6 "Copy", 7 "Paste" (3 and 5 separate them).
+  void TB_ButtonClick(int index);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  // Refreshes whatever the window shows beside the grid about the current row.
+  virtual void ShowMarkers() {}
+  // Puts the toolbar at the start of the row above the grid.
+  void AddToolbar();
+  // The row above the grid, for the toolbar and whatever the window shows beside it.
+  QHBoxLayout* TopRow() { return topRow_; }
+  JobWindowHost& Host() { return host_; }
+  // Fills the grid from the table file again (after the file was replaced).
+  void Reload();
+
+ private:
+  void PrintData();
+
+  JobEntryDesign design_;
+  JobWindowHost& host_;
+  Grid grid_;
+  QHBoxLayout* topRow_;
+  bool closed_ = false;
+};
+
+}  // namespace trimora

@@ -1,0 +1,84 @@
+#include "shell/launcher.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QStyle>
+
+#include "shell/application_title.h"
+#include "storage/file_utils.h"
+
+namespace trimora {
+
+namespace {
+
+struct LauncherButton {
+  int index;
+  const char* caption;
+  const char* toolTip;
+  QStyle::StandardPixmap icon;
+  bool available;  // its window is part of the program
+};
+
+}  // namespace
+
+TRIMORA::TRIMORA(const QString& workingDirectory, ShellServices& services, QWidget* parent)
+    : QWidget(parent), services_(services) {
+  setWindowTitle(kApplicationTitle);
+  auto* row = new QHBoxLayout(this);
+  // Stock, P L M, Load Products and Labels open windows that are not part of the program yet.
+  const LauncherButton buttons[] = {
+      {0, "Base Module", "Base Module", QStyle::SP_ComputerIcon, true},
+      {2, "Stock", "Material Library Manager", QStyle::SP_DirIcon, false},
+      {3, "P L M", "Product Library Manager", QStyle::SP_FileDialogListView, false},
+      {4, "Load Products", "Load Products", QStyle::SP_ArrowDown, false},
+      {5, "Labels", "Modify Settings", QStyle::SP_FileDialogDetailedView, false},
+      {7, "Exit", "Close TRIMORA Suite", QStyle::SP_DialogCloseButton, true},
+  };
+  for (const LauncherButton& button : buttons) {
+    auto* push = new QPushButton(style()->standardIcon(button.icon), button.caption, this);
+    push->setToolTip(button.toolTip);
+    push->setMinimumSize(120, 72);
+    push->setIconSize(QSize(32, 32));
+    push->setEnabled(button.available);
+    const int index = button.index;
+    connect(push, &QPushButton::clicked, this, [this, index] { cmd_Click(index); });
+    row->addWidget(push);
+    cmd_[size_t(index)] = push;
+  }
+  TRIMORA_Form_Load(workingDirectory);
+}
+
+// Every file is opened by bare name in the working directory.
+void TRIMORA::TRIMORA_Form_Load(const QString& workingDirectory) {
+  QDir::setCurrent(workingDirectory);
+}
+
+void TRIMORA::cmd_Click(int index) {
+  if (index == 7) {
+    ExitProgram();
+    return;
+  }
+  if (index != 0 || main_) return;
+  main_ = new BaseModule(services_, [this] { show(); });
+  main_->setAttribute(Qt::WA_DeleteOnClose);
+  main_->show();
+  hide();
+}
+
+void TRIMORA::closeEvent(QCloseEvent* event) {
+  event->accept();
+  ExitProgram();
+}
+
+// Ends at once: open windows go without their closing questions.
+void TRIMORA::ExitProgram() {
+  delete main_;
+  DeleteFiles("*.tlf");
+  DeleteFiles("*.adj");
+  QCoreApplication::exit(0);
+}
+
+}  // namespace trimora

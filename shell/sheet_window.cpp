@@ -1,0 +1,69 @@
+#include "shell/sheet_window.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "shell/entry_markers.h"
+#include "shell/marker_label.h"
+#include "shell/roll_import.h"
+#include "storage/number_text.h"
+
+namespace trimora {
+
+namespace {
+
+JobEntryDesign Design() {
+  return {.table = RollSpecificationsTable(),
+          .caption = "Sheet Specifications",
+          .hiddenColumns = {4, 5, 6, 7},  // M(L), M(T), M(R), M(B)
+          .serialShown = true,
+          .singleRecord = false,
+          .rules = kSheetSpecificationsRules,
+          .frame = QRect{0, 100, 570, 165}};
+}
+
+}  // namespace
+
+SHEET::SHEET(JobWindowHost& host, QWidget* parent) : JobEntryWindow(Design(), host, parent) {
+  AddToolbar();
+  QHBoxLayout* row = TopRow();
+  const char* captions[] = {"ML", "MT", "MR", "MB"};
+  for (size_t i = 0; i < marginMarkers_.size(); ++i) {
+    marginMarkers_[i] = MarkerLabel(captions[i], this);
+    row->addWidget(marginMarkers_[i]);
+  }
+  row->addStretch();
+  cmdImport = new QPushButton("Import", this);
+  connect(cmdImport, &QPushButton::clicked, this, [this] { cmdImport_Click(); });
+  row->addWidget(cmdImport);
+  ShowMarginMarkers();
+}
+
+void SHEET::ShowMarginMarkers() {
+  const std::array<bool, 4> shown = MarginMarkers(grid());
+  for (size_t i = 0; i < shown.size(); ++i) marginMarkers_[i]->setVisible(shown[i]);
+}
+
+// The imported rolls replace every earlier row; sheet.tlf is rewritten only when the library
+// has stock of the material, so a failed import loses nothing.
+void SHEET::ImportRolls() {
+  const Grid& basic = Host().BasicDetails();
+  const auto rolls =
+      FindLibraryRolls(basic.Text(1, 1), basic.Text(1, 2), LeadingSingle(basic.Text(1, 3)));
+  DialogService& dialogs = Host().Services().dialogs;
+  if (rolls.empty()) {
+    dialogs.ShowMessage({"Material specified was not found in MLM.", "Attention!",
+                         MessageButtons::Ok, MessageIcon::Exclamation});
+    return;
+  }
+  Host().InvalidateResults();
+  WriteImportedRolls(rolls);
+  Reload();
+  Host().SetImportedFromLibrary();
+  dialogs.ShowMessage({std::to_string(rolls.size()) + " size(s) imported from MLM", "Attention!",
+                       MessageButtons::Ok, MessageIcon::Information});
+}
+
+}  // namespace trimora

@@ -1,0 +1,145 @@
+// The File commands, the save question and the import, driven through the real windows.
+
+#include <gtest/gtest.h>
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include "main_window_fixture.h"
+#include "shell/sheet_window.h"
+
+namespace trimora {
+namespace {
+
+using testing::ReadFile;
+using testing::WriteFile;
+
+using JobCommandsTest = testing::MainWindowTest;
+
+TEST_F(JobCommandsTest, SaveCloseStartAgainAndOpen) {
+  BaseModule& window = Open();
+  TypeAt(JobWindow::Basic, 1, 1, "ms");
+  TypeAt(JobWindow::Sheet, 1, 1, "2500");
+  TypeAt(JobWindow::Cut, 1, 1, "600");
+  TypeAt(JobWindow::Cut, 1, 5, "door");
+  const std::string path = Path("Cabinet.trm");
+  dialogs.QueueFile(path);
+  window.mnuFile_Click(3);
+  EXPECT_EQ(window.windowTitle().toStdString(), JobTitle(path));
+  EXPECT_FALSE(window.State().dataChanged);
+  EXPECT_EQ(window.Area()->activeSubWindow()->widget(), window.Window(JobWindow::Cut));
+  const std::string job = ReadFile(path);
+  EXPECT_NE(job.find("[SHEET.TLF]\r\n\"2500\""), std::string::npos);
+  EXPECT_NE(job.find("\"DOOR\""), std::string::npos);
+
+  window.close();  // nothing unsaved: no question
+  EXPECT_EQ(closed, 1);
+  WriteFile("cut.tlf", "");
+  BaseModule& again = Open();
+  EXPECT_EQ(again.windowTitle(), "Base Module");
+  dialogs.QueueFile(path);
+  dialogs.QueueAnswer(MessageAnswer::Ok);  // not optimized
+  again.mnuFile_Click(2);
+  EXPECT_EQ(dialogs.Messages().back().text, "This file was not optimized.");
+  EXPECT_EQ(again.windowTitle().toStdString(), JobTitle(path));
+  EXPECT_EQ(GridOf(JobWindow::Cut).Text(1, 5), "DOOR");
+  EXPECT_EQ(GridOf(JobWindow::Basic).Text(1, 1), "MS");
+  EXPECT_EQ(again.State().fileName, path);
+}
+
+TEST_F(JobCommandsTest, NewWithDefaultsReplacesTheJob) {
+  WriteFile("Defaults",
+            "[BASIC.TLF]\r\n\"AL\"\r\n[END]\r\n[OPTIONS.TLF]\r\n-1,0\r\n[END]\r\n[SHEET.TLF]\r\n"
+            "[END]\r\n[CUT.TLF]\r\n[END]\r\n[DIA.TLF]\r\n[END]\r\n");
+  BaseModule& window = Open();
+  TypeAt(JobWindow::Cut, 1, 1, "600");
+  dialogs.QueueAnswer(MessageAnswer::No);
+  window.mnuFile_Click(1);
+  EXPECT_EQ(GridOf(JobWindow::Cut).Text(1, 1), "");
+  EXPECT_EQ(GridOf(JobWindow::Basic).Text(1, 1), "AL");
+  EXPECT_FALSE(window.State().dataChanged);
+}
+
+TEST_F(JobCommandsTest, SaveAsDefaultsKeepsTheRowsOnScreen) {
+  BaseModule& window = Open();
+  TypeAt(JobWindow::Basic, 1, 1, "ss");
+  TypeAt(JobWindow::Cut, 1, 1, "600");
+  dialogs.QueueAnswer(MessageAnswer::Yes);
+  window.mnuFile_Click(6);
+  const std::string defaults = ReadFile("Defaults");
+  EXPECT_NE(defaults.find("[BASIC.TLF]\r\n\"SS\""), std::string::npos);
+  EXPECT_NE(defaults.find("[CUT.TLF]\r\n[END]"), std::string::npos);
+  EXPECT_EQ(ReadFile("cut.tlf"), "");
+  EXPECT_EQ(GridOf(JobWindow::Cut).Text(1, 1), "600");
+  EXPECT_EQ(window.windowTitle(), "Base Module");
+}
+
+TEST_F(JobCommandsTest, CancelOnCloseKeepsTheWindowAndItsEdits) {
+  BaseModule& window = Open();
+  TypeAt(JobWindow::Cut, 1, 1, "600");
+  dialogs.QueueAnswer(MessageAnswer::Cancel);
+  EXPECT_FALSE(window.close());
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_EQ(closed, 0);
+  EXPECT_EQ(GridOf(JobWindow::Cut).Text(1, 1), "600");
+}
+
+TEST_F(JobCommandsTest, NoOnCloseClosesAndWritesTheTables) {
+  BaseModule& window = Open();
+  TypeAt(JobWindow::Cut, 1, 1, "600");
+  dialogs.QueueAnswer(MessageAnswer::No);
+  EXPECT_TRUE(window.close());
+  EXPECT_EQ(closed, 1);
+  EXPECT_EQ(ReadFile("cut.tlf").rfind("\"600\"", 0), 0u);
+}
+
+TEST_F(JobCommandsTest, YesOnCloseSavesFirst) {
+  BaseModule& window = Open();
+  TypeAt(JobWindow::Cut, 1, 1, "600");
+  dialogs.QueueAnswer(MessageAnswer::Yes);
+  dialogs.QueueFile(Path("closing.trm"));
+  EXPECT_TRUE(window.close());
+  EXPECT_NE(ReadFile("closing.trm").find("[CUT.TLF]\r\n\"600\""), std::string::npos);
+}
+
+constexpr const char* kLibrary =
+    "\"MS\",\"A\",\"2\",\"2500\",\"1250\",\"4\",\"BAY 1\"\r\n"
+    "\"MS\",\"A\",\"2\",\"2000\",\"1000\",\"2\",\"SCRAP\"\r\n"
+    "\"MS\",\"a\",\"2\",\"3000\",\"1500\",\"1\",\"BAY 2\"\r\n"
+    "\"MS\",\"A\",\"2\",\"3000\",\"1250\",\"2\",\"BAY 3\"\r\n";
+
+TEST_F(JobCommandsTest, ImportReplacesTheRollsTwiceOver) {
+  WriteFile("mlm.dat", kLibrary);
+  WriteFile("basic.tlf", "\"MS\",\"A\",\"2\"\r\n");
+  WriteFile("dia.tlf", "1,-1,1,0,0,1255,2400,1,0\r\n");
+  BaseModule& window = Open();
+  TypeAt(JobWindow::Sheet, 1, 8, "old");
+  auto& sheet = dynamic_cast<SHEET&>(Window(JobWindow::Sheet));
+  for (int round = 0; round < 2; ++round) {
+    if (round == 0) dialogs.QueueAnswer(MessageAnswer::Ok);  // optimize again
+    dialogs.QueueAnswer(MessageAnswer::Ok);
+    sheet.cmdImport_Click();
+    EXPECT_EQ(dialogs.Messages().back().text, "2 size(s) imported from MLM");
+  }
+  EXPECT_EQ(ReadFile("dia.tlf"), "");
+  EXPECT_EQ(sheet.grid().RowCount(), 4);
+  EXPECT_EQ(sheet.grid().Text(2, 8), "BAY 3");
+  EXPECT_TRUE(window.State().importedFromLibrary);
+}
+
+TEST_F(JobCommandsTest, ImportWithoutAMatchKeepsTheRollsAndTheirFile) {
+  WriteFile("mlm.dat", kLibrary);
+  WriteFile("basic.tlf", "\"MS\",\"B\",\"2\"\r\n");
+  WriteFile("sheet.tlf", "\"900\",\"900\",\"1\"\r\n");
+  BaseModule& window = Open();
+  auto& sheet = dynamic_cast<SHEET&>(Window(JobWindow::Sheet));
+  dialogs.QueueAnswer(MessageAnswer::Ok);
+  sheet.cmdImport_Click();
+  EXPECT_EQ(dialogs.Messages().back().text, "Material specified was not found in MLM.");
+  EXPECT_EQ(ReadFile("sheet.tlf"), "\"900\",\"900\",\"1\"\r\n");
+  EXPECT_EQ(sheet.grid().Text(1, 1), "900");
+  EXPECT_FALSE(window.State().importedFromLibrary);
+}
+
+}  // namespace
+}  // namespace trimora

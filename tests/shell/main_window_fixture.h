@@ -1,0 +1,60 @@
+#pragma once
+// The main window driven as a user would, in a temporary working directory, with scripted
+// dialogs, a clipboard in memory and a printer that writes a PDF.
+
+#include <QPrinter>
+#include <QTest>
+#include <memory>
+#include <string>
+
+#include "platform/clipboard.h"
+#include "platform/scripted_dialog_service.h"
+#include "shell/base_module.h"
+#include "test_support.h"
+
+namespace trimora::testing {
+
+class MemoryClipboard : public Clipboard {
+ public:
+  void Clear() override { text.clear(); }
+  void SetText(const std::string& value) override { text = value; }
+  std::string GetText() const override { return text; }
+  std::string text;
+};
+
+class MainWindowTest : public InWorkDir {
+ protected:
+  MainWindowTest() {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName("listing.pdf");
+  }
+
+  BaseModule& Open() {
+    main = std::make_unique<BaseModule>(services, [this] { ++closed; });
+    main->show();
+    return *main;
+  }
+  JobEntryWindow& Window(JobWindow kind) { return *main->ActivateWindow(kind); }
+  Grid& GridOf(JobWindow kind) { return Window(kind).grid(); }
+
+  // Types the keys into the cell as a user would, through the window's grid view.
+  void TypeAt(JobWindow kind, int row, int column, const char* keys) {
+    JobEntryWindow& window = Window(kind);
+    window.grid().row = window.grid().rowSel = row;
+    window.grid().column = window.grid().columnSel = column;
+    window.FG->Refresh();
+    QTest::keyClicks(window.FG, keys);
+  }
+  std::string Path(const char* name) const {
+    return (std::filesystem::current_path() / name).string();
+  }
+
+  ScriptedDialogService dialogs;
+  MemoryClipboard clipboard;
+  QPrinter printer;
+  ShellServices services{dialogs, clipboard, printer};
+  std::unique_ptr<BaseModule> main;
+  int closed = 0;
+};
+
+}  // namespace trimora::testing
