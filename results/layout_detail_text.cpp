@@ -1,10 +1,10 @@
 #include "results/layout_detail_text.h"
 
-#include <ctime>
 #include <fstream>
 
 #include "results/report.h"
 #include "storage/column_text.h"
+#include "storage/date_text.h"
 #include "storage/file_utils.h"
 #include "storage/number_picture.h"
 #include "storage/text_file.h"
@@ -58,14 +58,7 @@ std::vector<std::string> WriteDetailText(const ResultsModel& model, int n) {
   return lines;
 }
 
-std::string TodayDayMonthYear() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char text[16];
-  std::strftime(text, sizeof text, "%d/%m/%Y", &local);
-  return text;
-}
+std::string TodayDayMonthYear() { return TodayText("%d/%m/%Y"); }
 
 void PrintDetailText(DrawingSurface& surface, float usedLength,
                      const std::vector<std::string>& lines, const std::string& jobFileName,

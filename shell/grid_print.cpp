@@ -1,12 +1,12 @@
 #include "shell/grid_print.h"
 
 #include <algorithm>
-#include <ctime>
 #include <vector>
 
 #include "libraries/report_measure.h"
 #include "shell/grid_rows.h"
 #include "storage/column_text.h"
+#include "storage/date_text.h"
 #include "storage/field_catalogue.h"
 #include "storage/file_utils.h"
 #include "storage/number_text.h"
@@ -106,14 +106,7 @@ std::string ListingText(const Grid& grid, const Layout& layout, const GridPrintC
 
 }  // namespace
 
-std::string PrintDate() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char text[16];
-  std::strftime(text, sizeof text, "%d-%m-%Y", &local);
-  return text;
-}
+std::string PrintDate() { return TodayText("%d-%m-%Y"); }
 
 std::optional<GridPrintFiles> PrintGrid(const Grid& grid, const GridPrintContext& context,
                                         GridEditorHost& host) {
