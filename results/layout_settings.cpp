@@ -46,6 +46,25 @@ void ReadLayoutSettings(const char* path, LayoutSettings& settings) {
   settings.offCutList = false;
 }
 
+std::optional<StoredLayoutSettings> ReadStoredLayoutSettings(const char* path) {
+  const std::string name = SettingsFileName(path);
+  if (!FileExists(name)) return std::nullopt;
+  const std::vector<double> numbers = NumbersOf(name);
+  StoredLayoutSettings values{};
+  for (size_t i = 0; i < values.size() && i < numbers.size(); ++i)
+    values[i] = int(std::lround(numbers[i]));
+  return values;
+}
+
+bool WriteStoredLayoutSettings(const char* path, const StoredLayoutSettings& values,
+                               std::string* error) {
+  std::string text;
+  for (const int value : values) text += std::to_string(value) + "\r\n";
+  if (WriteWholeFile(SettingsFileName(path), text)) return true;
+  if (error) *error = std::string(path) + " cannot be written";
+  return false;
+}
+
 int EffectivePrinterScale(const LayoutSettings& settings) {
   if (settings.printerScale < 1) return 1;
   if (settings.printerScale > 5) return 5;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "libraries/material_library.h"
 #include "results/results_model.h"
 #include "storage/grid.h"
 
@@ -58,8 +59,6 @@ std::string OffcutText(const std::vector<OffcutRow>& rows);
 bool WriteOffcutTable(const ResultsModel& model, std::string* error = nullptr);
 
 // --- Export to the Material Library -------------------------------------------------------
-
-inline constexpr const char* kMaterialLibraryFile = "mlm.dat";
 
 // The export's file work: appends to mlm.dat (created if missing) one record MAT, GRADE,
 // THICK, LENGTH, WIDTH, QTY, LOCATION per off-cut grid row 1 .. RowCount-1 (grid columns

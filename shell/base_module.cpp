@@ -25,6 +25,8 @@ BaseModule::BaseModule(ShellServices& services, std::function<void()> onClosed, 
       commands_(state_, services.dialogs, *this),
       area_(new QMdiArea(this)) {
   setCentralWidget(area_);
+  connect(area_, &QMdiArea::subWindowActivated, this,
+          [this](QMdiSubWindow* active) { HideInactiveResultWindows(active); });
   BuildMenus();
   BuildToolbar();
   resize(1000, 720);
@@ -77,13 +79,18 @@ void BaseModule::mnuEdit_Click(int index) {
   }
 }
 
-void BaseModule::mnuView_Click(int /*index*/) {
+void BaseModule::mnuOptimize_Click(int index) {
+  if (index == 1) Optimize(services_.dialogs, *this);
+}
+
+void BaseModule::mnuView_Click(int index) {
   if (IsFileEmpty(kLayoutResultsFile)) {
     services_.dialogs.ShowMessage(
         {"This file was not optimized.", "Attention!", MessageButtons::Ok, MessageIcon::Question});
+    return;
   }
-  // With results present the Report, Layouts or Off-Cut table window opens here once it is
-  // part of the program.
+  // The Report and Off-Cut table windows open here once they are part of the program.
+  if (index == 3) ShowLayouts();
 }
 
 void BaseModule::TB_ButtonClick(int index) {
@@ -102,6 +109,9 @@ void BaseModule::TB_ButtonClick(int index) {
       break;
     case 8:
       mnuEdit_Click(5);
+      break;
+    case 10:
+      mnuOptimize_Click(1);
       break;
     case 12:
       mnuView_Click(1);
@@ -201,13 +211,6 @@ void BaseModule::InvalidateResults() { ::trimora::InvalidateResults(services_.di
 const Grid& BaseModule::BasicDetails() {
   if (JobEntryWindow* open = Window(JobWindow::Basic)) return open->grid();
   return OpenWindow(JobWindow::Basic)->grid();
-}
-
-// Every child window that is not a job-entry window shows results.
-void BaseModule::CloseResultWindows() {
-  for (QMdiSubWindow* frame : area_->subWindowList()) {
-    if (!dynamic_cast<JobEntryWindow*>(frame->widget())) frame->close();
-  }
 }
 
 void BaseModule::RestoreFocus() {

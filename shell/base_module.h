@@ -1,5 +1,5 @@
 #pragma once
-// The main window: a frame holding the job-entry windows (and later the result windows) as
+// The main window: a frame holding the job-entry windows and the Layouts window as
 // child windows, with the File, Edit, Optimize, View, Tools and Help menus and the toolbar.
 // It owns the current job's flags and file name.
 
@@ -14,18 +14,23 @@
 #include "shell/file_commands.h"
 #include "shell/job_entry_window.h"
 #include "shell/job_window_host.h"
+#include "shell/optimize_command.h"
 
 class QAction;
 class QMdiArea;
+class QMdiSubWindow;
 
 namespace trimora {
+
+class Dia;
 
 enum class JobWindow { Basic, Sheet, Cut };
 
 class BaseModule : public QMainWindow,
                    public FileCommandHost,
                    public JobWindowHost,
-                   public ChangeGuardHost {
+                   public ChangeGuardHost,
+                   public OptimizeHost {
  public:
   // onClosed runs once the window has closed (after the save question allowed it).
   BaseModule(ShellServices& services, std::function<void()> onClosed, QWidget* parent = nullptr);
@@ -33,6 +38,7 @@ class BaseModule : public QMainWindow,
   // Menu handlers, by item index from 1 (separators counted).
   void mnuFile_Click(int index);
   void mnuEdit_Click(int index);
+  void mnuOptimize_Click(int index);
   void mnuView_Click(int index);
   // Runs the menu item the toolbar button stands for.
   void TB_ButtonClick(int index);
@@ -53,6 +59,8 @@ class BaseModule : public QMainWindow,
   JobEntryWindow* ActivateWindow(JobWindow kind);
 
   const JobState& State() const { return state_; }
+  // The Layouts window while it is loaded (shown or hidden), otherwise nullptr.
+  Dia* LayoutsWindow() const;
 
   // FileCommandHost
   void SetTitle(const std::string& title) override;
@@ -76,6 +84,13 @@ class BaseModule : public QMainWindow,
   void CloseResultWindows() override;
   void RestoreFocus() override;
 
+  // OptimizeHost
+  std::string JobMaterial() override;
+  void EditDensityTable() override;
+  void SaveSnapshot(const std::string& fileName) override;
+  void RunProgressWindow() override;
+  void SaveAs() override { commands_.SaveAs(); }
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
@@ -86,6 +101,8 @@ class BaseModule : public QMainWindow,
   JobEntryWindow* OpenWindow(JobWindow kind);
   void CloseWindow(JobWindow kind);
   std::optional<JobWindow> ActiveKind() const;
+  void ShowLayouts();
+  void HideInactiveResultWindows(QMdiSubWindow* active);
 
   ShellServices& services_;
   std::function<void()> onClosed_;
@@ -94,6 +111,7 @@ class BaseModule : public QMainWindow,
   QMdiArea* area_;
   std::vector<QAction*> mnuFile_, mnuEdit_, mnuOptimize_, mnuView_, mnutools_, mnuHelp_, tb_;
   std::array<QPointer<JobEntryWindow>, 3> windows_;
+  QPointer<Dia> layouts_;
   std::optional<JobWindow> activeBeforeSave_;
 };
 

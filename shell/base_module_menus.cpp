@@ -55,13 +55,12 @@ void BaseModule::BuildMenus() {
                        {nullptr},
                        {"Cut-Piece Measurements", QKeySequence(Qt::Key_F3)}},
                       [this](int i) { mnuEdit_Click(i); });
-  // Start Optimization is switched on once the Optimize command is part of the program.
   mnuOptimize_ = FillMenu(bar->addMenu("&Optimize"),
-                          {{"&Start Optimization", QKeySequence(Qt::Key_F5), false},
+                          {{"&Start Optimization", QKeySequence(Qt::Key_F5)},
                            {nullptr, {}, false},
                            {"Maximum Yield", {}, false},
                            {"Minimum Layouts", {}, false}},
-                          [](int) {});
+                          [this](int i) { mnuOptimize_Click(i); });
   for (int i : {3, 4}) mnuOptimize_[size_t(i)]->setCheckable(true);
   mnuOptimize_[3]->setChecked(true);
   mnuView_ = FillMenu(bar->addMenu("&View"),
@@ -120,8 +119,6 @@ void BaseModule::BuildToolbar() {
     action->setToolTip(button.toolTip);
     tb_.push_back(action);
   }
-  // Optimize follows its menu item.
-  tb_[10]->setEnabled(false);
 }
 
 }  // namespace trimora

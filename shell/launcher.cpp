@@ -28,12 +28,12 @@ TRIMORA::TRIMORA(const QString& workingDirectory, ShellServices& services, QWidg
     : QWidget(parent), services_(services) {
   setWindowTitle(kApplicationTitle);
   auto* row = new QHBoxLayout(this);
-  // Stock, P L M, Load Products and Labels open windows that are not part of the program yet.
+  // Labels opens a window that is not part of the program yet.
   const LauncherButton buttons[] = {
       {0, "Base Module", "Base Module", QStyle::SP_ComputerIcon, true},
-      {2, "Stock", "Material Library Manager", QStyle::SP_DirIcon, false},
-      {3, "P L M", "Product Library Manager", QStyle::SP_FileDialogListView, false},
-      {4, "Load Products", "Load Products", QStyle::SP_ArrowDown, false},
+      {2, "Stock", "Material Library Manager", QStyle::SP_DirIcon, true},
+      {3, "P L M", "Product Library Manager", QStyle::SP_FileDialogListView, true},
+      {4, "Load Products", "Load Products", QStyle::SP_ArrowDown, true},
       {5, "Labels", "Modify Settings", QStyle::SP_FileDialogDetailedView, false},
       {7, "Exit", "Close TRIMORA Suite", QStyle::SP_DialogCloseButton, true},
   };
@@ -56,10 +56,31 @@ void TRIMORA::TRIMORA_Form_Load(const QString& workingDirectory) {
   QDir::setCurrent(workingDirectory);
 }
 
+template <typename Window>
+void TRIMORA::ShowModule(QPointer<Window>& window) {
+  if (!window) {
+    window = new Window(services_);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+
 void TRIMORA::cmd_Click(int index) {
-  if (index == 7) {
-    ExitProgram();
-    return;
+  switch (index) {
+    case 2:
+      ShowModule(mlm_);
+      return;
+    case 3:
+      ShowModule(plm_);
+      return;
+    case 4:
+      ShowModule(loadprod_);
+      return;
+    case 7:
+      ExitProgram();
+      return;
   }
   if (index != 0 || main_) return;
   main_ = new BaseModule(services_, [this] { show(); });
@@ -75,10 +96,17 @@ void TRIMORA::closeEvent(QCloseEvent* event) {
 
 // Ends at once: open windows go without their closing questions.
 void TRIMORA::ExitProgram() {
-  delete main_;
+  CloseModules();
   DeleteFiles("*.tlf");
   DeleteFiles("*.adj");
   QCoreApplication::exit(0);
+}
+
+void TRIMORA::CloseModules() {
+  delete main_;
+  delete mlm_;
+  delete plm_;
+  delete loadprod_;
 }
 
 }  // namespace trimora

@@ -1,13 +1,17 @@
 #pragma once
 // The launcher: the first window, a row of buttons, one per module. It makes the working
-// directory current, hides itself while the main window is open, and on Exit deletes the
-// program's temporary table files.
+// directory current, hides itself while the main window is open, opens the Material Library,
+// Product Library and Load Products windows, and on Exit deletes the program's temporary
+// table files.
 
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <array>
 
+#include "libraries/loadprod_window.h"
+#include "libraries/mlm_window.h"
+#include "libraries/plm_window.h"
 #include "shell/base_module.h"
 #include "shell/shell_services.h"
 
@@ -18,16 +22,19 @@ namespace trimora {
 class TRIMORA : public QWidget {
  public:
   TRIMORA(const QString& workingDirectory, ShellServices& services, QWidget* parent = nullptr);
-  // The main window has no parent: it goes with the launcher.
-  ~TRIMORA() override { delete main_; }
+  // The module windows have no parent: they go with the launcher.
+  ~TRIMORA() override { CloseModules(); }
 
   // Buttons by index: 0 "Base Module", 2 "Stock", 3 "P L M", 4 "Load Products", 5 "Labels",
   // 7 "Exit"; 1 and 6 are gaps in the row (nullptr).
   const std::array<QPushButton*, 8>& cmd() const { return cmd_; }
   void cmd_Click(int index);
 
-  // The open main window, or nullptr.
+  // The open module windows, or nullptr.
   BaseModule* MainWindow() const { return main_; }
+  MLM* MaterialLibrary() const { return mlm_; }
+  PLM* ProductLibrary() const { return plm_; }
+  LOADPROD* ProductLoader() const { return loadprod_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -35,10 +42,17 @@ class TRIMORA : public QWidget {
  private:
   void TRIMORA_Form_Load(const QString& workingDirectory);
   void ExitProgram();
+  void CloseModules();
+  // Opens the module's window, or brings it to the front when it is open.
+  template <typename Window>
+  void ShowModule(QPointer<Window>& window);
 
   ShellServices& services_;
   std::array<QPushButton*, 8> cmd_{};
   QPointer<BaseModule> main_;
+  QPointer<MLM> mlm_;
+  QPointer<PLM> plm_;
+  QPointer<LOADPROD> loadprod_;
 };
 
 }  // namespace trimora

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-namespace trimora {
+#include "libraries/material_library.h"
 
-inline constexpr const char* kMaterialLibraryFile = "mlm.dat";
+namespace trimora {
 
 struct LibraryRoll {
   std::string length;

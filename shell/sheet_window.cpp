@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "libraries/mlm_window.h"
 #include "shell/entry_markers.h"
 #include "shell/marker_label.h"
 #include "shell/roll_import.h"
@@ -54,8 +55,10 @@ void SHEET::ImportRolls() {
       FindLibraryRolls(basic.Text(1, 1), basic.Text(1, 2), LeadingSingle(basic.Text(1, 3)));
   DialogService& dialogs = Host().Services().dialogs;
   if (rolls.empty()) {
-    dialogs.ShowMessage({"Material specified was not found in MLM.", "Attention!",
-                         MessageButtons::Ok, MessageIcon::Exclamation});
+    const MessageAnswer answer = dialogs.ShowMessage(
+        {"Material specified was not found in MLM. Do you want to refer to MLM?", "Attention!",
+         MessageButtons::YesNo, MessageIcon::Exclamation});
+    if (answer == MessageAnswer::Yes) OpenMaterialLibrary();
     return;
   }
   Host().InvalidateResults();
@@ -64,6 +67,15 @@ void SHEET::ImportRolls() {
   Host().SetImportedFromLibrary();
   dialogs.ShowMessage({std::to_string(rolls.size()) + " size(s) imported from MLM", "Attention!",
                        MessageButtons::Ok, MessageIcon::Information});
+}
+
+// Modal over the main window, without waiting here: the user consults the library and closes it.
+void SHEET::OpenMaterialLibrary() {
+  auto* library = new MLM(Host().Services(), window());
+  library->setWindowFlag(Qt::Window);
+  library->setWindowModality(Qt::ApplicationModal);
+  library->setAttribute(Qt::WA_DeleteOnClose);
+  library->show();
 }
 
 }  // namespace trimora

@@ -29,6 +29,7 @@ class SHEET : public JobEntryWindow {
 
  private:
   void ShowMarginMarkers();
+  void OpenMaterialLibrary();
 
   std::array<QLabel*, 4> marginMarkers_{};
 };

@@ -27,6 +27,7 @@ constexpr std::array kCatalogue = {
     CatalogueEntry{"LOCATION", {12, 'S', 'T'}},    CatalogueEntry{"DESCRIPTION", {12, 'S', 'T'}},
     CatalogueEntry{"PARTY", {12, 'S', 'T'}},       CatalogueEntry{"SITE", {12, 'S', 'T'}},
     CatalogueEntry{"PRODUCTS", {12, 'S', 'L'}},    CatalogueEntry{"DENSITY", {24, 'R', 'T'}},
+    CatalogueEntry{"PRODUCT", {12, 'S', 'T'}},     CatalogueEntry{"CLIENT", {12, 'S', 'T'}},
     CatalogueEntry{"NOTE", {30, 'S', 'T'}},        CatalogueEntry{"REPORT", {76, 'X', 'X'}},
 };
 

@@ -8,9 +8,11 @@ namespace {
 TEST(BuildGridHeader, PadsEachTagToItsCatalogueWidthOfAtLeastThree) {
   EXPECT_EQ(BuildGridHeader({"LENGTH", "QTY", "ORN", "DESCRIPTION"}),
             "<Sr No|<LENGTH |<QTY    |<ORN|<DESCRIPTION ");
-  // Unknown tags inherit the previous width: CLIENT gets QTY's 7, PRODUCT the starting 3.
-  EXPECT_EQ(BuildGridHeader({"QTY", "CLIENT"}), "<Sr No|<QTY    |<CLIENT ");
-  EXPECT_EQ(BuildGridHeader({"PRODUCT", "AB"}), "<Sr No|<PRODUCT|<AB ");
+  // Unknown tags inherit the previous width: REMARK gets QTY's 7, SUPPLIER the starting 3.
+  EXPECT_EQ(BuildGridHeader({"QTY", "REMARK"}), "<Sr No|<QTY    |<REMARK ");
+  EXPECT_EQ(BuildGridHeader({"SUPPLIER", "AB"}), "<Sr No|<SUPPLIER|<AB ");
+  // The product windows' own columns are typed text like DESCRIPTION.
+  EXPECT_EQ(BuildGridHeader({"PRODUCT", "CLIENT"}), "<Sr No|<PRODUCT     |<CLIENT      ");
 }
 
 TEST(ApplyColumnLayout, HeaderTextsAndWidthsFromTheLayout) {

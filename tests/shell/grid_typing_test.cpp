@@ -71,7 +71,7 @@ TEST(GridTyping, ProductListColumnBeepsAndOpensTheChoice) {
 
 TEST(GridTyping, UnknownColumnRefusesUntilItHoldsText) {
   RecordingHost host;
-  Grid grid = LaidOutGrid({"PRODUCTS", "QTY", "CLIENT"});
+  Grid grid = LaidOutGrid({"PRODUCTS", "QTY", "REMARK"});
   EXPECT_EQ(TypeInto(grid, 3, "ab", host), "");
   grid.SetText(1, 3, "X");                              // pasted
   EXPECT_EQ(TypeInto(grid, 3, "b,\x1b", host), "XB,");  // Escape types nothing

@@ -133,9 +133,10 @@ TEST_F(JobCommandsTest, ImportWithoutAMatchKeepsTheRollsAndTheirFile) {
   WriteFile("sheet.tlf", "\"900\",\"900\",\"1\"\r\n");
   BaseModule& window = Open();
   auto& sheet = dynamic_cast<SHEET&>(Window(JobWindow::Sheet));
-  dialogs.QueueAnswer(MessageAnswer::Ok);
+  dialogs.QueueAnswer(MessageAnswer::No);  // do not refer to the library
   sheet.cmdImport_Click();
-  EXPECT_EQ(dialogs.Messages().back().text, "Material specified was not found in MLM.");
+  EXPECT_EQ(dialogs.Messages().back().text,
+            "Material specified was not found in MLM. Do you want to refer to MLM?");
   EXPECT_EQ(ReadFile("sheet.tlf"), "\"900\",\"900\",\"1\"\r\n");
   EXPECT_EQ(sheet.grid().Text(1, 1), "900");
   EXPECT_FALSE(window.State().importedFromLibrary);

@@ -1,0 +1,31 @@
+#pragma once
+// Product Choice: the list of known product names (products.lst) to pick one from. Select or
+// a double-click hands the chosen name on and closes the window; Esc closes it without one.
+
+#include <QDialog>
+#include <functional>
+#include <string>
+
+class QListWidget;
+class QPushButton;
+
+namespace trimora {
+
+class Choice : public QDialog {
+ public:
+  // onChoice receives the chosen name.
+  explicit Choice(std::function<void(const std::string&)> onChoice, QWidget* parent = nullptr);
+
+  QListWidget* Lst;
+  QPushButton* cmd;
+
+  // "Select": the selected name ("" when none is selected).
+  void cmd_Click();
+
+ private:
+  void Choice_Form_Load();
+
+  std::function<void(const std::string&)> onChoice_;
+};
+
+}  // namespace trimora

@@ -1,0 +1,64 @@
+#pragma once
+// What the Material Library, Product Library and Load Products windows share: a grid laid out
+// from its field tags, edited through the shared grid editing, with the system's dialogs,
+// clipboard and printer.
+
+#include <QWidget>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/grid_view.h"
+#include "platform/grid_view_handler.h"
+#include "shell/grid_editor_host.h"
+#include "shell/grid_print.h"
+#include "shell/shell_services.h"
+
+class QHBoxLayout;
+
+namespace trimora {
+
+class LibraryWindow : public QWidget, public GridViewHandler, public GridEditorHost {
+ public:
+  LibraryWindow(const std::string& caption, const std::vector<std::string_view>& tags,
+                ShellServices& services, QWidget* parent = nullptr);
+
+  Grid& grid() { return grid_; }
+  GridView* FG;
+
+  // GridViewHandler
+  void KeyPress(const KeyEvent& key) override;
+  bool KeyDown(const KeyEvent& key) override;
+
+  // GridEditorHost
+  std::string ClipboardText() override;
+  void SetClipboardText(const std::string& text) override;
+  MessageAnswer ShowMessage(const Message& message) override;
+  void Beep() override;
+  void SetBusy(bool busy) override;
+  void FocusGrid() override;
+  PrintDialogAnswer AskPrintRange() override;
+  int RowsPerPage() override { return FG->VisibleRows(); }
+
+ protected:
+  // Fills the grid from file, then binds it to workingCopy for the grid operations.
+  void LoadGrid(const char* file, const char* workingCopy);
+  // The grid operations of the buttons; each shows the grid afterwards.
+  void Sort(int direction);
+  void Print(PrintedGrid kind);
+  void Copy();
+  void Paste();
+  // The row above the grid and the row below it.
+  QHBoxLayout* TopRow() { return topRow_; }
+  QHBoxLayout* BottomRow() { return bottomRow_; }
+  ShellServices& Services() { return services_; }
+
+ private:
+  std::string caption_;
+  ShellServices& services_;
+  Grid grid_;
+  QHBoxLayout* topRow_;
+  QHBoxLayout* bottomRow_;
+};
+
+}  // namespace trimora

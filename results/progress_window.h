@@ -1,0 +1,61 @@
+#pragma once
+// The progress window: a modal window in which one optimization run executes. Its appearance
+// starts the run; its labels show the trials left, the improvements and the best plan's
+// totals; its button stops the run after the trial under way, and closes the window once the
+// run has ended.
+
+#include <QDialog>
+#include <functional>
+
+#include "engine/optimization_run.h"
+#include "engine/run_control.h"
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace trimora {
+
+class Progress : public QDialog, public RunControl {
+ public:
+  // The run to execute; the program passes RunOptimization.
+  using Run = std::function<RunResult(RunControl&)>;
+  explicit Progress(Run run, QWidget* parent = nullptr);
+
+  QLabel* Msglbl;
+  QLabel* Hdlbl;
+  QLabel* NOLlbl;
+  QLabel* Yieldlbl;
+  QLabel* Comblbl;
+  QProgressBar* PBar;
+  QPushButton* cmd;
+
+  // "Stop" asks the run to end after its current trial; "OK" closes the window.
+  void cmd_Click();
+
+  // Escape and the close box close the window only once the run has ended.
+  void reject() override;
+
+  // True while the run executes.
+  bool Running() const { return running_; }
+
+  // RunControl
+  void ShowRunStart(int32_t trialCount, int16_t mode) override;
+  void ShowTrialProgress(int32_t trialsLeft, int16_t improvements, int32_t trial) override;
+  void ShowBestTotals(float totalStockArea, int16_t layouts) override;
+  void SetMessage(const std::string& text) override;
+  bool StopRequested() override;
+  void ProcessPendingEvents() override;
+  void Beep() override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void StartRun();
+
+  Run run_;
+  bool running_ = false;
+};
+
+}  // namespace trimora

@@ -1,0 +1,144 @@
+// The Material Library and Product Library windows, driven as a user would, with scripted
+// dialogs.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPushButton>
+
+#include "libraries/mlm_window.h"
+#include "libraries/plm_window.h"
+#include "shell/launcher.h"
+#include "shell/main_window_fixture.h"
+#include "shell/sheet_window.h"
+
+namespace trimora {
+namespace {
+
+using testing::ReadFile;
+using testing::WriteFile;
+
+constexpr const char* kLibrary =
+    "\"MS\",\"A\",\"2\",\"1000\",\"1250\",\"3\",\"BAY 1\"\r\n"
+    "\"AL\" , \"H14\",\"2\",\"2000\",\"1000\",\"1\",\"\"\r\n";
+
+class LibraryWindows : public testing::MainWindowTest {
+ protected:
+  // Types the keys into the cell of the grid view.
+  static void TypeAt(LibraryWindow& window, int row, int column, const char* keys) {
+    window.grid().row = window.grid().rowSel = row;
+    window.grid().column = window.grid().columnSel = column;
+    window.FG->Refresh();
+    QTest::keyClicks(window.FG, keys);
+  }
+  static void TypeRow(LibraryWindow& window, int row, const std::vector<const char*>& cells) {
+    for (size_t c = 0; c < cells.size(); ++c) TypeAt(window, row, int(c) + 1, cells[c]);
+  }
+};
+
+TEST_F(LibraryWindows, DoneWithYesStoresTheLongerSideFirstAndMergesTheNewRow) {
+  WriteFile("mlm.dat", kLibrary);
+  MLM window(services);
+  window.show();
+  EXPECT_EQ(window.windowTitle(), "Material Library Manager");
+  EXPECT_EQ(window.cmdClose->toolTip(), "Update");
+  ASSERT_EQ(window.grid().RowCount(), 4);
+  EXPECT_EQ(window.grid().Tag(), "mlm.tlf");
+  TypeRow(window, 3, {"ms", "a", "2.0", "1250", "1000", "4", "bay 1"});
+  EXPECT_EQ(window.grid().RowCount(), 5);  // a new entry row
+  dialogs.QueueAnswer(MessageAnswer::Yes);
+  window.cmdClose_Click();
+  EXPECT_EQ(dialogs.Messages().at(0),
+            (Message{"Save Changes?", "Attention!", MessageButtons::YesNo, MessageIcon::Question}));
+  EXPECT_EQ(ReadFile("mlm.dat"),
+            "\"AL\",\"H14\",\"2\",\"2000\",\"1000\",\"1\",\"\"\r\n"
+            "\"MS\",\"A\",\"2\",\"1250\",\"1000\",\"7\",\"BAY 1\"\r\n");
+  EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(LibraryWindows, DoneWithNoLeavesTheLibraryByteForByte) {
+  WriteFile("mlm.dat", kLibrary);
+  MLM window(services);
+  window.show();
+  TypeAt(window, 1, 6, "9");
+  window.TB_ButtonClick(1);  // the sort goes to the working copy
+  EXPECT_EQ(ReadFile("mlm.tlf").substr(0, 5), "\"AL\",");
+  dialogs.QueueAnswer(MessageAnswer::No);
+  window.cmdClose_Click();
+  EXPECT_EQ(ReadFile("mlm.dat"), kLibrary);
+  EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(LibraryWindows, AutomaticMergeRunsOnceWhenTheGridGetsTheFocus) {
+  WriteFile("mlm.dat",
+            std::string(kLibrary) + "\"MS\",\"A\",\"2\",\"1250\",\"1000\",\"2\",\"BAY 1\"\r\n");
+  MLM window(services);
+  window.Tag = kAutoMergeRequest;
+  window.show();
+  window.activateWindow();
+  window.FG->setFocus();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 5000));
+  EXPECT_EQ(window.Tag, "");
+  EXPECT_TRUE(dialogs.Messages().empty());
+  // No exchange of sides here: 1000 by 1250 and 1250 by 1000 stay apart.
+  EXPECT_EQ(ReadFile("mlm.dat"),
+            "\"AL\",\"H14\",\"2\",\"2000\",\"1000\",\"1\",\"\"\r\n"
+            "\"MS\",\"A\",\"2\",\"1000\",\"1250\",\"3\",\"BAY 1\"\r\n"
+            "\"MS\",\"A\",\"2\",\"1250\",\"1000\",\"2\",\"BAY 1\"\r\n");
+}
+
+TEST_F(LibraryWindows, ProductLibraryDoneRebuildsTheProductList) {
+  WriteFile("plm.dat", "\"TABLE\",\"TOP\",\"MS\",\"A\",\"2\",\"1200\",\"600\",\"1\"\r\n");
+  PLM window(services);
+  window.show();
+  EXPECT_EQ(window.windowTitle(), "Product Library Manager");
+  EXPECT_EQ(window.cmdSort[2]->text(), "Sort Descending");
+  TypeRow(window, 2, {"chair", "seat", "ms", "a", "2", "400", "400", "1"});
+  dialogs.QueueAnswer(MessageAnswer::Yes);
+  window.cmdClose_Click();
+  EXPECT_EQ(ReadFile("plm.dat"),
+            "\"CHAIR\",\"SEAT\",\"MS\",\"A\",\"2\",\"400\",\"400\",\"1\"\r\n"
+            "\"TABLE\",\"TOP\",\"MS\",\"A\",\"2\",\"1200\",\"600\",\"1\"\r\n");
+  EXPECT_EQ(ReadFile("products.lst"), "\"CHAIR\"\r\n\"TABLE\"\r\n");
+  EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(LibraryWindows, LauncherOpensEachLibraryOnce) {
+  TRIMORA launcher(QString::fromStdString(std::filesystem::current_path().string()), services);
+  launcher.cmd()[2]->click();
+  MLM* library = launcher.MaterialLibrary();
+  ASSERT_NE(library, nullptr);
+  EXPECT_TRUE(library->isVisible());
+  launcher.cmd()[2]->click();
+  EXPECT_EQ(launcher.MaterialLibrary(), library);
+  launcher.cmd()[3]->click();
+  launcher.cmd()[4]->click();
+  ASSERT_NE(launcher.ProductLibrary(), nullptr);
+  EXPECT_EQ(launcher.ProductLoader()->windowTitle(), "Load Products");
+}
+
+TEST_F(LibraryWindows, ImportWithoutAMatchOffersTheLibrary) {
+  WriteFile("basic.tlf", "\"MS\",\"B\",\"2\"\r\n");
+  Open();
+  auto& sheet = dynamic_cast<SHEET&>(Window(JobWindow::Sheet));
+  const auto library = []() -> MLM* {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      if (auto* found = dynamic_cast<MLM*>(widget); found && found->isVisible()) return found;
+    }
+    return nullptr;
+  };
+  dialogs.QueueAnswer(MessageAnswer::No);
+  sheet.cmdImport_Click();
+  EXPECT_EQ(dialogs.Messages().back(),
+            (Message{"Material specified was not found in MLM. Do you want to refer to MLM?",
+                     "Attention!", MessageButtons::YesNo, MessageIcon::Exclamation}));
+  EXPECT_EQ(library(), nullptr);
+  dialogs.QueueAnswer(MessageAnswer::Yes);
+  sheet.cmdImport_Click();
+  ASSERT_NE(library(), nullptr);
+  EXPECT_EQ(library()->windowModality(), Qt::ApplicationModal);
+  library()->close();
+}
+
+}  // namespace
+}  // namespace trimora

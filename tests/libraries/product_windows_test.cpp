@@ -1,0 +1,108 @@
+// Load Products with the Product Choice, driven as a user would, and the generated job opened
+// in the main window.
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "libraries/loadprod_window.h"
+#include "shell/main_window_fixture.h"
+
+namespace trimora {
+namespace {
+
+using testing::ReadFile;
+using testing::WriteFile;
+
+constexpr const char* kDefaults =
+    "[BASIC.TLF]\r\n\"AL\",\"H14\",\"3\",\"1550\",\"10\",\"3\",\"\"\r\n[END]\r\n"
+    "[OPTIONS.TLF]\r\n-1,0\r\n[END]\r\n[SHEET.TLF]\r\n[END]\r\n[CUT.TLF]\r\n[END]\r\n"
+    "[DIA.TLF]\r\n[END]\r\n";
+
+class ProductWindows : public testing::MainWindowTest {
+ protected:
+  ProductWindows() {
+    WriteFile("plm.dat",
+              "\"BENCH\",\"SEAT\",\"MS\",\"A\",\"2\",\"1200\",\"300\",\"1\"\r\n"
+              "\"CHAIR\",\"LEG\",\"MS\",\"A\",\"2.00\",\"450\",\"40\",\"4\"\r\n");
+    WriteFile("products.lst", "\"BENCH\"\r\n\"CHAIR\"\r\n");
+    WriteFile("loadprod.tlf", "\"OLD\",\"1\",\"\"\r\n");
+  }
+  static void TypeAt(LOADPROD& window, int row, int column, const char* keys) {
+    window.grid().row = window.grid().rowSel = row;
+    window.grid().column = window.grid().columnSel = column;
+    window.FG->Refresh();
+    QTest::keyClicks(window.FG, keys);
+  }
+};
+
+TEST_F(ProductWindows, AKeyInTheProductColumnOpensTheChoice) {
+  LOADPROD window(services);
+  window.show();
+  TypeAt(window, 1, 1, "x");
+  EXPECT_EQ(dialogs.Beeps(), 1);
+  Choice* choice = window.ProductChoice();
+  ASSERT_NE(choice, nullptr);
+  EXPECT_EQ(choice->windowTitle(), "Product Choice");
+  EXPECT_TRUE(choice->isModal());
+  ASSERT_EQ(choice->Lst->count(), 2);
+  choice->Lst->setCurrentRow(1);
+  choice->cmd->click();
+  EXPECT_EQ(window.grid().Text(1, 1), "CHAIR");
+  EXPECT_FALSE(choice->isVisible());
+
+  TypeAt(window, 1, 1, "y");
+  QTest::keyClick(window.ProductChoice(), Qt::Key_Escape);  // no choice
+  EXPECT_EQ(window.grid().Text(1, 1), "CHAIR");
+}
+
+TEST_F(ProductWindows, LoadWritesTheJobThatOpensInTheMainWindow) {
+  WriteFile("Defaults", kDefaults);
+  LOADPROD window(services);
+  window.show();
+  window.grid().SetText(1, 1, "CHAIR");
+  TypeAt(window, 1, 2, "3");
+  TypeAt(window, 1, 3, "acme");
+  window.txt->setText(" ORDER7 ");
+  dialogs.QueueAnswer(MessageAnswer::Ok);
+  window.cmdClose->click();
+  EXPECT_EQ(dialogs.Messages().back().text, "1 '.TRM' file(s) starting from ORDER7 generated.");
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_FALSE(std::filesystem::exists("loadprod.tlf"));
+
+  const std::string job = Path("ORDER7[MAT=MS,GRADE=A,THICK=2].TRM");
+  BaseModule& main = Open();
+  dialogs.QueueFile(job);
+  dialogs.QueueAnswer(MessageAnswer::Ok);  // not optimized yet
+  main.mnuFile_Click(2);
+  EXPECT_EQ(GridOf(JobWindow::Basic).Text(1, 1), "MS");
+  EXPECT_EQ(GridOf(JobWindow::Basic).Text(1, 4), "1550");
+  const Grid& cut = GridOf(JobWindow::Cut);
+  EXPECT_EQ(cut.Text(1, 3), "12");
+  EXPECT_EQ(cut.Text(1, 6), "CHAIR");
+  EXPECT_EQ(cut.Text(1, 7), "ACME");
+}
+
+TEST_F(ProductWindows, OpensEmptyAndWithoutDefaultsLoadsNothing) {
+  LOADPROD window(services);
+  window.show();
+  EXPECT_EQ(window.grid().RowCount(), 2);  // the earlier order list is gone
+  EXPECT_EQ(window.txt->text(), "ABCD");
+  EXPECT_EQ(window.cmb->currentText(), ".TRM");
+  EXPECT_EQ(window.cmdClose->toolTip(), "Make '.trm' files");
+  window.grid().SetText(1, 1, "CHAIR");
+  TypeAt(window, 1, 2, "1");
+  dialogs.QueueAnswer(MessageAnswer::Ok);
+  window.cmdClose_Click();
+  EXPECT_EQ(dialogs.Messages().back(),
+            (Message{"The Defaults file is missing: save a job with Save As Defaults first.",
+                     "Attention!", MessageButtons::Ok, MessageIcon::Exclamation}));
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_FALSE(std::filesystem::exists("loadprod.tlf"));
+}
+
+}  // namespace
+}  // namespace trimora

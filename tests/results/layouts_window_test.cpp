@@ -1,0 +1,134 @@
+#include "results/layouts_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTest>
+
+#include "../shell/modal_driver.h"
+#include "engine/optimization_run.h"
+#include "platform/scripted_dialog_service.h"
+#include "results/layout_picture.h"
+#include "results/layout_settings_window.h"
+#include "test_support.h"
+
+namespace trimora {
+namespace {
+
+using testing::ReadFile;
+using testing::WriteFile;
+
+constexpr const char* kSheets = "\"2500\",\"1250\",\"6\",\"10\",\"10\",\"10\",\"10\",\"\"\r\n";
+constexpr const char* kCuts =
+    "\"1200\",\"600\",\"7\",\"0\",\"DOOR\"\r\n\"800\",\"500\",\"9\",\"0\",\"SHELF\"\r\n";
+
+int PageCount(const std::string& pdf) {
+  return int(QString::fromLatin1(pdf).count(QRegularExpression("/Type\\s*/Page\\b(?!s)")));
+}
+
+class LayoutsWindowTest : public testing::InWorkDir {
+ protected:
+  // Optimizes the tables silently and opens the window on the results.
+  Dia& Open(const char* sheets = kSheets, const char* cuts = kCuts) {
+    WriteFile("basic.tlf", "\"AL\",\"H14\",\"3\",\"1550\",\"10\",\"3\",\"\"\r\n");
+    WriteFile("sheet.tlf", sheets);
+    WriteFile("cut.tlf", cuts);
+    RunControl silent;
+    EXPECT_TRUE(RunOptimization(silent, 1).resultsWritten);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    window = std::make_unique<Dia>(dialogs, printer, jobFileName);
+    window->resize(900, 600);
+    window->show();
+    EXPECT_TRUE(window->Dia_Form_Load());
+    return *window;
+  }
+
+  ScriptedDialogService dialogs;
+  QPrinter printer;
+  std::string jobFileName = "C:\\JOBS\\CABINET.TRM";
+  std::unique_ptr<Dia> window;
+};
+
+TEST_F(LayoutsWindowTest, OpensOnLayoutOneAndDrawsTheChosenOne) {
+  Dia& dia = Open();
+  const int n = dia.Model().layouts;
+  ASSERT_GE(n, 2);
+  EXPECT_EQ(dia.cmb->count(), n);
+  EXPECT_EQ(dia.cmb->itemText(n - 1), QString("%1 / %1").arg(n));
+  EXPECT_EQ(dia.cmb->currentText(), QString("1 / %1").arg(n));
+  EXPECT_TRUE(dia.txt->toPlainText().startsWith("Layout No. 1"));
+  EXPECT_FALSE(ReadFile("report.tlf").empty());
+  EXPECT_EQ(dia.Pic->width(), dia.height());  // square, as high as the window
+  dia.txt->setFocus();
+  EXPECT_FALSE(dia.txt->hasFocus());
+  const QImage first = dia.Pic->Image();
+  dia.cmb->setCurrentIndex(1);
+  EXPECT_EQ(dia.CurrentLayout(), 2);
+  EXPECT_NE(ReadFile("DiaCur.tlf").find("Layout No. 2"), std::string::npos);
+  EXPECT_NE(dia.Pic->Image(), first);
+}
+
+TEST_F(LayoutsWindowTest, ALongLayoutScrolls) {
+  Dia& dia = Open("\"20000\",\"1000\",\"1\",\"0\",\"0\",\"0\",\"0\",\"\"\r\n",
+                  "\"900\",\"1000\",\"18\",\"0\",\"PLANK\"\r\n");
+  EXPECT_TRUE(dia.VS->isEnabled());
+  EXPECT_GT(dia.VS->maximum(), 10000);
+  const QImage top = dia.Pic->Image();
+  dia.VS->setValue(2000);
+  EXPECT_EQ(dia.ScrollBar().value, 2000);
+  EXPECT_NE(dia.Pic->Image(), top);
+}
+
+TEST_F(LayoutsWindowTest, SettingsGoThroughDiaSetAndAreDrawnAtOnce) {
+  Dia& dia = Open();
+  const QImage before = dia.Pic->Image();
+  testing::ModalDriver driver([](QWidget* modal) {
+    auto* settings = dynamic_cast<DiaSet*>(modal);
+    ASSERT_NE(settings, nullptr);
+    for (size_t box : {4u, 6u, 8u}) settings->chk[box]->setChecked(true);
+    settings->cmb->setCurrentIndex(settings->cmb->findText("2"));
+    QTest::mouseClick(settings->cmdApply, Qt::LeftButton);
+  });
+  QTest::mouseClick(dia.cmdSettings, Qt::LeftButton);
+  ASSERT_FALSE(driver.TimedOut());
+  EXPECT_EQ(ReadFile("dia.set"), "0\r\n0\r\n0\r\n0\r\n1\r\n0\r\n1\r\n0\r\n1\r\n0\r\n2\r\n");
+  EXPECT_TRUE(dia.Model().settings.cutPieceColor);
+  EXPECT_FALSE(dia.Model().settings.offCutBoundries);  // always off in the drawing
+  EXPECT_NE(dia.Pic->Image(), before);
+  DiaSet again;
+  EXPECT_TRUE(again.chk[8]->isChecked());
+  EXPECT_EQ(again.cmb->currentText(), "2");
+}
+
+TEST_F(LayoutsWindowTest, PrintsAllLayoutsOrTheCurrentOneIntoOneDocument) {
+  Dia& dia = Open();
+  dia.cmb->setCurrentIndex(1);
+  printer.setOutputFileName("all.pdf");
+  dialogs.QueuePrint(PrintDialogAnswer::AllPages);
+  QTest::mouseClick(dia.cmdPrintData, Qt::LeftButton);
+  EXPECT_EQ(dialogs.PrintDialogs(), std::vector<bool>{true});  // selection preset
+  EXPECT_EQ(PageCount(ReadFile("all.pdf")), dia.Model().layouts);
+  EXPECT_NE(ReadFile("DiaCur.tlf").find("Layout No. 2"), std::string::npos);  // redrawn
+  printer.setOutputFileName("current.pdf");
+  dialogs.QueuePrint(PrintDialogAnswer::Selection);
+  dia.cmdPrintData_Click();
+  EXPECT_EQ(PageCount(ReadFile("current.pdf")), 1);
+  printer.setOutputFileName("cancelled.pdf");
+  dialogs.QueuePrint(PrintDialogAnswer::Cancelled);
+  dia.cmdPrintData_Click();
+  EXPECT_FALSE(std::filesystem::exists("cancelled.pdf"));
+  WriteFile("lbl.def", "\"3\",\"1\",\"30\",\"0\",\"1\"\r\n");  // and the labels
+  printer.setOutputFileName("labels.pdf");
+  dialogs.QueuePrint(PrintDialogAnswer::AllPages);
+  dia.cmdLbl_Click();
+  EXPECT_NE(ReadFile("lbl.tlf").find("Descr:DOOR"), std::string::npos);
+  EXPECT_GE(PageCount(ReadFile("labels.pdf")), 1);
+}
+
+}  // namespace
+}  // namespace trimora

@@ -1,0 +1,70 @@
+#include "shell/optimize_command.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/scripted_dialog_service.h"
+#include "test_support.h"
+
+namespace trimora {
+namespace {
+
+using testing::WriteFile;
+
+// Records the steps; "editing" the Density Table writes what the test gives it.
+class RecordingOptimizeHost : public OptimizeHost {
+ public:
+  std::string JobMaterial() override { return "MS"; }
+  void EditDensityTable() override {
+    steps += "density ";
+    if (!densityAfterEdit.empty()) WriteFile("density.dat", densityAfterEdit);
+  }
+  void SaveSnapshot(const std::string& name) override { steps += "save:" + name + " "; }
+  void CloseResultWindows() override { steps += "close "; }
+  void SetDataChanged() override { steps += "changed "; }
+  void RunProgressWindow() override { steps += "progress "; }
+  void SaveAs() override { steps += "saveas "; }
+  void ViewLayouts() override { steps += "layouts"; }
+  std::string densityAfterEdit;
+  std::string steps;
+};
+
+class OptimizeCommandTest : public testing::InWorkDir {
+ protected:
+  ScriptedDialogService dialogs;
+  RecordingOptimizeHost host;
+};
+
+constexpr const char* kRoad = "save:tmp.tlf close changed progress saveas layouts";
+
+TEST_F(OptimizeCommandTest, WithoutWeightsOrWithADensityNothingIsAsked) {
+  Optimize(dialogs, host);
+  WriteFile("misc.set", "\"Weight\"\r\n");
+  WriteFile("density.dat", "\"MS\",\"7.85\"\r\n");
+  Optimize(dialogs, host);
+  EXPECT_TRUE(dialogs.Messages().empty());
+  EXPECT_EQ(host.steps, std::string(kRoad) + kRoad);
+}
+
+TEST_F(OptimizeCommandTest, YesOpensTheTableAndAsksAgainUntilNo) {
+  WriteFile("misc.set", "\"Weight\"\r\n");
+  for (MessageAnswer answer : {MessageAnswer::Yes, MessageAnswer::Yes, MessageAnswer::No})
+    dialogs.QueueAnswer(answer);
+  Optimize(dialogs, host);
+  ASSERT_EQ(dialogs.Messages().size(), 3u);
+  EXPECT_EQ(dialogs.Messages()[0],
+            (Message{kDensityMissingQuestion, "Attention!", MessageButtons::YesNo,
+                     MessageIcon::Question, MessageDefault::Second}));
+  EXPECT_EQ(host.steps, std::string("density density ") + kRoad);
+}
+
+TEST_F(OptimizeCommandTest, AddingTheMaterialEndsTheQuestions) {
+  WriteFile("misc.set", "\"Weight\"\r\n");
+  host.densityAfterEdit = "\"MS\",\"7.85\"\r\n";
+  dialogs.QueueAnswer(MessageAnswer::Yes);
+  CheckDensity(dialogs, host);
+  EXPECT_EQ(host.steps, "density ");
+  EXPECT_EQ(dialogs.Messages().size(), 1u);
+}
+
+}  // namespace
+}  // namespace trimora
