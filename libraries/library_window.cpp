@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QToolBar>
 #include <QVBoxLayout>
 
+#include "platform/grid_toolbar.h"
 #include "platform/print_text_file.h"
 #include "shell/grid_clipboard.h"
 #include "shell/grid_header.h"
@@ -13,13 +15,6 @@
 #include "storage/table_file.h"
 
 namespace trimora {
-
-namespace {
-
-// Lists of any length, and nothing in them belongs to the job.
-constexpr GridEditRules kLibraryRules{true, 0, false};
-
-}  // namespace
 
 LibraryWindow::LibraryWindow(const std::string& caption, const std::vector<std::string_view>& tags,
                              ShellServices& services, QWidget* parent)
@@ -43,6 +38,10 @@ LibraryWindow::LibraryWindow(const std::string& caption, const std::vector<std::
   layout->addLayout(bottomRow_);
 }
 
+void LibraryWindow::AddGridToolbar(const std::function<void(int)>& click) {
+  topRow_->addWidget(MakeGridToolbar(this, click));
+}
+
 void LibraryWindow::LoadGrid(const char* file, const char* workingCopy) {
   grid_.SetTag(file);
   LoadGridFromTableFile(grid_);
@@ -51,12 +50,10 @@ void LibraryWindow::LoadGrid(const char* file, const char* workingCopy) {
   FG->Refresh();
 }
 
-void LibraryWindow::KeyPress(const KeyEvent& key) {
-  HandleGridKey(grid_, key, kLibraryRules, *this);
-}
+void LibraryWindow::KeyPress(const KeyEvent& key) { HandleGridKey(grid_, key, rules_, *this); }
 
 bool LibraryWindow::KeyDown(const KeyEvent& key) {
-  return HandleGridKey(grid_, key, kLibraryRules, *this);
+  return HandleGridKey(grid_, key, rules_, *this);
 }
 
 std::string LibraryWindow::ClipboardText() { return services_.clipboard.GetText(); }
@@ -89,10 +86,13 @@ void LibraryWindow::Sort(int direction) {
   FG->Refresh();
 }
 
-void LibraryWindow::Print(PrintedGrid kind) {
+void LibraryWindow::Print(PrintedGrid kind, const std::string& material,
+                          const std::string& thickness) {
   GridPrintContext context;
   context.caption = caption_;
   context.kind = kind;
+  context.material = material;
+  context.thickness = thickness;
   const auto files = PrintGrid(grid_, context, *this);
   if (files) PrintTextFile(services_.printer, files->textFile, files->headerFile);
 }
@@ -100,7 +100,7 @@ void LibraryWindow::Print(PrintedGrid kind) {
 void LibraryWindow::Copy() { CopyGridSelection(grid_, *this); }
 
 void LibraryWindow::Paste() {
-  PasteIntoGrid(grid_, kLibraryRules, *this);
+  PasteIntoGrid(grid_, rules_, *this);
   FG->Refresh();
 }
 

@@ -4,12 +4,14 @@
 // clipboard and printer.
 
 #include <QWidget>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/grid_view.h"
 #include "platform/grid_view_handler.h"
+#include "shell/grid_edit_rules.h"
 #include "shell/grid_editor_host.h"
 #include "shell/grid_print.h"
 #include "shell/shell_services.h"
@@ -45,13 +47,19 @@ class LibraryWindow : public QWidget, public GridViewHandler, public GridEditorH
   void LoadGrid(const char* file, const char* workingCopy);
   // The grid operations of the buttons; each shows the grid afterwards.
   void Sort(int direction);
-  void Print(PrintedGrid kind);
+  // material and thickness: the job's MAT and THICK, for the off-cut listing.
+  void Print(PrintedGrid kind, const std::string& material = "", const std::string& thickness = "");
   void Copy();
   void Paste();
+  // Puts the grid toolbar in the row above the grid: 1 "Sort Ascending", 2 "Sort Descending",
+  // 4 "Print", 6 "Copy", 7 "Paste" (3 and 5 separate them); click gets the index.
+  void AddGridToolbar(const std::function<void(int)>& click);
   // The row above the grid and the row below it.
   QHBoxLayout* TopRow() { return topRow_; }
   QHBoxLayout* BottomRow() { return bottomRow_; }
   ShellServices& Services() { return services_; }
+  // The entry rules of the typing and the paste; lists of any length unless set.
+  void SetEditRules(const GridEditRules& rules) { rules_ = rules; }
 
  private:
   std::string caption_;
@@ -59,6 +67,8 @@ class LibraryWindow : public QWidget, public GridViewHandler, public GridEditorH
   Grid grid_;
   QHBoxLayout* topRow_;
   QHBoxLayout* bottomRow_;
+  // Lists of any length, and nothing in them belongs to the job.
+  GridEditRules rules_{true, 0, false};
 };
 
 }  // namespace trimora

@@ -2,8 +2,6 @@
 
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QStyle>
-#include <QToolBar>
 
 #include "libraries/material_library.h"
 
@@ -11,19 +9,7 @@ namespace trimora {
 
 MLM::MLM(ShellServices& services, QWidget* parent)
     : LibraryWindow("Material Library Manager", MaterialLibraryTags(), services, parent) {
-  auto* toolbar = new QToolBar(this);
-  toolbar->setIconSize(QSize(16, 16));
-  const auto add = [this, toolbar](QStyle::StandardPixmap icon, const char* text, int index) {
-    toolbar->addAction(style()->standardIcon(icon), text, [this, index] { TB_ButtonClick(index); });
-  };
-  add(QStyle::SP_ArrowUp, "Sort Ascending", 1);
-  add(QStyle::SP_ArrowDown, "Sort Descending", 2);
-  toolbar->addSeparator();
-  add(QStyle::SP_FileDialogContentsView, "Print", 4);
-  toolbar->addSeparator();
-  add(QStyle::SP_FileDialogNewFolder, "Copy", 6);
-  add(QStyle::SP_DialogApplyButton, "Paste", 7);
-  TopRow()->addWidget(toolbar);
+  AddGridToolbar([this](int index) { TB_ButtonClick(index); });
   TopRow()->addStretch();
   cmdClose = new QPushButton("Done", this);
   cmdClose->setToolTip("Update");

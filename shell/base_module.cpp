@@ -89,8 +89,17 @@ void BaseModule::mnuView_Click(int index) {
         {"This file was not optimized.", "Attention!", MessageButtons::Ok, MessageIcon::Question});
     return;
   }
-  // The Report and Off-Cut table windows open here once they are part of the program.
-  if (index == 3) ShowLayouts();
+  switch (index) {
+    case 1:
+      ShowReport();
+      break;
+    case 3:
+      ShowLayouts();
+      break;
+    case 5:
+      ShowOffcuts();
+      break;
+  }
 }
 
 void BaseModule::TB_ButtonClick(int index) {

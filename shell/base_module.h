@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "results/offcut_window.h"
 #include "shell/change_guard.h"
 #include "shell/file_commands.h"
 #include "shell/job_entry_window.h"
@@ -23,6 +24,7 @@ class QMdiSubWindow;
 namespace trimora {
 
 class Dia;
+class REPORT;
 
 enum class JobWindow { Basic, Sheet, Cut };
 
@@ -30,7 +32,8 @@ class BaseModule : public QMainWindow,
                    public FileCommandHost,
                    public JobWindowHost,
                    public ChangeGuardHost,
-                   public OptimizeHost {
+                   public OptimizeHost,
+                   public OffcutHost {
  public:
   // onClosed runs once the window has closed (after the save question allowed it).
   BaseModule(ShellServices& services, std::function<void()> onClosed, QWidget* parent = nullptr);
@@ -59,8 +62,10 @@ class BaseModule : public QMainWindow,
   JobEntryWindow* ActivateWindow(JobWindow kind);
 
   const JobState& State() const { return state_; }
-  // The Layouts window while it is loaded (shown or hidden), otherwise nullptr.
+  // The result windows while they are loaded (shown or hidden), otherwise nullptr.
   Dia* LayoutsWindow() const;
+  REPORT* ReportWindow() const;
+  OFFCUT* OffcutWindow() const;
 
   // FileCommandHost
   void SetTitle(const std::string& title) override;
@@ -91,6 +96,10 @@ class BaseModule : public QMainWindow,
   void RunProgressWindow() override;
   void SaveAs() override { commands_.SaveAs(); }
 
+  // OffcutHost
+  bool ImportedFromLibrary() const override { return state_.importedFromLibrary; }
+  void ClearImportedFromLibrary() override { state_.importedFromLibrary = false; }
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
@@ -102,6 +111,12 @@ class BaseModule : public QMainWindow,
   void CloseWindow(JobWindow kind);
   std::optional<JobWindow> ActiveKind() const;
   void ShowLayouts();
+  void ShowReport();
+  void ShowOffcuts();
+  // Adds a loaded result window as a child window and places it; an unloaded one is deleted
+  // and the error shown. Answers whether it was loaded.
+  bool AddResultWindow(QWidget* window, bool loaded, const std::string& error);
+  void ActivateResultWindow(QWidget* window, QWidget* focus);
   void HideInactiveResultWindows(QMdiSubWindow* active);
 
   ShellServices& services_;
@@ -112,6 +127,8 @@ class BaseModule : public QMainWindow,
   std::vector<QAction*> mnuFile_, mnuEdit_, mnuOptimize_, mnuView_, mnutools_, mnuHelp_, tb_;
   std::array<QPointer<JobEntryWindow>, 3> windows_;
   QPointer<Dia> layouts_;
+  QPointer<REPORT> report_;
+  QPointer<OFFCUT> offcut_;
   std::optional<JobWindow> activeBeforeSave_;
 };
 

@@ -1,7 +1,7 @@
 // The main window's side of an optimization and of its results: the Optimize command's needs,
-// and the Layouts window, which is loaded once by the View command, hidden when another child
-// window becomes active, and unloaded before a run and whenever the job is replaced or its
-// results are invalidated.
+// and the Layouts, Report and Off-Cut Table windows, each loaded once by the View command,
+// hidden when another child window becomes active, and unloaded before a run and whenever the
+// job is replaced or its results are invalidated.
 
 #include <QApplication>
 #include <QComboBox>
@@ -11,11 +11,20 @@
 #include "engine/optimization_run.h"
 #include "libraries/density_window.h"
 #include "results/layouts_window.h"
+#include "results/offcut_window.h"
 #include "results/progress_window.h"
+#include "results/report_window.h"
 #include "shell/base_module.h"
 #include "storage/job_file.h"
 
 namespace trimora {
+
+namespace {
+
+// Twips at the screen's 96 dots per inch.
+constexpr int Twips(int twips) { return twips / 15; }
+
+}  // namespace
 
 std::string BaseModule::JobMaterial() { return BasicDetails().Text(1, 1); }
 
@@ -33,6 +42,8 @@ void BaseModule::RunProgressWindow() {
 }
 
 Dia* BaseModule::LayoutsWindow() const { return layouts_; }
+REPORT* BaseModule::ReportWindow() const { return report_; }
+OFFCUT* BaseModule::OffcutWindow() const { return offcut_; }
 
 // Loads the window on its first showing; later showings show it as it was loaded.
 void BaseModule::ShowLayouts() {
@@ -52,22 +63,64 @@ void BaseModule::ShowLayouts() {
     frame->setGeometry(area_->viewport()->rect());
     layouts_ = window;
   }
-  auto* frame = static_cast<QMdiSubWindow*>(layouts_->parentWidget());
+  ActivateResultWindow(layouts_, layouts_->cmb);
+}
+
+void BaseModule::ShowReport() {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  if (!report_) {
+    auto* window = new REPORT(services_);
+    std::string error;
+    if (!AddResultWindow(window, window->REPORT_Form_Load(&error), error)) return;
+    window->parentWidget()->move(Twips(200), Twips(300));
+    report_ = window;
+  }
+  ActivateResultWindow(report_, report_->FG);
+}
+
+void BaseModule::ShowOffcuts() {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  if (!offcut_) {
+    auto* window = new OFFCUT(services_, *this);
+    std::string error;
+    if (!AddResultWindow(window, window->OFFCUT_Form_Load(&error), error)) return;
+    offcut_ = window;
+  }
+  ActivateResultWindow(offcut_, offcut_->FG);
+}
+
+bool BaseModule::AddResultWindow(QWidget* window, bool loaded, const std::string& error) {
+  if (!loaded) {
+    delete window;
+    QApplication::restoreOverrideCursor();
+    services_.dialogs.ShowMessage(
+        {error, "Attention!", MessageButtons::Ok, MessageIcon::Exclamation});
+    return false;
+  }
+  area_->addSubWindow(window)->setAttribute(Qt::WA_DeleteOnClose);
+  return true;
+}
+
+void BaseModule::ActivateResultWindow(QWidget* window, QWidget* focus) {
+  auto* frame = static_cast<QMdiSubWindow*>(window->parentWidget());
   frame->show();
   area_->setActiveSubWindow(frame);
-  layouts_->cmb->setFocus();
+  focus->setFocus();
   QApplication::restoreOverrideCursor();
 }
 
 void BaseModule::HideInactiveResultWindows(QMdiSubWindow* active) {
-  if (!active || !layouts_) return;
-  QWidget* frame = layouts_->parentWidget();
-  if (frame != active) frame->hide();
+  if (!active) return;
+  for (QWidget* window : std::initializer_list<QWidget*>{layouts_, report_, offcut_}) {
+    if (window && window->parentWidget() != active) window->parentWidget()->hide();
+  }
 }
 
 // Every child window that is not a job-entry window shows results.
 void BaseModule::CloseResultWindows() {
   layouts_ = nullptr;
+  report_ = nullptr;
+  offcut_ = nullptr;
   for (QMdiSubWindow* frame : area_->subWindowList()) {
     if (!dynamic_cast<JobEntryWindow*>(frame->widget())) frame->close();
   }

@@ -9,6 +9,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "platform/grid_toolbar.h"
 #include "platform/print_text_file.h"
 #include "shell/grid_clipboard.h"
 #include "shell/grid_header.h"
@@ -96,21 +97,7 @@ PrintDialogAnswer JobEntryWindow::AskPrintRange() {
 }
 
 void JobEntryWindow::AddToolbar() {
-  // Icons only, their captions as tool tips: the grid keeps the room.
-  auto* toolbar = new QToolBar(this);
-  toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-  toolbar->setIconSize(QSize(16, 16));
-  const auto add = [this, toolbar](QStyle::StandardPixmap icon, const char* text, int index) {
-    toolbar->addAction(style()->standardIcon(icon), text, [this, index] { TB_ButtonClick(index); });
-  };
-  add(QStyle::SP_ArrowUp, "Sort Ascending", 1);
-  add(QStyle::SP_ArrowDown, "Sort Descending", 2);
-  toolbar->addSeparator();
-  add(QStyle::SP_FileDialogContentsView, "Print", 4);
-  toolbar->addSeparator();
-  add(QStyle::SP_FileDialogNewFolder, "Copy", 6);
-  add(QStyle::SP_DialogApplyButton, "Paste", 7);
-  topRow_->insertWidget(0, toolbar);
+  topRow_->insertWidget(0, MakeGridToolbar(this, [this](int index) { TB_ButtonClick(index); }));
 }
 
 void JobEntryWindow::TB_ButtonClick(int index) {

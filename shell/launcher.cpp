@@ -19,7 +19,6 @@ struct LauncherButton {
   const char* caption;
   const char* toolTip;
   QStyle::StandardPixmap icon;
-  bool available;  // its window is part of the program
 };
 
 }  // namespace
@@ -28,21 +27,19 @@ TRIMORA::TRIMORA(const QString& workingDirectory, ShellServices& services, QWidg
     : QWidget(parent), services_(services) {
   setWindowTitle(kApplicationTitle);
   auto* row = new QHBoxLayout(this);
-  // Labels opens a window that is not part of the program yet.
   const LauncherButton buttons[] = {
-      {0, "Base Module", "Base Module", QStyle::SP_ComputerIcon, true},
-      {2, "Stock", "Material Library Manager", QStyle::SP_DirIcon, true},
-      {3, "P L M", "Product Library Manager", QStyle::SP_FileDialogListView, true},
-      {4, "Load Products", "Load Products", QStyle::SP_ArrowDown, true},
-      {5, "Labels", "Modify Settings", QStyle::SP_FileDialogDetailedView, false},
-      {7, "Exit", "Close TRIMORA Suite", QStyle::SP_DialogCloseButton, true},
+      {0, "Base Module", "Base Module", QStyle::SP_ComputerIcon},
+      {2, "Stock", "Material Library Manager", QStyle::SP_DirIcon},
+      {3, "P L M", "Product Library Manager", QStyle::SP_FileDialogListView},
+      {4, "Load Products", "Load Products", QStyle::SP_ArrowDown},
+      {5, "Labels", "Modify Settings", QStyle::SP_FileDialogDetailedView},
+      {7, "Exit", "Close TRIMORA Suite", QStyle::SP_DialogCloseButton},
   };
   for (const LauncherButton& button : buttons) {
     auto* push = new QPushButton(style()->standardIcon(button.icon), button.caption, this);
     push->setToolTip(button.toolTip);
     push->setMinimumSize(120, 72);
     push->setIconSize(QSize(32, 32));
-    push->setEnabled(button.available);
     const int index = button.index;
     connect(push, &QPushButton::clicked, this, [this, index] { cmd_Click(index); });
     row->addWidget(push);
@@ -78,6 +75,9 @@ void TRIMORA::cmd_Click(int index) {
     case 4:
       ShowModule(loadprod_);
       return;
+    case 5:
+      ShowModule(labels_);
+      return;
     case 7:
       ExitProgram();
       return;
@@ -107,6 +107,7 @@ void TRIMORA::CloseModules() {
   delete mlm_;
   delete plm_;
   delete loadprod_;
+  delete labels_;
 }
 
 }  // namespace trimora

@@ -1,8 +1,8 @@
 #pragma once
 // The launcher: the first window, a row of buttons, one per module. It makes the working
 // directory current, hides itself while the main window is open, opens the Material Library,
-// Product Library and Load Products windows, and on Exit deletes the program's temporary
-// table files.
+// Product Library, Load Products and Define Labels windows, and on Exit deletes the program's
+// temporary table files.
 
 #include <QPointer>
 #include <QString>
@@ -12,6 +12,7 @@
 #include "libraries/loadprod_window.h"
 #include "libraries/mlm_window.h"
 #include "libraries/plm_window.h"
+#include "results/labels_window.h"
 #include "shell/base_module.h"
 #include "shell/shell_services.h"
 
@@ -35,6 +36,7 @@ class TRIMORA : public QWidget {
   MLM* MaterialLibrary() const { return mlm_; }
   PLM* ProductLibrary() const { return plm_; }
   LOADPROD* ProductLoader() const { return loadprod_; }
+  LABELS* LabelDefinition() const { return labels_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -53,6 +55,7 @@ class TRIMORA : public QWidget {
   QPointer<MLM> mlm_;
   QPointer<PLM> plm_;
   QPointer<LOADPROD> loadprod_;
+  QPointer<LABELS> labels_;
 };
 
 }  // namespace trimora

@@ -28,8 +28,8 @@ TEST_F(LauncherTest, ButtonsOfTheModulesThatExist) {
   EXPECT_EQ(launcher.cmd()[7]->toolTip(), "Close TRIMORA Suite");
   EXPECT_EQ(launcher.cmd()[2]->toolTip(), "Material Library Manager");
   EXPECT_TRUE(launcher.cmd()[0]->isEnabled());
-  for (size_t index : {2, 3, 4}) EXPECT_TRUE(launcher.cmd()[index]->isEnabled());
-  EXPECT_FALSE(launcher.cmd()[5]->isEnabled());  // Labels
+  for (size_t index : {2, 3, 4, 5}) EXPECT_TRUE(launcher.cmd()[index]->isEnabled());
+  EXPECT_EQ(launcher.cmd()[5]->toolTip(), "Modify Settings");
   EXPECT_EQ(launcher.cmd()[1], nullptr);
 }
 

@@ -1,0 +1,106 @@
+#include "results/offcut_window.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <algorithm>
+
+#include "libraries/material_library.h"
+#include "libraries/mlm_window.h"
+#include "results/offcuts.h"
+#include "results/result_files.h"
+#include "storage/table_file.h"
+
+namespace trimora {
+
+namespace {
+
+constexpr int kLocationColumn = 5;
+
+// One off-cut per row and no entry row: typing never adds a row.
+constexpr GridEditRules kOffcutRules{false, 0, false};
+
+}  // namespace
+
+OFFCUT::OFFCUT(ShellServices& services, OffcutHost& host, QWidget* parent)
+    : LibraryWindow("Off-Cut Table", {"LAYOUT", "LENGTH", "WIDTH", "QTY", "LOCATION"}, services,
+                    parent),
+      cmdSortAscending(new QPushButton("Sort Ascending", this)),
+      cmdSortDescending(new QPushButton("Sort Descending", this)),
+      cmdPrintData(new QPushButton("Print", this)),
+      cmdExport(new QPushButton("Export", this)),
+      host_(host) {
+  SetEditRules(kOffcutRules);
+  for (QPushButton* button : {cmdSortAscending, cmdSortDescending, cmdPrintData, cmdExport})
+    BottomRow()->addWidget(button);
+  BottomRow()->addStretch();
+  connect(cmdSortAscending, &QPushButton::clicked, this, [this] { cmdSort_Click(1); });
+  connect(cmdSortDescending, &QPushButton::clicked, this, [this] { cmdSort_Click(2); });
+  connect(cmdPrintData, &QPushButton::clicked, this, [this] { cmdPrintData_Click(); });
+  connect(cmdExport, &QPushButton::clicked, this, [this] { cmdExport_Click(); });
+  resize(560, 420);
+}
+
+bool OFFCUT::OFFCUT_Form_Load(std::string* error) {
+  if (!RefreshOffcutTable(error)) return false;
+  LoadGrid(kOffcutFile, kOffcutFile);
+  RemoveEntryRow();
+  cmdExport->setEnabled(host_.ImportedFromLibrary());
+  return true;
+}
+
+void OFFCUT::RemoveEntryRow() {
+  grid().SetRowCount(grid().RowCount() - 1);
+  grid().row = grid().rowSel = std::min(grid().row, grid().RowCount() - 1);
+  FG->Refresh();
+}
+
+void OFFCUT::cmdSort_Click(int index) {
+  Sort(index);
+  if (grid().RowCount() >= 2) RemoveEntryRow();
+}
+
+void OFFCUT::cmdPrintData_Click() {
+  const Grid& basic = host_.BasicDetails();
+  Print(PrintedGrid::OffCut, basic.Text(1, 1), basic.Text(1, 3));
+}
+
+void OFFCUT::cmdExport_Click() {
+  const MessageAnswer answer =
+      ShowMessage({"Update Material Library?", "Attention!", MessageButtons::YesNo,
+                   MessageIcon::Question, MessageDefault::Second});
+  if (answer != MessageAnswer::Yes) return;
+  const Grid& basic = host_.BasicDetails();
+  AppendExportRecords(grid(), basic.Text(1, 1), basic.Text(1, 2), basic.Text(1, 3));
+  MergeIntoLibrary();
+  host_.ClearImportedFromLibrary();
+  cmdExport->setEnabled(false);
+  ShowMessage(
+      {"Material Library Updated!", "Attention!", MessageButtons::Ok, MessageIcon::Information});
+}
+
+// The Material Library Manager merges the appended records as soon as its grid has the
+// focus, and closes; the request is repeated in case the focus did not arrive.
+void OFFCUT::MergeIntoLibrary() {
+  MLM library(Services());
+  library.Tag = kAutoMergeRequest;
+  library.setWindowModality(Qt::ApplicationModal);
+  library.show();
+  library.FG->setFocus();
+  library.FG_GotFocus();
+}
+
+void OFFCUT::KeyPress(const KeyEvent& key) {
+  if (grid().column == kLocationColumn) LibraryWindow::KeyPress(key);
+}
+
+bool OFFCUT::KeyDown(const KeyEvent& key) {
+  return grid().column == kLocationColumn && LibraryWindow::KeyDown(key);
+}
+
+void OFFCUT::closeEvent(QCloseEvent* event) {
+  SaveGridToTableFile(grid());
+  event->accept();
+}
+
+}  // namespace trimora

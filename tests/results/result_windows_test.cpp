@@ -1,0 +1,170 @@
+// The Report and Off-Cut Table windows as the main window opens them after an optimization:
+// the report field by field, LOCATION notes kept in offcut.tlf, and the export to the
+// Material Library.
+
+#include <gtest/gtest.h>
+
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <cstdio>
+#include <filesystem>
+
+#include "../shell/main_window_fixture.h"
+#include "engine/optimization_run.h"
+#include "results/offcut_window.h"
+#include "results/report_window.h"
+
+namespace trimora {
+namespace {
+
+using testing::ReadFile;
+using testing::WriteFile;
+
+class ResultWindowsTest : public testing::MainWindowTest {
+ protected:
+  // Opens the main window on an optimized job.
+  BaseModule& Optimized() {
+    Open();
+    WriteFile("basic.tlf", "\"AL\",\"H14\",\"3\",\"1550\",\"10\",\"3\",\"\"\r\n");
+    WriteFile("sheet.tlf", "\"2500\",\"1250\",\"6\",\"10\",\"10\",\"10\",\"10\",\"\"\r\n");
+    WriteFile("cut.tlf", "\"1200\",\"600\",\"7\",\"0\",\"DOOR\"\r\n\"800\",\"500\",\"9\"\r\n");
+    RunControl silent;
+    EXPECT_TRUE(RunOptimization(silent, 1).resultsWritten);
+    return *main;
+  }
+  OFFCUT& Offcuts() {
+    main->mnuView_Click(5);
+    return *main->OffcutWindow();
+  }
+  // Closes the Off-Cut Table window as the user does, through its frame.
+  void CloseOffcuts() {
+    main->OffcutWindow()->parentWidget()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(main->OffcutWindow(), nullptr);
+  }
+  static std::vector<std::string> Column(const Grid& grid, int column) {
+    std::vector<std::string> texts;
+    for (int r = 1; r < grid.RowCount(); ++r) texts.push_back(grid.Text(r, column));
+    return texts;
+  }
+};
+
+TEST_F(ResultWindowsTest, ReportShowsOneRowPerFieldAndSplitsALineAtItsComma) {
+  Optimized();
+  WriteFile("report.tlf", "Total Layouts=1\r\n\r\nNote: glass, handle with care\r\n");
+  main->TB_ButtonClick(12);
+  REPORT* report = main->ReportWindow();
+  ASSERT_NE(report, nullptr);
+  EXPECT_EQ(report->windowTitle(), "Report");
+  EXPECT_EQ(report->grid().Text(0, 1).find("REPORT"), 0u);
+  EXPECT_EQ(
+      Column(report->grid(), 1),
+      (std::vector<std::string>{"Total Layouts=1", "", "Note: glass", "handle with care", ""}));
+  EXPECT_EQ(report->parentWidget()->pos(), QPoint(13, 20));
+  report->TB_ButtonClick(2);  // sorting leaves report.tlf as the drawing reads it
+  EXPECT_EQ(report->grid().Text(1, 1), "Total Layouts=1");
+  EXPECT_EQ(ReadFile("report.tlf"), "Total Layouts=1\r\n\r\nNote: glass, handle with care\r\n");
+  main->mnuView_Click(3);  // the Layouts window takes over; the report hides
+  EXPECT_FALSE(report->parentWidget()->isVisible());
+  main->mnuView_Click(1);
+  EXPECT_TRUE(report->parentWidget()->isVisible());
+}
+
+TEST_F(ResultWindowsTest, AReportOlderThanTheResultsIsDerivedFirst) {
+  WriteFile("report.tlf", "Total Layouts=99\r\n");
+  std::filesystem::last_write_time(
+      "report.tlf", std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+  Optimized();
+  main->mnuView_Click(1);
+  const std::string first = main->ReportWindow()->grid().Text(1, 1);
+  EXPECT_EQ(first.rfind("Total Layouts=", 0), 0u);
+  EXPECT_NE(first, "Total Layouts=99");
+  EXPECT_EQ(ReadFile("report.tlf").rfind(first, 0), 0u);
+}
+
+TEST_F(ResultWindowsTest, OffcutsWithoutEntryRowAndOnlyLocationTakesTyping) {
+  Optimized();
+  main->TB_ButtonClick(14);
+  OFFCUT& offcuts = *main->OffcutWindow();
+  Grid& grid = offcuts.grid();
+  const int rows = grid.RowCount();
+  ASSERT_GE(rows, 3);
+  EXPECT_NE(grid.Text(rows - 1, 2), "");  // the last row is an off-cut
+  EXPECT_FALSE(offcuts.cmdExport->isEnabled());
+  const std::string length = grid.Text(1, 2);
+  grid.row = grid.rowSel = 1;
+  grid.column = grid.columnSel = 2;
+  offcuts.FG->Refresh();
+  QTest::keyClicks(offcuts.FG, "9");
+  EXPECT_EQ(grid.Text(1, 2), length);
+  grid.row = grid.rowSel = rows - 1;
+  grid.column = grid.columnSel = 5;
+  offcuts.FG->Refresh();
+  QTest::keyClicks(offcuts.FG, "RACK 4");
+  EXPECT_EQ(grid.Text(rows - 1, 5), "RACK 4");
+  EXPECT_EQ(grid.RowCount(), rows);  // typing in the last row adds none
+  offcuts.cmdSort_Click(2);
+  EXPECT_EQ(grid.RowCount(), rows);
+  EXPECT_NE(grid.Text(rows - 1, 2), "");
+  CloseOffcuts();
+  EXPECT_NE(ReadFile("offcut.tlf").find("\"RACK 4\""), std::string::npos);
+  OFFCUT& again = Offcuts();
+  EXPECT_EQ(again.grid().RowCount(), rows);
+  const auto locations = Column(again.grid(), 5);
+  EXPECT_EQ(std::count(locations.begin(), locations.end(), "RACK 4"), 1);
+}
+
+TEST_F(ResultWindowsTest, PrintListsTheOffcutsWithTheirMeasure) {
+  Optimized();
+  WriteFile("misc.set", "\"Area\"\r\n");
+  OFFCUT& offcuts = Offcuts();
+  dialogs.QueuePrint(PrintDialogAnswer::AllPages);
+  QTest::mouseClick(offcuts.cmdPrintData, Qt::LeftButton);
+  EXPECT_NE(ReadFile("header.tlf").find("Off-Cut Table"), std::string::npos);
+  EXPECT_NE(ReadFile("header.tlf").find("AREA(SQUNITS)"), std::string::npos);
+  const Grid& grid = offcuts.grid();
+  const std::string listing = ReadFile("Print.txt");
+  for (int r = 1; r < grid.RowCount(); ++r) {  // the area of each off-cut after its row
+    char area[32];
+    std::snprintf(
+        area, sizeof area, "%08.2f",
+        std::stod(grid.Text(r, 2)) * std::stod(grid.Text(r, 3)) * std::stod(grid.Text(r, 4)));
+    EXPECT_NE(listing.find(std::string(area) + "\r\n"), std::string::npos) << area;
+  }
+  EXPECT_TRUE(std::filesystem::exists("listing.pdf"));
+}
+
+TEST_F(ResultWindowsTest, ExportAfterAnImportMergesTheOffcutsIntoTheLibraryOnce) {
+  Optimized();
+  main->SetImportedFromLibrary();
+  OFFCUT& offcuts = Offcuts();
+  ASSERT_TRUE(offcuts.cmdExport->isEnabled());
+  dialogs.QueueAnswer(MessageAnswer::No);
+  QTest::mouseClick(offcuts.cmdExport, Qt::LeftButton);
+  EXPECT_EQ(dialogs.Messages().back(),
+            (Message{"Update Material Library?", "Attention!", MessageButtons::YesNo,
+                     MessageIcon::Question, MessageDefault::Second}));
+  EXPECT_FALSE(std::filesystem::exists("mlm.dat"));
+  EXPECT_TRUE(offcuts.cmdExport->isEnabled());
+
+  dialogs.QueueAnswer(MessageAnswer::Yes);
+  dialogs.QueueAnswer(MessageAnswer::Ok);
+  QTest::mouseClick(offcuts.cmdExport, Qt::LeftButton);
+  EXPECT_EQ(dialogs.Messages().back(), (Message{"Material Library Updated!", "Attention!",
+                                                MessageButtons::Ok, MessageIcon::Information}));
+  EXPECT_FALSE(offcuts.cmdExport->isEnabled());
+  EXPECT_FALSE(main->ImportedFromLibrary());
+  const Grid& grid = offcuts.grid();
+  const std::string library = ReadFile("mlm.dat");
+  for (int r = 1; r < grid.RowCount(); ++r) {
+    const std::string size =
+        "\"AL\",\"H14\",\"3\",\"" + grid.Text(r, 2) + "\",\"" + grid.Text(r, 3) + "\"";
+    EXPECT_NE(library.find(size), std::string::npos) << size;
+  }
+  CloseOffcuts();
+  EXPECT_FALSE(Offcuts().cmdExport->isEnabled());  // until rolls are imported again
+  EXPECT_TRUE(dialogs.AllAnswersUsed());
+}
+
+}  // namespace
+}  // namespace trimora
