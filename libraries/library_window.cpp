@@ -19,8 +19,8 @@ namespace trimora {
 LibraryWindow::LibraryWindow(const std::string& caption, const std::vector<std::string_view>& tags,
                              ShellServices& services, QWidget* parent)
     : QWidget(parent),
+      ServicesGridHost(services),
       caption_(caption),
-      services_(services),
       topRow_(new QHBoxLayout),
       bottomRow_(new QHBoxLayout) {
   setWindowTitle(QString::fromLatin1(caption));
@@ -56,30 +56,7 @@ bool LibraryWindow::KeyDown(const KeyEvent& key) {
   return HandleGridKey(grid_, key, rules_, *this);
 }
 
-std::string LibraryWindow::ClipboardText() { return services_.clipboard.GetText(); }
-
-void LibraryWindow::SetClipboardText(const std::string& text) {
-  services_.clipboard.Clear();
-  services_.clipboard.SetText(text);
-}
-
-MessageAnswer LibraryWindow::ShowMessage(const Message& message) {
-  return services_.dialogs.ShowMessage(message);
-}
-
-void LibraryWindow::Beep() { services_.dialogs.Beep(); }
-
-void LibraryWindow::SetBusy(bool busy) {
-  if (busy) {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-  } else {
-    QApplication::restoreOverrideCursor();
-  }
-}
-
 void LibraryWindow::FocusGrid() { FG->setFocus(); }
-
-PrintDialogAnswer LibraryWindow::AskPrintRange() { return services_.dialogs.PrintDialog(false); }
 
 void LibraryWindow::Sort(int direction) {
   SortGrid(grid_, direction == 2 ? SortDirection::Descending : SortDirection::Ascending, *this);
@@ -94,7 +71,7 @@ void LibraryWindow::Print(PrintedGrid kind, const std::string& material,
   context.material = material;
   context.thickness = thickness;
   const auto files = PrintGrid(grid_, context, *this);
-  if (files) PrintTextFile(services_.printer, files->textFile, files->headerFile);
+  if (files) PrintTextFile(Services().printer, files->textFile, files->headerFile);
 }
 
 void LibraryWindow::Copy() { CopyGridSelection(grid_, *this); }
@@ -102,6 +79,24 @@ void LibraryWindow::Copy() { CopyGridSelection(grid_, *this); }
 void LibraryWindow::Paste() {
   PasteIntoGrid(grid_, rules_, *this);
   FG->Refresh();
+}
+
+void LibraryWindow::GridToolbarClick(int index, PrintedGrid kind) {
+  switch (index) {
+    case 1:
+    case 2:
+      Sort(index);
+      break;
+    case 4:
+      Print(kind);
+      break;
+    case 6:
+      Copy();
+      break;
+    case 7:
+      Paste();
+      break;
+  }
 }
 
 }  // namespace trimora

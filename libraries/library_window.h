@@ -12,7 +12,7 @@
 #include "platform/grid_view.h"
 #include "platform/grid_view_handler.h"
 #include "shell/grid_edit_rules.h"
-#include "shell/grid_editor_host.h"
+#include "shell/services_grid_host.h"
 #include "shell/grid_print.h"
 #include "shell/shell_services.h"
 
@@ -20,7 +20,7 @@ class QHBoxLayout;
 
 namespace trimora {
 
-class LibraryWindow : public QWidget, public GridViewHandler, public GridEditorHost {
+class LibraryWindow : public QWidget, public GridViewHandler, public ServicesGridHost {
  public:
   LibraryWindow(const std::string& caption, const std::vector<std::string_view>& tags,
                 ShellServices& services, QWidget* parent = nullptr);
@@ -32,14 +32,8 @@ class LibraryWindow : public QWidget, public GridViewHandler, public GridEditorH
   void KeyPress(const KeyEvent& key) override;
   bool KeyDown(const KeyEvent& key) override;
 
-  // GridEditorHost
-  std::string ClipboardText() override;
-  void SetClipboardText(const std::string& text) override;
-  MessageAnswer ShowMessage(const Message& message) override;
-  void Beep() override;
-  void SetBusy(bool busy) override;
+  // GridEditorHost, beyond what the program's services answer
   void FocusGrid() override;
-  PrintDialogAnswer AskPrintRange() override;
   int RowsPerPage() override { return FG->VisibleRows(); }
 
  protected:
@@ -51,19 +45,19 @@ class LibraryWindow : public QWidget, public GridViewHandler, public GridEditorH
   void Print(PrintedGrid kind, const std::string& material = "", const std::string& thickness = "");
   void Copy();
   void Paste();
+  // The grid toolbar's buttons as most library windows use them; kind says how Print lists.
+  void GridToolbarClick(int index, PrintedGrid kind);
   // Puts the grid toolbar in the row above the grid: 1 "Sort Ascending", 2 "Sort Descending",
   // 4 "Print", 6 "Copy", 7 "Paste" (3 and 5 separate them); click gets the index.
   void AddGridToolbar(const std::function<void(int)>& click);
   // The row above the grid and the row below it.
   QHBoxLayout* TopRow() { return topRow_; }
   QHBoxLayout* BottomRow() { return bottomRow_; }
-  ShellServices& Services() { return services_; }
   // The entry rules of the typing and the paste; lists of any length unless set.
   void SetEditRules(const GridEditRules& rules) { rules_ = rules; }
 
  private:
   std::string caption_;
-  ShellServices& services_;
   Grid grid_;
   QHBoxLayout* topRow_;
   QHBoxLayout* bottomRow_;

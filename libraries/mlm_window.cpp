@@ -21,23 +21,7 @@ MLM::MLM(ShellServices& services, QWidget* parent)
 
 void MLM::MLM_Form_Load() { LoadGrid(kMaterialLibraryFile, kMaterialLibraryWorkingCopy); }
 
-void MLM::TB_ButtonClick(int index) {
-  switch (index) {
-    case 1:
-    case 2:
-      Sort(index);
-      break;
-    case 4:
-      Print(PrintedGrid::MaterialLibrary);
-      break;
-    case 6:
-      Copy();
-      break;
-    case 7:
-      Paste();
-      break;
-  }
-}
+void MLM::TB_ButtonClick(int index) { GridToolbarClick(index, PrintedGrid::MaterialLibrary); }
 
 void MLM::cmdClose_Click() {
   const MessageAnswer answer =

@@ -24,22 +24,6 @@ bool REPORT::REPORT_Form_Load(std::string* error) {
   return true;
 }
 
-void REPORT::TB_ButtonClick(int index) {
-  switch (index) {
-    case 1:
-    case 2:
-      Sort(index);
-      break;
-    case 4:
-      Print(PrintedGrid::Report);
-      break;
-    case 6:
-      Copy();
-      break;
-    case 7:
-      Paste();
-      break;
-  }
-}
+void REPORT::TB_ButtonClick(int index) { GridToolbarClick(index, PrintedGrid::Report); }
 
 }  // namespace trimora

@@ -23,6 +23,7 @@ namespace trimora {
 
 JobEntryWindow::JobEntryWindow(const JobEntryDesign& design, JobWindowHost& host, QWidget* parent)
     : QWidget(parent),
+      ServicesGridHost(host.Services()),
       design_(design),
       host_(host),
       grid_(MakeTableGrid(design.table)),
@@ -68,33 +69,7 @@ bool JobEntryWindow::KeyDown(const KeyEvent& key) {
   return used;
 }
 
-std::string JobEntryWindow::ClipboardText() { return host_.Services().clipboard.GetText(); }
-
-void JobEntryWindow::SetClipboardText(const std::string& text) {
-  Clipboard& clipboard = host_.Services().clipboard;
-  clipboard.Clear();
-  clipboard.SetText(text);
-}
-
-MessageAnswer JobEntryWindow::ShowMessage(const Message& message) {
-  return host_.Services().dialogs.ShowMessage(message);
-}
-
-void JobEntryWindow::Beep() { host_.Services().dialogs.Beep(); }
-
-void JobEntryWindow::SetBusy(bool busy) {
-  if (busy) {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-  } else {
-    QApplication::restoreOverrideCursor();
-  }
-}
-
 void JobEntryWindow::FocusGrid() { FG->setFocus(); }
-
-PrintDialogAnswer JobEntryWindow::AskPrintRange() {
-  return host_.Services().dialogs.PrintDialog(false);
-}
 
 void JobEntryWindow::AddToolbar() {
   topRow_->insertWidget(0, MakeGridToolbar(this, [this](int index) { TB_ButtonClick(index); }));
@@ -127,7 +102,7 @@ void JobEntryWindow::PrintData() {
   context.caption = design_.caption;
   context.jobFileName = host_.JobFileName();
   const auto files = PrintGrid(grid_, context, *this);
-  if (files) PrintTextFile(host_.Services().printer, files->textFile, files->headerFile);
+  if (files) PrintTextFile(Services().printer, files->textFile, files->headerFile);
 }
 
 // The table file is current only once its window has closed.

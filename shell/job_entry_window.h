@@ -11,7 +11,7 @@
 #include "platform/grid_view.h"
 #include "platform/grid_view_handler.h"
 #include "shell/grid_edit_rules.h"
-#include "shell/grid_editor_host.h"
+#include "shell/services_grid_host.h"
 #include "shell/job_window_host.h"
 #include "storage/job_tables.h"
 
@@ -29,7 +29,7 @@ struct JobEntryDesign {
   QRect frame;  // the child window's initial place and size in the main window, in pixels
 };
 
-class JobEntryWindow : public QWidget, public GridViewHandler, public GridEditorHost {
+class JobEntryWindow : public QWidget, public GridViewHandler, public ServicesGridHost {
  public:
   JobEntryWindow(const JobEntryDesign& design, JobWindowHost& host, QWidget* parent = nullptr);
 
@@ -45,16 +45,10 @@ class JobEntryWindow : public QWidget, public GridViewHandler, public GridEditor
   void FocusIn() override { ShowMarkers(); }
   void CellChanged() override { ShowMarkers(); }
 
-  // GridEditorHost
-  std::string ClipboardText() override;
-  void SetClipboardText(const std::string& text) override;
-  MessageAnswer ShowMessage(const Message& message) override;
-  void Beep() override;
+  // GridEditorHost, beyond what the program's services answer
   void SetDataChanged() override { host_.SetDataChanged(); }
   void InvalidateResults() override { host_.InvalidateResults(); }
-  void SetBusy(bool busy) override;
   void FocusGrid() override;
-  PrintDialogAnswer AskPrintRange() override;
   int RowsPerPage() override { return FG->VisibleRows(); }
 
   // The toolbar of the list windows: 1 "Sort Ascending", 2 "Sort Descending", 4 "Print",
