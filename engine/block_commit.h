@@ -4,29 +4,21 @@
 // strip right of the block (full height) and the strip below it (full width), which overlap
 // in the corner beyond the block.
 
-#include <cstdint>
-
-#include "engine/area_list.h"
-#include "engine/work_lists.h"
+#include "engine/layout_context.h"
 
 namespace trimora {
 
-// Marks record k spent unless it has positive width and height.
-void RetireDegenerateArea(AreaList& areas, int16_t k);
+// Which cut line a commit may add.
+enum class CutLine {
+  kAcrossWidth,   // when the spent area spanned the usable width: a line across the whole
+                  // roll width, margins included, at the block's bottom edge
+  kAlongLength,   // when it spanned the usable length: a line along the whole roll length at
+                  // the block's right edge
+};
 
-// Both commit nx x ny copies (nx, ny >= 1) of cut cutIndex in the given orientation at the
-// corner of free area areaIndex. Copies are appended row by row, then the free area right of
-// the block, then the one below it. Neither checks that the block fits or is clear.
-//
-// When the spent area spanned the roll's whole usable width, a cut line across the whole roll
-// width follows at the block's bottom edge.
-void CommitBlockWidthLine(int16_t nx, int16_t ny, int16_t cutIndex, int16_t orientation,
-                          WorkCuts& cuts, int16_t areaIndex, AreaList& areas,
-                          const WorkRolls& rolls);
-// When the spent area spanned the roll's whole usable length, a cut line along the whole roll
-// length follows at the block's right edge.
-void CommitBlockLengthLine(int16_t nx, int16_t ny, int16_t cutIndex, int16_t orientation,
-                           WorkCuts& cuts, int16_t areaIndex, AreaList& areas,
-                           const WorkRolls& rolls);
+// Commits the block p (nx, ny >= 1) at the corner of its free area. Copies are appended row
+// by row, then the free area right of the block, then the one below it, then the cut line if
+// its condition holds. Neither the fit nor the clearance of the block is checked here.
+void CommitBlock(LayoutContext& ctx, const Placement& p, CutLine line);
 
 }  // namespace trimora

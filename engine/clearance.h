@@ -1,30 +1,30 @@
 #pragma once
 // The two free areas a commit leaves behind overlap in the corner beyond the block, so a block
-// that fits one of them may overlap copies placed through the other. Before a block is
-// committed it is shrunk until it overlaps no placed piece of the layout being built.
+// that fits one of them may overlap copies placed earlier through the other. Before a block is
+// committed it is shrunk until it overlaps no placed piece of the layout.
 
-#include <cstdint>
+#include <vector>
 
-#include "engine/area_list.h"
-#include "engine/work_lists.h"
+#include "engine/candidate_layout.h"
+#include "engine/layout_context.h"
+#include "engine/variants.h"
 
 namespace trimora {
 
 // Strict test: rectangles that only share an edge or a corner do not overlap.
-bool RectsOverlap(float ax1, float ay1, float ax2, float ay2, float bx1, float by1, float bx2,
-                  float by2);
+inline bool RectsOverlap(float ax1, float ay1, float ax2, float ay2, float bx1, float by1,
+                         float bx2, float by2) {
+  return ax1 < bx2 && ax2 > bx1 && ay1 < by2 && ay2 > by1;
+}
 
-// Both take nx >= 1 and ny >= 1 for a block of cut cutIndex in the given orientation with its
-// corner at (XS, YS) of record areaIndex. Obstacles are the placed pieces whose layout number
-// is that of the list's last record. Each pass gives up one copy along the first line while
-// that line overlaps, then one line of the block while the block overlaps, until the block is
-// clear (both counts still >= 1) or a count reaches 0.
-//
-// Row-first: the first line is the first row, so nx goes first, then ny.
-void ClearBlockRowFirst(int16_t& nx, int16_t& ny, int16_t orientation, int16_t cutIndex,
-                        int16_t areaIndex, const AreaList& areas, const WorkCuts& cuts);
-// Column-first: the first line is the first column, so ny goes first, then nx.
-void ClearBlockColumnFirst(int16_t& nx, int16_t& ny, int16_t orientation, int16_t cutIndex,
-                           int16_t areaIndex, const AreaList& areas, const WorkCuts& cuts);
+// Shrinks the block p (nx, ny >= 1) of copies of extents e, with its corner at (XS, YS) of
+// area, until it overlaps none of the obstacles. Each pass gives up one copy of the first
+// line while that line overlaps, then one line of the block while the block overlaps, until
+// the block is clear or a count reaches 0. Across variants take the first column as the
+// first line (the column-first clearance: ny gives way first), Along variants the first row
+// (the row-first clearance: nx first). Returns whether the block is clear with both counts
+// still at least 1.
+bool ClearBlock(Placement& p, const AreaRecord& area, CutExtents e, Growth growth,
+                const std::vector<Obstacle>& obstacles);
 
 }  // namespace trimora

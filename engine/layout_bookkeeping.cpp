@@ -20,15 +20,6 @@ AreaRecord RollRecordArea(int16_t type, int16_t r, float xs, float ys, float xe,
   return a;
 }
 
-bool PicksAlongYFirst(int16_t variant) {
-  return variant == 1 || variant == 2 || variant == 5 || variant == 6;
-}
-
-// True when (major, minor) is strictly before the current choice.
-bool StrictlyFirst(float major, float minor, float bestMajor, float bestMinor) {
-  return major < bestMajor || (major == bestMajor && minor < bestMinor);
-}
-
 }  // namespace
 
 void BuildRollAreaList(const WorkRolls& rolls, int16_t r, AreaList& list) {
@@ -43,49 +34,6 @@ void BuildRollAreaList(const WorkRolls& rolls, int16_t r, AreaList& list) {
   list.push_back(RollRecordArea(kMarginStrip, r, W - roll.MR, roll.MT, W, L));
   list.push_back(RollRecordArea(kMarginStrip, r, roll.ML, L - roll.MB, W - roll.MR, L));
   list.push_back(RollRecordArea(kFreeArea, r, roll.ML, roll.MT, W - roll.MR, L - roll.MB));
-}
-
-int16_t PickFreeArea(const AreaList& list, int16_t variant) {
-  if (variant < 1 || variant > 8) return 0;
-  const bool yFirst = PicksAlongYFirst(variant);
-  float bestMajor = kNoMinimum;
-  float bestMinor = kNoMinimum;
-  int16_t chosen = 0;
-  for (size_t k = 1; k < list.size(); ++k) {
-    const AreaRecord& a = list[k];
-    if (a.TYPE != kFreeArea) continue;
-    const float major = yFirst ? a.YS : a.XS;
-    const float minor = yFirst ? a.XS : a.YS;
-    if (StrictlyFirst(major, minor, bestMajor, bestMinor)) {
-      bestMajor = major;
-      bestMinor = minor;
-      chosen = int16_t(k);
-    }
-  }
-  return chosen;
-}
-
-void ReviveDeadAreas(AreaList& list) {
-  for (size_t k = 1; k < list.size(); ++k) {
-    if (list[k].TYPE == kDeadArea) list[k].TYPE = kFreeArea;
-  }
-}
-
-void TrimToUsedLength(AreaList& list) {
-  float maxY = 0;
-  float end = 0;
-  bool outlineSeen = false;
-  for (size_t k = 1; k < list.size(); ++k) {
-    const AreaRecord& a = list[k];
-    if (a.TYPE > 0 && a.YE > maxY) maxY = a.YE;
-    if (a.TYPE == kRollOutline && !outlineSeen) {
-      end = a.YE;
-      outlineSeen = true;
-    }
-  }
-  for (size_t k = 1; k < list.size(); ++k) {
-    if (list[k].YE >= end) list[k].YE = maxY;
-  }
 }
 
 void DropSpentAreas(AreaList& list) {

@@ -15,16 +15,6 @@ namespace trimora {
 // strips, and the usable area as the one free area. The buffer's capacity is kept.
 void BuildRollAreaList(const WorkRolls& rolls, int16_t r, AreaList& list);
 
-// The free area to fill next, or 0. Variants 1, 2, 5, 6 take the smallest YS, then XS;
-// variants 3, 4, 7, 8 the smallest XS, then YS. On a full tie the earlier record wins.
-int16_t PickFreeArea(const AreaList& list, int16_t variant);
-
-// Dead areas become free areas again.
-void ReviveDeadAreas(AreaList& list);
-
-// Every record reaching the roll's end is cut back to the lowest edge of the lowest piece.
-void TrimToUsedLength(AreaList& list);
-
 // Spent areas are removed; the other records keep their order.
 void DropSpentAreas(AreaList& list);
 

@@ -21,16 +21,19 @@ float PieceArea(const AreaList& list) {
 // Six decimals, as the yield is shown and compared: 0.9123461 and 0.9123464 are one yield.
 float RoundToSixDecimals(float value) { return float(std::round(double(value) * 1e6) / 1e6); }
 
-// Each difference is taken in single precision and compared with 0.
-bool IsBetterCandidate(const LayoutMeasures& c, const LayoutMeasures& b) {
-  const float yieldGain = c.yield - b.yield;
+// Each difference is taken in single precision and compared with 0; the spreads are worked
+// out only when yield and used length tie.
+bool IsBetterCandidate(float yield, float usedLength, const CandidateLayout& candidate,
+                       BestCandidate& best, std::optional<float>& spread) {
+  const float yieldGain = yield - best.yield;
   if (yieldGain > 0) return true;
   if (yieldGain != 0) return false;
-  const float lengthGain = c.usedLength - b.usedLength;
+  const float lengthGain = usedLength - best.usedLength;
   if (lengthGain > 0) return true;
   if (lengthGain != 0) return false;
-  const float spreadGain = c.spread - b.spread;
-  return spreadGain >= 0;
+  if (!best.spread) best.spread = LayoutSpread(best.layout);
+  spread = LayoutSpread(candidate.areas);
+  return *spread - *best.spread >= 0;
 }
 
 bool PrefersByYield(const Solution& s, const SolutionMeasures& ms, const Solution& b,
@@ -64,12 +67,22 @@ LayoutMeasures LayoutMetrics(const AreaList& list) {
       m.usedLength = a.YE - a.YS;
     } else if (a.TYPE > 0) {
       pieces = pieces + RecordArea(a);
-      const float reach = std::sqrt(a.XE * a.XE + a.YE * a.YE);
-      m.spread = m.spread + (a.XE - a.XS) * reach * (a.YE - a.YS);
     }
   }
   m.yield = stock > 0 ? pieces / stock : 0.0f;
+  m.spread = LayoutSpread(list);
   return m;
+}
+
+float LayoutSpread(const AreaList& list) {
+  float spread = 0;
+  for (size_t k = 1; k < list.size(); ++k) {
+    const AreaRecord& a = list[k];
+    if (a.TYPE <= 0) continue;
+    const float reach = std::sqrt(a.XE * a.XE + a.YE * a.YE);
+    spread = spread + (a.XE - a.XS) * reach * (a.YE - a.YS);
+  }
+  return spread;
 }
 
 float StockTerm(const AreaRecord& record) { return RecordArea(record) * record.repeat; }
@@ -110,18 +123,27 @@ void BestCandidate::Clear() {
   roll = 0;
   layout.clear();
   remainingCuts.clear();
-  measures = {};
+  yield = 0;
+  usedLength = 0;
+  spread.reset();
 }
 
-void ChooseBetterCandidate(const AreaList& candidate, const WorkCuts& candidateCuts, int16_t roll,
-                           BestCandidate& best) {
-  const LayoutMeasures measures = LayoutMetrics(candidate);
-  if (best.present && !IsBetterCandidate(measures, best.measures)) return;
+void ChooseBetterCandidate(const CandidateLayout& candidate, const WorkCuts& candidateCuts,
+                           int16_t roll, BestCandidate& best) {
+  // As LayoutMetrics measures it: a candidate has one roll outline.
+  const AreaRecord* outline = candidate.Outline();
+  const float stock = outline ? RecordArea(*outline) : 0.0f;
+  const float yield = stock > 0 ? candidate.PieceArea() / stock : 0.0f;
+  const float usedLength = outline ? outline->YE - outline->YS : 0.0f;
+  std::optional<float> spread;
+  if (best.present && !IsBetterCandidate(yield, usedLength, candidate, best, spread)) return;
   best.present = true;
   best.roll = roll;
   best.remainingCuts.assign(candidateCuts.begin(), candidateCuts.end());
-  best.layout.assign(candidate.begin(), candidate.end());
-  best.measures = measures;
+  best.layout.assign(candidate.areas.begin(), candidate.areas.end());
+  best.yield = yield;
+  best.usedLength = usedLength;
+  best.spread = spread;
 }
 
 float AbandonLimit(const Solution& best) {

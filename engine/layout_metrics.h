@@ -5,7 +5,10 @@
 
 #include <cstdint>
 
+#include <optional>
+
 #include "engine/area_list.h"
+#include "engine/candidate_layout.h"
 #include "engine/work_lists.h"
 
 namespace trimora {
@@ -18,6 +21,9 @@ struct LayoutMeasures {
 };
 
 LayoutMeasures LayoutMetrics(const AreaList& list);
+
+// The spread alone: it only decides between layouts of equal yield and used length.
+float LayoutSpread(const AreaList& list);
 
 // A whole plan: the yield rounded to six decimals, and the layout number of the last record.
 struct SolutionMeasures {
@@ -53,16 +59,21 @@ struct BestCandidate {
   int16_t roll = 0;
   AreaList layout;
   WorkCuts remainingCuts;
-  LayoutMeasures measures;  // LayoutMetrics(layout), so each comparison measures only the newcomer
+  // LayoutMetrics(layout), so that each comparison measures only the newcomer; the spread is
+  // worked out once a tie asks for it.
+  float yield = 0;
+  float usedLength = 0;
+  std::optional<float> spread;
 
   // Empties the step's best while keeping the buffers' capacity for the next step.
   void Clear();
 };
 
-// Keeps the better of the candidate and the step's best: higher yield, then longer used
-// length, then a spread at least as large, so that on a full tie the later candidate wins.
-void ChooseBetterCandidate(const AreaList& candidate, const WorkCuts& candidateCuts, int16_t roll,
-                           BestCandidate& best);
+// Keeps the better of the finished candidate and the step's best: higher yield, then longer
+// used length, then a spread at least as large, so that on a full tie the later candidate
+// wins.
+void ChooseBetterCandidate(const CandidateLayout& candidate, const WorkCuts& candidateCuts,
+                           int16_t roll, BestCandidate& best);
 
 // The stock area beyond which a trial is abandoned: the best solution's, or no limit
 // (infinity) while the best solution holds no records or no stock.

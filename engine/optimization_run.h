@@ -1,12 +1,12 @@
 #pragma once
-// The optimization run: reads the job's tables from the working directory, searches the best
-// plan by randomised trials and writes it to dia.tlf, reporting through a RunControl.
+// The optimization of the job in the working folder, as the progress window, the command line
+// and the benchmark run it: the job's tables are read, the engine runs, and its best plan is
+// written to dia.tlf.
 
 #include <cstdint>
 #include <string>
 
 #include "engine/run_control.h"
-#include "engine/work_lists.h"
 
 namespace trimora {
 
@@ -24,12 +24,8 @@ struct RunResult {
 };
 
 // Runs one optimization on basic.tlf, sheet.tlf, cut.tlf and options.tlf of the working
-// directory and writes dia.tlf there. The same tables always give the same dia.tlf, whatever
-// the number of threads the trials run on (0: one per core).
+// directory and writes dia.tlf there; then beeps and sets the final message. The same tables
+// always give the same dia.tlf, whatever the number of threads (0: one per core).
 RunResult RunOptimization(RunControl& control, int threads = 0);
-
-// Redraws, for one trial, the length of every roll of unlimited quantity that is longer than
-// the largest cut dimension m: a whole multiple k * m (k = 1 .. 4) that still fits the roll.
-void RandomizeRollLengths(WorkRolls& rolls, const WorkCuts& cuts);
 
 }  // namespace trimora

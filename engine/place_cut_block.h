@@ -3,43 +3,26 @@
 // into one free area with its first copy at the area's corner nearest the roll's origin.
 
 #include <cstdint>
-#include <vector>
+#include <optional>
 
-#include "engine/area_list.h"
-#include "engine/work_lists.h"
+#include "engine/free_area_attempts.h"
+#include "engine/layout_context.h"
 
 namespace trimora {
 
-// Succeeds when nx >= 1 and ny >= 1 on return: the cut's QTY is then lower by nx*ny and the
-// area list has grown. On failure neither list has changed (random draws stay consumed).
-// bladeReach is BLADE + KERF: no block extends further than that along Y.
-void PlaceCutBlock(int16_t& nx, int16_t& ny, WorkCuts& cuts, int16_t cutIndex, AreaList& areas,
-                   int16_t areaIndex, const WorkRolls& rolls, int16_t variant, int32_t trial,
-                   int32_t trialCount, bool firstPlacement, float bladeReach);
+// Steps 2 to 7 of placing a block of the cut in the orientation chosen by step 1.
+std::optional<Placement> PlaceBlock(LayoutContext& ctx, FreeAreaAttempts& attempts, int16_t area,
+                                    int16_t cut, Orientation orientation, bool firstPlacement);
 
-// Which blocks failed in one free area after the layout's first block. Such a placement
-// depends only on the cut, its orientation and the lists, and a failure changes neither list,
-// so until a block is placed a repeated attempt fails again; it then only makes its draws.
-class PlacementMemo {
- public:
-  // Forgets everything; call whenever the area list or the cuts have changed.
-  void Reset(size_t cutCount) { failed_.assign(cutCount + 1, 0); }
-  bool Failed(int16_t cutIndex, int16_t orientation) const {
-    return size_t(cutIndex) < failed_.size() && (failed_[size_t(cutIndex)] & Bit(orientation));
-  }
-  void MarkFailed(int16_t cutIndex, int16_t orientation) {
-    if (size_t(cutIndex) < failed_.size()) failed_[size_t(cutIndex)] |= Bit(orientation);
-  }
-
- private:
-  static uint8_t Bit(int16_t orientation) { return orientation == 1 ? 1 : 2; }
-  std::vector<uint8_t> failed_;
-};
-
-// The same, consulting and filling memo for placements that are not the layout's first.
-void PlaceCutBlock(int16_t& nx, int16_t& ny, WorkCuts& cuts, int16_t cutIndex, AreaList& areas,
-                   int16_t areaIndex, const WorkRolls& rolls, int16_t variant, int32_t trial,
-                   int32_t trialCount, bool firstPlacement, float bladeReach,
-                   PlacementMemo* memo);
+// Places a block of cut `cut` (QTY above 0) in free area `area`, for which `attempts` was
+// prepared. On success the cut's QTY is lower by nx * ny and the layout has grown; on failure
+// nothing has changed but the random draws made. firstPlacement is true until a block has
+// been placed in the layout.
+inline std::optional<Placement> PlaceCutBlock(LayoutContext& ctx, FreeAreaAttempts& attempts,
+                                              int16_t area, int16_t cut, bool firstPlacement) {
+  const std::optional<Orientation> orientation = attempts.Attempt(ctx, cut, firstPlacement);
+  if (!orientation) return std::nullopt;
+  return PlaceBlock(ctx, attempts, area, cut, *orientation, firstPlacement);
+}
 
 }  // namespace trimora

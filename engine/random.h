@@ -1,39 +1,65 @@
 #pragma once
-// The run's pseudo-random numbers. The generator is reset at the start of every trial, so a
-// trial's draws never depend on the trials before it and the same job always gives the same
-// result on every machine and build. Each thread has its own generator.
+// The pseudo-random numbers of one trial. Every trial starts its own sequence: the standard
+// 32-bit Mersenne Twister (std::mt19937) seeded from std::seed_seq{2000, trial}. A trial's
+// draws therefore never depend on the trials before it, and the same job gives the same plan
+// on every machine, build and number of threads.
 
-#include <cmath>
+#include <array>
+#include <cstddef>
 #include <cstdint>
-#include <random>
 
 namespace trimora {
 
-namespace random_detail {
-// Held by pointer: a thread_local of a type with a constructor would be checked for its
-// initialisation at every one of the many millions of draws of a run.
-struct GeneratorSlot {
-  std::mt19937* generator = nullptr;
+class TrialRandom {
+ public:
+  // Restarts the sequence for the given trial.
+  void Seed(int32_t trial);
+
+  // The next 32-bit output u of the generator.
+  uint32_t NextWord() {
+    if (next_ == kStateSize) Refill();
+    return outputs_[next_++];
+  }
+
+  // Makes one draw whose value is not needed when `draw` is true.
+  void DrawIf(bool draw) {
+    if (next_ == kStateSize) Refill();
+    next_ += draw;
+  }
+
+  // Makes n draws whose values are not needed.
+  void Draw(size_t n);
+
+  // Makes `cuts` draws of a cut index c = RandomInt(1, cuts), each followed by one more draw
+  // when flags[c] has a bit of mask set, keeping none of the values.
+  void DrawCutsAndOrientations(int16_t cuts, const uint32_t* flags, uint32_t mask);
+
+  // The next number in [0, 1): u / 2^32.
+  double Next() { return double(NextWord()) / 4294967296.0; }
+
+  // floor((hi - lo + 1) * r + lo) for the next r; lo .. hi when lo <= hi. One draw.
+  int16_t RandomInt(int16_t lo, int16_t hi) {
+    const uint32_t u = NextWord();
+    if (lo > hi) return EmptyRangeInt(lo, hi, u);
+    // With n = hi - lo + 1, n * u / 2^32 + lo is exact in a double (it needs fewer than 50
+    // bits), so its floor is lo plus the high half of the 64-bit product n * u.
+    const uint64_t n = uint64_t(int32_t(hi) - int32_t(lo) + 1);
+    return int16_t(int32_t(lo) + int32_t((n * u) >> 32));
+  }
+
+ private:
+  static constexpr size_t kStateSize = 624;
+
+  // The pinned formula itself, for a range the run never asks for.
+  static int16_t EmptyRangeInt(int16_t lo, int16_t hi, uint32_t u);
+
+  // Advances the state by one whole block and tempers it into the next outputs, exactly as
+  // std::mt19937 would hand them out one by one.
+  void Refill();
+
+  std::array<uint32_t, kStateSize> state_{};
+  std::array<uint32_t, kStateSize> outputs_{};
+  size_t next_ = kStateSize;
 };
-inline thread_local GeneratorSlot slot;
-std::mt19937& ThreadGenerator();
-}  // namespace random_detail
-
-// Resets this thread's generator to std::mt19937 seeded from std::seed_seq{2000, trial}.
-void SeedRandom(int32_t trial);
-
-// The next number in [0, 1): one 32-bit output u, as u / 2^32.
-inline double NextRandom() {
-  std::mt19937* generator = random_detail::slot.generator;
-  if (!generator) generator = &random_detail::ThreadGenerator();
-  return double((*generator)()) / 4294967296.0;
-}
-
-// floor((hi - lo + 1) * r + lo) for the next r; lo .. hi when lo <= hi.
-inline int16_t RandomInt(int16_t lo, int16_t hi) {
-  const double value = double(hi - lo + 1) * NextRandom() + double(lo);
-  // Truncation is the floor for values not below 0, and much cheaper than a call to floor.
-  return int16_t(value >= 0 ? int64_t(value) : int64_t(std::floor(value)));
-}
 
 }  // namespace trimora

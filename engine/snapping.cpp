@@ -1,5 +1,6 @@
 #include "engine/snapping.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace trimora {
@@ -14,66 +15,92 @@ namespace {
 // A gap still equal to this means no obstacle was found on that side.
 constexpr float kNoGap = 1E+20f;
 
-struct SnapGaps {
-  float x = kNoGap;  // distance to the nearest obstacle left of the area
-  float y = kNoGap;  // distance to the nearest obstacle above the area
-};
+// The edges of a rectangle as seen by a snap along X (kAlongX) or along Y: its start and end
+// along the axis the snap moves, and across it.
+template <bool kAlongX, typename Rect>
+float Start(const Rect& r) { return kAlongX ? r.XS : r.YS; }
+template <bool kAlongX, typename Rect>
+float End(const Rect& r) { return kAlongX ? r.XE : r.YE; }
+template <bool kAlongX, typename Rect>
+float CrossStart(const Rect& r) { return kAlongX ? r.YS : r.XS; }
+template <bool kAlongX, typename Rect>
+float CrossEnd(const Rect& r) { return kAlongX ? r.YE : r.XE; }
 
-// The number of leading records the run starts every roll's list with: the outline and the
-// four margin strips, then the first free area.
-constexpr size_t kRollRecords = 6;
+// The end, along the axis, of the block's copies nearest to `limit` without passing it, if
+// any. The copies' ends rise from column to column (row to row), so the last column (row)
+// that ends by the limit has it; the copies of the block's first row (column) give them.
+template <bool kAlongX>
+bool NearestEndBy(const AreaList& areas, const Obstacle& b, float limit, float& end) {
+  if (End<kAlongX>(b) <= limit) {
+    end = End<kAlongX>(b);
+    return true;
+  }
+  // Only a block reaching from before the limit to past it has copies on both sides.
+  const int16_t count = kAlongX ? b.nx : b.ny;
+  if (count == 1 || !(Start<kAlongX>(b) < limit)) return false;
+  const size_t step = kAlongX ? 1 : size_t(b.nx);
+  const auto endOf = [&](int16_t i) { return End<kAlongX>(areas[b.first + size_t(i) * step]); };
+  int16_t lo = 0;  // becomes the number of copies along the axis that end by the limit
+  int16_t hi = count;
+  while (lo < hi) {
+    const int16_t mid = int16_t(lo + (hi - lo) / 2);
+    if (endOf(mid) <= limit) {
+      lo = int16_t(mid + 1);
+    } else {
+      hi = mid;
+    }
+  }
+  if (lo == 0) return false;
+  end = endOf(int16_t(lo - 1));
+  return true;
+}
 
-// Both gaps of the area (xs, ys, xe, ye) in one walk over the list. Each is the minimum over
-// its own obstacles, and no obstacle is ever closer than 0, so walking once gives what two
-// separate walks would, in any order, and the walk may end once both gaps are 0. Touching
-// obstacles are mostly margin strips or the newest pieces, so the leading records are looked
-// at first and the rest from the end backward.
-SnapGaps FindSnapGaps(const AreaList& areas, size_t self, float xs, float ys, float xe,
-                      float ye) {
-  SnapGaps gaps;
-  const auto touchesBothSides = [&](size_t k) {
-    const AreaRecord& a = areas[k];
-    if (!(a.TYPE > 0 || a.TYPE == kMarginStrip) || k == self) return false;
-    if (a.XE <= xs && SpansTouch(ys, ye, a.YS, a.YE)) {
-      const float d = xs - a.XE;
-      if (d < gaps.x) gaps.x = d;
-    }
-    if (a.YE <= ys && SpansTouch(xs, xe, a.XS, a.XE)) {
-      const float d = ys - a.YE;
-      if (d < gaps.y) gaps.y = d;
-    }
-    return gaps.x == 0 && gaps.y == 0;
+// Moves the area's start along the axis to the nearest obstacle before it whose span across
+// the axis meets the area's: the gap d = start - the obstacle's end is at least 0, and the
+// smallest wins. The newest blocks lie closest, so they are looked at first, and a gap of 0
+// ends the search.
+template <bool kAlongX>
+void Snap(CandidateLayout& layout, int16_t k) {
+  AreaRecord& r = layout.areas[size_t(k)];
+  const float start = Start<kAlongX>(r);
+  const float crossStart = CrossStart<kAlongX>(r);
+  const float crossEnd = CrossEnd<kAlongX>(r);
+  float gap = kNoGap;
+  const auto consider = [&](float end) {
+    const float d = start - end;
+    if (d < gap) gap = d;
   };
-  const size_t last = areas.size() - 1;
-  const size_t leading = last < kRollRecords ? last : kRollRecords;
-  for (size_t k = 1; k <= leading; ++k) {
-    if (touchesBothSides(k)) return gaps;
+  // A block's copies tile its rectangle, so the span of some copy meets the area's exactly
+  // when the block's span does.
+  const std::vector<Obstacle>& blocks = layout.Obstacles();
+  for (auto b = blocks.rbegin(); b != blocks.rend() && gap != 0; ++b) {
+    float end = 0;
+    if (NearestEndBy<kAlongX>(layout.areas, *b, start, end) &&
+        SpansTouch(crossStart, crossEnd, CrossStart<kAlongX>(*b), CrossEnd<kAlongX>(*b))) {
+      consider(end);
+    }
   }
-  for (size_t k = last; k > leading; --k) {
-    if (touchesBothSides(k)) return gaps;
+  for (const int16_t m : layout.MarginStrips()) {
+    const AreaRecord& margin = layout.areas[size_t(m)];
+    if (m != k && End<kAlongX>(margin) <= start &&
+        SpansTouch(crossStart, crossEnd, CrossStart<kAlongX>(margin), CrossEnd<kAlongX>(margin))) {
+      consider(End<kAlongX>(margin));
+    }
   }
-  return gaps;
+  if (gap != kNoGap) {
+    (kAlongX ? r.XS : r.YS) = start - gap;
+  }
 }
 
 }  // namespace
 
-
-
-void SnapFreeArea(AreaList& areas, int16_t areaIndex, SnapOrder order) {
-  const size_t self = size_t(areaIndex);
-  AreaRecord& r = areas[self];
-  SnapGaps gaps = FindSnapGaps(areas, self, r.XS, r.YS, r.XE, r.YE);
-  if (order == SnapOrder::kXThenY) {
-    const float before = r.XS;
-    if (gaps.x != kNoGap) r.XS = r.XS - gaps.x;
-    // The Y snap tests the widened span; only a moved edge can change its answer.
-    if (!(r.XS == before)) gaps = FindSnapGaps(areas, self, r.XS, r.YS, r.XE, r.YE);
-    if (gaps.y != kNoGap) r.YS = r.YS - gaps.y;
+void SnapFreeArea(CandidateLayout& layout, int16_t k, Growth growth) {
+  if (growth == Growth::kAcross) {
+    Snap<true>(layout, k);
+    Snap<false>(layout, k);
   } else {
-    const float before = r.YS;
-    if (gaps.y != kNoGap) r.YS = r.YS - gaps.y;
-    if (!(r.YS == before)) gaps = FindSnapGaps(areas, self, r.XS, r.YS, r.XE, r.YE);
-    if (gaps.x != kNoGap) r.XS = r.XS - gaps.x;
+    Snap<false>(layout, k);
+    Snap<true>(layout, k);
   }
 }
 

@@ -5,18 +5,17 @@
 
 #include <cstdint>
 
-#include "engine/area_list.h"
+#include "engine/candidate_layout.h"
+#include "engine/variants.h"
 
 namespace trimora {
 
 // True when the closed spans [a1, a2] and [b1, b2] meet; a shared end point counts.
 bool SpansTouch(float a1, float a2, float b1, float b2);
 
-// Which edge moves first; the second snap tests the span left by the first.
-enum class SnapOrder { kXThenY, kYThenX };
-
-// Lowers XS and/or YS of free area areaIndex (1 .. last index) until it touches the nearest
-// obstacle on that side: a placed piece or margin strip of any layout. XE and YE stay.
-void SnapFreeArea(AreaList& areas, int16_t areaIndex, SnapOrder order);
+// Lowers XS and/or YS of free area k of the layout until it touches the nearest obstacle on
+// that side: a placed piece or a margin strip. XE and YE stay. Across variants snap along X
+// first, Along variants along Y first; the second snap tests the span left by the first.
+void SnapFreeArea(CandidateLayout& layout, int16_t k, Growth growth);
 
 }  // namespace trimora

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine/trial_search.h"
+#include "engine/trial.h"
 
 namespace trimora {
 

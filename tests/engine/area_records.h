@@ -4,9 +4,15 @@
 #include <cstdint>
 #include <initializer_list>
 
+#include <optional>
+
 #include "engine/area_list.h"
+#include "engine/candidate_layout.h"
+#include "engine/free_area_attempts.h"
 #include "engine/layout_bookkeeping.h"
+#include "engine/layout_context.h"
 #include "engine/layout_metrics.h"
+#include "engine/place_cut_block.h"
 #include "engine/work_lists.h"
 
 namespace trimora::testing {
@@ -33,6 +39,44 @@ inline AreaList FreshRoll(const WorkRoll& roll) {
   BuildRollAreaList({{}, roll}, 1, list);
   return list;
 }
+
+// A candidate layout grown on roll 1 with the given cuts, as a step of a trial grows it.
+struct Growing {
+  WorkRolls rolls;
+  WorkCuts cuts;
+  CandidateLayout layout;
+  TrialRandom random;
+  FreeAreaAttempts attempts;
+  int16_t variant = 1;
+  int32_t trial = 1;
+  int32_t trialCount = 99;
+  float bladeReach = 1E6f;
+
+  // A fresh roll, whose usable area is free area 6.
+  Growing(const WorkRoll& roll, WorkCuts cutList)
+      : rolls{{}, roll}, cuts(std::move(cutList)), attempts(cuts) {
+    layout.Start(rolls, 1);
+  }
+  // The layout given as records on the roll.
+  Growing(const WorkRoll& roll, WorkCuts cutList, AreaList records)
+      : rolls{{}, roll},
+        cuts(std::move(cutList)),
+        layout(CandidateLayout::FromRecords(std::move(records))),
+        attempts(cuts) {}
+
+  LayoutContext Context() {
+    return {layout,     cuts,        rolls[1], VariantNumber(variant), trial, trialCount,
+            bladeReach, random,      true};
+  }
+
+  // One call of PlaceCutBlock for cut c in free area k.
+  std::optional<Placement> Place(int16_t c, int16_t k, bool firstPlacement) {
+    LayoutContext ctx = Context();
+    attempts.StartCandidate(ctx);
+    attempts.Prepare(ctx, k);
+    return PlaceCutBlock(ctx, attempts, k, c, firstPlacement);
+  }
+};
 
 // Stamps the layout with its number and repeat count and appends it to the plan.
 inline void AddLayout(Solution& plan, int16_t number, float repeat, AreaList layout) {

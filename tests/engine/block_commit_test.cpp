@@ -7,15 +7,19 @@
 namespace trimora {
 namespace {
 
-using testing::FreshRoll;
+using testing::Growing;
 using testing::List;
 using testing::Rect;
 using testing::Roll;
 
 // A roll 1000 long and 500 wide with margins of 10; its usable area is free area 6. A cut
 // 100 long and 50 wide with 20 copies to go.
-const WorkRolls kRolls = {{}, Roll(1000, 500, 10)};
-const WorkCuts kCuts = {{}, {100, 50, 20, 0}};
+Growing Job() { return Growing(Roll(1000, 500, 10), {{}, {100, 50, 20, 0}}); }
+
+void Commit(Growing& g, Placement p, CutLine line) {
+  LayoutContext ctx = g.Context();
+  CommitBlock(ctx, p, line);
+}
 
 void ExpectRect(const AreaRecord& a, int16_t type, float xs, float ys, float xe, float ye) {
   EXPECT_EQ(a.TYPE, type);
@@ -28,10 +32,10 @@ void ExpectRect(const AreaRecord& a, int16_t type, float xs, float ys, float xe,
 }
 
 TEST(CommitBlock, AppendsCopiesRowByRowThenBothFreeAreasThenTheWidthLine) {
-  AreaList areas = FreshRoll(kRolls[1]);
-  WorkCuts cuts = kCuts;
-  CommitBlockWidthLine(3, 2, 1, kLengthwise, cuts, 6, areas, kRolls);
-  EXPECT_EQ(cuts[1].QTY, 14);
+  Growing g = Job();
+  Commit(g, {1, 6, kLengthwise, 3, 2}, CutLine::kAcrossWidth);
+  const AreaList& areas = g.layout.areas;
+  EXPECT_EQ(g.cuts[1].QTY, 14);
   EXPECT_EQ(areas[6].TYPE, kSpentArea);
   ASSERT_EQ(areas.size(), 16u);
   for (int j = 0; j < 2; ++j) {
@@ -46,12 +50,18 @@ TEST(CommitBlock, AppendsCopiesRowByRowThenBothFreeAreasThenTheWidthLine) {
   ExpectRect(areas[14], kFreeArea, 10, 210, 490, 990);
   // Across the whole roll width, margins included, at the block's bottom edge.
   ExpectRect(areas[15], kCutLine, 0, 210, 500, 210);
+  // The layout's indexes follow: the block is one obstacle and the new areas are open.
+  ASSERT_EQ(g.layout.Obstacles().size(), 1u);
+  EXPECT_EQ(g.layout.Obstacles()[0].XE, 160);
+  EXPECT_EQ(g.layout.Obstacles()[0].YE, 210);
+  EXPECT_EQ(g.layout.PickFreeArea(Growth::kAcross), 13);
+  EXPECT_EQ(g.layout.PieceArea(), 6 * 50 * 100);
 }
 
 TEST(CommitBlock, LengthLineRunsAlongTheWholeRollAtTheBlocksRightEdge) {
-  AreaList areas = FreshRoll(kRolls[1]);
-  WorkCuts cuts = kCuts;
-  CommitBlockLengthLine(2, 3, 1, kCrosswise, cuts, 6, areas, kRolls);
+  Growing g = Job();
+  Commit(g, {1, 6, kCrosswise, 2, 3}, CutLine::kAlongLength);
+  const AreaList& areas = g.layout.areas;
   ASSERT_EQ(areas.size(), 16u);
   ExpectRect(areas[7], 1, 10, 10, 110, 60);
   EXPECT_EQ(areas[7].orientation, kCrosswise);
@@ -61,31 +71,23 @@ TEST(CommitBlock, LengthLineRunsAlongTheWholeRollAtTheBlocksRightEdge) {
 }
 
 TEST(CommitBlock, NoCutLineUnlessTheAreaSpansTheUsableWidthOrLength) {
-  AreaList areas = FreshRoll(kRolls[1]);
-  areas[6].XE = 489.99997f;  // one step short of WIDTH - M(R)
-  WorkCuts cuts = kCuts;
-  CommitBlockWidthLine(1, 1, 1, kLengthwise, cuts, 6, areas, kRolls);
-  EXPECT_EQ(areas.size(), 10u);
-  EXPECT_EQ(areas.back().TYPE, kFreeArea);
-  AreaList below = FreshRoll(kRolls[1]);
-  below[6].YS = 20;  // not at M(T)
-  CommitBlockLengthLine(1, 1, 1, kLengthwise, cuts, 6, below, kRolls);
-  EXPECT_EQ(below.size(), 10u);
+  Growing shortOfWidth = Job();
+  shortOfWidth.layout.areas[6].XE = 489.99997f;  // one step short of WIDTH - M(R)
+  Commit(shortOfWidth, {1, 6, kLengthwise, 1, 1}, CutLine::kAcrossWidth);
+  EXPECT_EQ(shortOfWidth.layout.areas.size(), 10u);
+  EXPECT_EQ(shortOfWidth.layout.areas.back().TYPE, kFreeArea);
+  Growing below = Job();
+  below.layout.areas[6].YS = 20;  // not at M(T)
+  Commit(below, {1, 6, kLengthwise, 1, 1}, CutLine::kAlongLength);
+  EXPECT_EQ(below.layout.areas.size(), 10u);
 }
 
 TEST(CommitBlock, FreeAreasWithoutWidthOrHeightAreSpentAtOnce) {
-  WorkCuts cuts = kCuts;
-  AreaList areas = List({Rect(kFreeArea, 0, 0, 150, 400)});
-  CommitBlockLengthLine(3, 2, 1, kLengthwise, cuts, 1, areas, {{}, Roll(1000, 500)});
-  EXPECT_EQ(areas[8].TYPE, kSpentArea);  // the block is as wide as the area
-  EXPECT_EQ(areas[9].TYPE, kFreeArea);
-
-  AreaList edges =
-      List({Rect(kFreeArea, 0, 0, 1, 1), Rect(kFreeArea, 0, 0, 1, 0), Rect(kFreeArea, 2, 0, 1, 1)});
-  for (int16_t k = 1; k <= 3; ++k) RetireDegenerateArea(edges, k);
-  EXPECT_EQ(edges[1].TYPE, kFreeArea);
-  EXPECT_EQ(edges[2].TYPE, kSpentArea);
-  EXPECT_EQ(edges[3].TYPE, kSpentArea);
+  Growing g(Roll(1000, 500), {{}, {100, 50, 20, 0}}, List({Rect(kFreeArea, 0, 0, 150, 400)}));
+  Commit(g, {1, 1, kLengthwise, 3, 2}, CutLine::kAlongLength);
+  EXPECT_EQ(g.layout.areas[8].TYPE, kSpentArea);  // the block is as wide as the area
+  EXPECT_EQ(g.layout.areas[9].TYPE, kFreeArea);
+  EXPECT_EQ(g.layout.PickFreeArea(Growth::kAcross), 9);
 }
 
 }  // namespace

@@ -10,19 +10,18 @@ namespace {
 using testing::List;
 using testing::Rect;
 
-// One cut 20 long and 10 wide: lengthwise copies are 10 across (X) and 20 along (Y).
-const WorkCuts kCuts = {{}, {20, 10, 100, 0}};
-
 using Counts = std::pair<int, int>;
 
+// A block of copies 10 across (X) and 20 along (Y) with its corner at the free area's, among
+// the obstacles of the layout given as records (the free area first).
 Counts Clear(bool rowFirst, const AreaList& areas, int16_t nx, int16_t ny,
-             const WorkCuts& cuts = kCuts) {
-  if (rowFirst) {
-    ClearBlockRowFirst(nx, ny, kLengthwise, 1, 1, areas, cuts);
-  } else {
-    ClearBlockColumnFirst(nx, ny, kLengthwise, 1, 1, areas, cuts);
-  }
-  return {nx, ny};
+             CutExtents e = {10, 20}) {
+  const CandidateLayout layout = CandidateLayout::FromRecords(areas);
+  Placement p{1, 1, kLengthwise, nx, ny};
+  const bool clear =
+      ClearBlock(p, areas[1], e, rowFirst ? Growth::kAlong : Growth::kAcross, layout.Obstacles());
+  EXPECT_EQ(clear, p.nx >= 1 && p.ny >= 1);
+  return {p.nx, p.ny};
 }
 
 TEST(RectsOverlap, SharedEdgesAndCornersDoNotOverlap) {
@@ -38,7 +37,8 @@ TEST(ClearBlock, RowFirstAndColumnFirstGiveWayDifferently) {
     Counts start, rowFirst, columnFirst;
   } cases[] = {
       // The block of 4 x 3 spans (0, 0)-(40, 60): a piece starting at its right edge is no
-      // obstacle, nor are a piece of another layout, a margin and a spent area.
+      // obstacle, nor are a piece of another layout (a grown layout holds none), a margin and
+      // a spent area.
       {Rect(1, 40, 0, 50, 60), {4, 3}, {4, 3}, {4, 3}},
       {Rect(1, 0, 0, 50, 50, 0, 3), {5, 5}, {5, 5}, {5, 5}},
       {Rect(kMarginStrip, 0, 0, 50, 50), {5, 5}, {5, 5}, {5, 5}},
@@ -65,10 +65,9 @@ TEST(ClearBlock, RowFirstAndColumnFirstGiveWayDifferently) {
 TEST(ClearBlock, NegativeExtentsGrowTheBlockAsItShrinks) {
   // A cut made negative by a negative kerf: each row lies above the last, so the block's far
   // edge moves down as ny falls and reaches the first piece only after the second gave way.
-  const WorkCuts cuts = {{}, {-2.5f, 2.5f, 1, 0}};
   const AreaList areas =
       List({Rect(kFreeArea, 0, 10, 100, 100), Rect(1, 0, 1, 20, 20), Rect(1, 6, -5, 20, 20)});
-  EXPECT_EQ(Clear(true, areas, 4, 4, cuts), Counts(0, 1));
+  EXPECT_EQ(Clear(true, areas, 4, 4, {2.5f, -2.5f}), Counts(0, 1));
 }
 
 }  // namespace

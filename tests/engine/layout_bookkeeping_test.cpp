@@ -37,28 +37,32 @@ TEST(BuildRollAreaList, OutlineMarginsAndUsableArea) {
   for (size_t k = 1; k < list.size(); ++k) EXPECT_EQ(list[k].roll, 2);
 }
 
-TEST(PickFreeArea, RowsOrColumnsByVariantAndTheEarlierRecordOnAFullTie) {
+// --- The layout being grown ---------------------------------------------------------------
+
+TEST(PickFreeArea, RowsOrColumnsByGrowthAndTheEarlierRecordOnAFullTie) {
+  const auto pick = [](const AreaList& list, Growth growth) {
+    return CandidateLayout::FromRecords(list).PickFreeArea(growth);
+  };
   const AreaList list =
       List({Rect(kDeadArea, 0, 0, 9, 9), Rect(kSpentArea, 0, 0, 9, 9), Rect(1, 0, 0, 9, 9),
             Rect(kFreeArea, 100, 40, 200, 90), Rect(kFreeArea, 20, 50, 90, 90),
             Rect(kFreeArea, 100, 40, 120, 60), Rect(kFreeArea, 20, 50, 30, 60)});
-  for (int16_t v : {1, 2, 5, 6}) EXPECT_EQ(PickFreeArea(list, v), 4) << v;  // smallest YS
-  for (int16_t v : {3, 4, 7, 8}) EXPECT_EQ(PickFreeArea(list, v), 5) << v;  // smallest XS
+  EXPECT_EQ(pick(list, Growth::kAcross), 4);  // smallest YS
+  EXPECT_EQ(pick(list, Growth::kAlong), 5);   // smallest XS
   // Equal YS falls back to the smallest XS, equal XS to the smallest YS.
-  EXPECT_EQ(
-      PickFreeArea(List({Rect(kFreeArea, 100, 50, 200, 90), Rect(kFreeArea, 20, 50, 90, 90)}), 1),
-      2);
-  EXPECT_EQ(
-      PickFreeArea(List({Rect(kFreeArea, 20, 90, 200, 99), Rect(kFreeArea, 20, 50, 90, 90)}), 3),
-      2);
-  EXPECT_EQ(PickFreeArea(list, 0), 0);
-  EXPECT_EQ(PickFreeArea(list, 9), 0);
-  EXPECT_EQ(PickFreeArea(List({Rect(kDeadArea, 0, 0, 9, 9)}), 1), 0);
+  EXPECT_EQ(pick(List({Rect(kFreeArea, 100, 50, 200, 90), Rect(kFreeArea, 20, 50, 90, 90)}),
+                 Growth::kAcross),
+            2);
+  EXPECT_EQ(pick(List({Rect(kFreeArea, 20, 90, 200, 99), Rect(kFreeArea, 20, 50, 90, 90)}),
+                 Growth::kAlong),
+            2);
+  CandidateLayout deadOnly = CandidateLayout::FromRecords(List({Rect(kFreeArea, 0, 0, 9, 9)}));
+  deadOnly.MarkDead(1);
+  EXPECT_EQ(deadOnly.PickFreeArea(Growth::kAcross), 0);
+  EXPECT_EQ(deadOnly.areas[1].TYPE, kDeadArea);
 }
 
-// --- Cleaning up a finished candidate -----------------------------------------------------
-
-TEST(TrimToUsedLength, RecordsReachingTheRollEndEndAtTheLowestPieceOrAtZero) {
+TEST(FinishCandidate, RecordsReachingTheRollEndEndAtTheLowestPieceOrAtZero) {
   // Roll 100 x 1000 with M(L) 10 and M(B) 0, two pieces, a free area to the roll's end.
   WorkRolls rolls(2);
   rolls[1] = {1000, 100, 1, 10, 0, 0, 0};
@@ -67,34 +71,37 @@ TEST(TrimToUsedLength, RecordsReachingTheRollEndEndAtTheLowestPieceOrAtZero) {
   list[6].TYPE = kSpentArea;
   list.push_back(Rect(1, 10, 0, 60, 300));
   list.push_back(Rect(2, 60, 0, 100, 250));
-  list.push_back(Rect(kFreeArea, 60, 250, 100, 1000));
+  list.push_back(Rect(kDeadArea, 60, 250, 100, 1000));
   list.push_back(Rect(kCutLine, 60, 0, 60, 1000));
   list.push_back(Rect(kFreeArea, 10, 300, 60, 900));  // short of the roll's end: kept
-  TrimToUsedLength(list);
+  CandidateLayout layout = CandidateLayout::FromRecords(list);
+  layout.Finish();
+  list = layout.areas;
   EXPECT_EQ(list[1].YE, 300.0f);   // outline
   EXPECT_EQ(list[2].YE, 300.0f);   // left margin
   EXPECT_EQ(list[3].YE, 0.0f);     // top margin is untouched
   EXPECT_EQ(list[5].YS, 1000.0f);  // bottom margin keeps its YS ...
   EXPECT_EQ(list[5].YE, 300.0f);   // ... above its new YE
-  EXPECT_EQ(list[9].YE, 300.0f);   // free area
+  EXPECT_EQ(list[9].TYPE, kFreeArea);  // the dead area, revived and cut back
+  EXPECT_EQ(list[9].YE, 300.0f);
   EXPECT_EQ(list[10].YE, 300.0f);  // cut line along the length
   EXPECT_EQ(list[11].YE, 900.0f);
+  EXPECT_EQ(layout.PieceArea(), 50.0f * 300 + 40.0f * 250);
 
-  AreaList empty = List({Rect(kRollOutline, 0, 0, 100, 1000), Rect(kFreeArea, 0, 0, 100, 400)});
-  TrimToUsedLength(empty);
-  EXPECT_EQ(empty[1].YE, 0.0f);
-  EXPECT_EQ(empty[2].YE, 400.0f);
+  CandidateLayout empty = CandidateLayout::FromRecords(
+      List({Rect(kRollOutline, 0, 0, 100, 1000), Rect(kFreeArea, 0, 0, 100, 400)}));
+  empty.Finish();
+  EXPECT_EQ(empty.areas[1].YE, 0.0f);
+  EXPECT_EQ(empty.areas[2].YE, 400.0f);
 }
 
-TEST(FinishCandidate, DeadAreasReviveAndSpentAreasGoKeepingTheOrder) {
+TEST(DropSpentAreas, SpentAreasGoKeepingTheOrder) {
   AreaList list = List({Rect(kRollOutline, 0, 0, 9, 9), Rect(kSpentArea, 1, 0, 0, 0),
-                        Rect(kDeadArea, 2, 0, 0, 0), Rect(3, 3, 0, 0, 0),
+                        Rect(kFreeArea, 2, 0, 0, 0), Rect(3, 3, 0, 0, 0),
                         Rect(kSpentArea, 4, 0, 0, 0), Rect(kFreeArea, 5, 0, 0, 0)});
-  ReviveDeadAreas(list);
   DropSpentAreas(list);
   ASSERT_EQ(list.size(), 5u);
   EXPECT_EQ(list[1].TYPE, kRollOutline);
-  EXPECT_EQ(list[2].TYPE, kFreeArea);  // the dead area, revived
   EXPECT_EQ(list[2].XS, 2.0f);
   EXPECT_EQ(list[3].TYPE, 3);
   EXPECT_EQ(list[4].XS, 5.0f);

@@ -59,15 +59,19 @@ TEST(ChooseBetterCandidate, YieldThenLengthThenSpreadAndAFullTieKeepsTheLater) {
   } cases[] = {{low, high, 2},    {high, low, 1},    {high, longer, 2}, {longer, high, 1},
                {spread, high, 1}, {high, spread, 2}, {high, high, 2}};
   for (const auto& c : cases) {
+    const auto choose = [](const AreaList& candidate, const WorkCuts& cuts, int16_t roll,
+                           BestCandidate& best) {
+      ChooseBetterCandidate(CandidateLayout::FromRecords(candidate), cuts, roll, best);
+    };
     BestCandidate best;
-    ChooseBetterCandidate(c.first, {{}, {10, 10, 5, 0}}, 1, best);
+    choose(c.first, {{}, {10, 10, 5, 0}}, 1, best);
     EXPECT_TRUE(best.present);
-    ChooseBetterCandidate(c.second, {{}, {10, 10, 6, 0}}, 2, best);
+    choose(c.second, {{}, {10, 10, 6, 0}}, 2, best);
     EXPECT_EQ(best.roll, c.winner) << &c - cases;
     EXPECT_EQ(best.remainingCuts[1].QTY, c.winner == 1 ? 5.0f : 6.0f);
     EXPECT_EQ(best.layout.size(), 3u);
     best.Clear();  // a new step starts without a best, whatever the last one kept
-    ChooseBetterCandidate(low, {{}, {10, 10, 5, 0}}, 3, best);
+    choose(low, {{}, {10, 10, 5, 0}}, 3, best);
     EXPECT_EQ(best.roll, 3);
   }
 }

@@ -13,6 +13,7 @@
 #include "engine/layout_check.h"
 #include "engine/layout_results.h"
 #include "engine/random.h"
+#include "engine/trial.h"
 #include "test_support.h"
 
 namespace trimora {
@@ -28,9 +29,10 @@ TEST(RandomizeRollLengths, OnlyLongUnlimitedRollsBecomeWholeMultiplesOfTheLonges
   const WorkCuts cuts = {WorkCut{}, {1200, 300, 1, 0}, {400, 200, 1, 0}};
   std::set<float> lengths;
   for (int32_t trial = 1; trial <= 200; ++trial) {
-    SeedRandom(trial);
+    TrialRandom random;
+    random.Seed(trial);
     WorkRolls rolls = {{}, {5000, 1000, kUnlimitedQty, 0, 0, 0, 0}};
-    RandomizeRollLengths(rolls, cuts);
+    RandomizeRollLengths(rolls, cuts, random);
     lengths.insert(rolls[1].LENGTH);
   }
   EXPECT_EQ(lengths, (std::set<float>{1200, 2400, 3600, 4800}));

@@ -1,0 +1,35 @@
+#pragma once
+// The engine's front door: one call runs a whole optimization on a job already read and
+// checked and returns the best plan. Progress, pending events and the stop request go through
+// a RunControl; nothing is read from or written to a file.
+
+#include <cstdint>
+#include <string>
+
+#include "engine/engine_inputs.h"
+#include "engine/run_control.h"
+#include "engine/trial_scheduler.h"
+#include "engine/work_lists.h"
+
+namespace trimora {
+
+// A job as the engine takes it: both lists with the kerf added and in the engine's order.
+struct EngineJob {
+  WorkRolls rolls;
+  WorkCuts cuts;
+  float bladeReach = 0;  // BLADE + KERF
+  int16_t mode = 0;      // 1 "Maximum Yield", 2 "Minimum Layouts", 0 neither
+};
+
+// Makes the engine's job of what ReadEngineInputs read: the blade reach, the start checks in
+// their order, the kerf and the order of both lists. Returns the message of the first check
+// that fails, or "" when the run may start.
+std::string PrepareEngineJob(BasicDetails basic, RollList rolls, CutList cuts, int16_t mode,
+                             EngineJob& job);
+
+// Runs trials 1 .. (number of cuts) x 99 and returns the best complete plan under the goal.
+// threads is the number of threads to use in all; 0 means one per core. The plan is the same
+// for any number of threads.
+SearchOutcome Optimize(const EngineJob& job, RunControl& control, int threads = 0);
+
+}  // namespace trimora
