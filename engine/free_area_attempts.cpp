@@ -4,6 +4,12 @@
 
 namespace trimora {
 
+using attempt::Fit;
+using attempt::kBothFits;
+using attempt::kBothOpen;
+using attempt::kDrawsOrientation;
+using attempt::Open;
+
 namespace {
 
 // Counts are 16-bit, and so is every index of the area list a block is appended to.
@@ -196,25 +202,6 @@ void FreeAreaAttempts::Prepare(const LayoutContext& ctx, int16_t k) {
   if (anyFits_) FindOpenAttempts(ctx, area);
 }
 
-std::optional<OpenAttempt> FreeAreaAttempts::NextRandomOpen(const LayoutContext& ctx,
-                                                            int16_t& left) {
-  const int16_t C = int16_t(status_.size() - 1);
-  const Flags* status = status_.data();
-  TrialRandom& random = ctx.random;
-  while (left > 0) {
-    --left;
-    const size_t c = size_t(random.RandomInt(1, C));
-    const Flags s = status[c];
-    if (s & kDrawsOrientation) {
-      const auto o = Orientation(random.RandomInt(1, 2));
-      if (s & Open(o)) return OpenAttempt{int16_t(c), o};
-    } else if (s & kBothOpen) {
-      return OpenAttempt{int16_t(c), (s & Open(kLengthwise)) ? kLengthwise : kCrosswise};
-    }
-  }
-  return std::nullopt;
-}
-
 std::optional<Orientation> FreeAreaAttempts::Attempt(const LayoutContext& ctx, int16_t cut,
                                                      bool firstPlacement) {
   const size_t c = size_t(cut);
@@ -228,11 +215,8 @@ std::optional<Orientation> FreeAreaAttempts::Attempt(const LayoutContext& ctx, i
 
 void FreeAreaAttempts::MakeDrawsOfFailingAttempts(const LayoutContext& ctx,
                                                   bool randomCuts) const {
-  if (randomCuts) {
-    ctx.random.DrawCutsAndOrientations(int16_t(status_.size() - 1), left_.data(),
-                                       kDrawsOrientation);
-  }
-  ctx.random.Draw(orientationDraws_);
+  if (randomCuts) DrawFailingAttempts(ctx.random, left_, left_.size() - 1);
+  ctx.random.Advance(orientationDraws_);
 }
 
 }  // namespace trimora

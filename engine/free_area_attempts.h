@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "engine/attempt_draws.h"
 #include "engine/candidate_layout.h"
 #include "engine/layout_context.h"
 
@@ -23,12 +24,6 @@ struct RawBlock {
 };
 RawBlock SizeBlock(const WorkCut& cut, Orientation orientation, const AreaRecord& area,
                    float bladeReach, Growth growth);
-
-// An attempt that may place a block: the cut, and the orientation step 1 chose for it.
-struct OpenAttempt {
-  int16_t cut = 0;
-  Orientation orientation = kNoOrientation;
-};
 
 class FreeAreaAttempts {
  public:
@@ -53,7 +48,9 @@ class FreeAreaAttempts {
 
   // The random attempts of an area after the layout's first block: makes the draws of one
   // attempt after another, at most `left` of them, until one may place a block.
-  std::optional<OpenAttempt> NextRandomOpen(const LayoutContext& ctx, int16_t& left);
+  std::optional<OpenAttempt> NextRandomOpen(const LayoutContext& ctx, int16_t& left) const {
+    return DrawUntilOpen(ctx.random, status_, left);
+  }
 
   // Step 1 of placing a block of the cut (QTY above 0): the orientation it is tried in, drawn
   // when the rules say so, if the attempt may place a block. From trial 17 on a cut free to
@@ -65,20 +62,15 @@ class FreeAreaAttempts {
   std::optional<Orientation> Attempt(const LayoutContext& ctx, int16_t cut, bool firstPlacement);
 
   // The block failed: the attempt is bound to fail in this area from now on.
-  void MarkFailed(int16_t cut, Orientation o) { status_[size_t(cut)] &= Flags(~Open(o)); }
+  void MarkFailed(int16_t cut, Orientation o) { status_[size_t(cut)] &= ~attempt::Open(o); }
 
   // The obstacles a block in the area can overlap.
   const std::vector<Obstacle>& Obstacles() const { return near_; }
 
  private:
-  // A cut's status in the area: the bits below. A word per cut, like the floats of the
+  // A cut's status in the area, the bits of attempt::. A word per cut, like the floats of the
   // sizes, so that a whole table is worked out in vector steps.
   using Flags = uint32_t;
-  static constexpr Flags kDrawsOrientation = 1;  // its attempt draws the orientation
-  static constexpr Flags kBothFits = 2 | 4;
-  static constexpr Flags kBothOpen = 8 | 16;
-  static Flags Fit(Orientation o) { return o == kLengthwise ? 2 : 4; }
-  static Flags Open(Orientation o) { return o == kLengthwise ? 8 : 16; }
 
   // What a cut's ORN allows, compared exactly with 0, 1 and 2; any other value allows nothing.
   enum class Turning : uint8_t { kEither, kLengthwiseOnly, kCrosswiseOnly, kNever };

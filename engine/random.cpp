@@ -87,32 +87,13 @@ void TrialRandom::Refill() {
   next_ = 0;
 }
 
-void TrialRandom::Draw(size_t n) {
+void TrialRandom::Advance(size_t n) {
   while (n > 0) {
     if (next_ == kStateSize) Refill();
     const size_t take = std::min(n, kStateSize - next_);
     next_ += take;
     n -= take;
   }
-}
-
-void TrialRandom::DrawCutsAndOrientations(int16_t cuts, const uint32_t* flags, uint32_t mask) {
-  // The position is kept in a register: this runs for every free area that takes no block.
-  const uint64_t n = uint64_t(cuts);
-  size_t next = next_;
-  for (int16_t i = 0; i < cuts; ++i) {
-    if (next == kStateSize) {
-      Refill();
-      next = 0;
-    }
-    const uint64_t u = outputs_[next++];
-    next += (flags[((n * u) >> 32) + 1] & mask) != 0;
-    if (next > kStateSize) {  // the extra draw was the first of a new block
-      Refill();
-      next = 1;
-    }
-  }
-  next_ = next;
 }
 
 int16_t TrialRandom::EmptyRangeInt(int16_t lo, int16_t hi, uint32_t u) {

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 
 namespace trimora {
 
@@ -21,18 +22,13 @@ class TrialRandom {
     return outputs_[next_++];
   }
 
-  // Makes one draw whose value is not needed when `draw` is true.
-  void DrawIf(bool draw) {
+  // The outputs of the current block not drawn yet, refilling the block first when all are;
+  // Advance(n) counts the next n outputs as drawn.
+  std::span<const uint32_t> Block() {
     if (next_ == kStateSize) Refill();
-    next_ += draw;
+    return {outputs_.data() + next_, kStateSize - next_};
   }
-
-  // Makes n draws whose values are not needed.
-  void Draw(size_t n);
-
-  // Makes `cuts` draws of a cut index c = RandomInt(1, cuts), each followed by one more draw
-  // when flags[c] has a bit of mask set, keeping none of the values.
-  void DrawCutsAndOrientations(int16_t cuts, const uint32_t* flags, uint32_t mask);
+  void Advance(size_t n);
 
   // The next number in [0, 1): u / 2^32.
   double Next() { return double(NextWord()) / 4294967296.0; }

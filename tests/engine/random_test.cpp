@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <random>
-#include <vector>
 
 namespace trimora {
 namespace {
@@ -31,26 +30,6 @@ TEST(TrialRandom, RandomIntIsTheFloorOfTheScaledDraw) {
     const double r = double(same.NextWord()) / 4294967296.0;
     const auto expected = int16_t(std::floor(double(hi - lo + 1) * r + double(lo)));
     ASSERT_EQ(random.RandomInt(lo, hi), expected) << lo << " " << hi;
-  }
-}
-
-// Draws made without their values are the same draws, block boundaries included.
-TEST(TrialRandom, DrawsWithoutValuesAdvanceTheSequenceAlike) {
-  const std::vector<uint32_t> flags = {0, 1, 0, 4, 1, 0, 1};  // by cut index 1 .. 6
-  for (const size_t skip : {0u, 1u, 600u, 623u, 624u}) {
-    TrialRandom fast;
-    TrialRandom slow;
-    fast.Seed(9);
-    slow.Seed(9);
-    fast.Draw(skip);
-    for (size_t i = 0; i < skip; ++i) slow.NextWord();
-    for (int round = 0; round < 300; ++round) {
-      fast.DrawCutsAndOrientations(6, flags.data(), 1);
-      for (int d = 0; d < 6; ++d) {
-        if (flags[size_t(slow.RandomInt(1, 6))] & 1) slow.NextWord();
-      }
-    }
-    EXPECT_EQ(fast.NextWord(), slow.NextWord()) << skip;
   }
 }
 
