@@ -24,6 +24,26 @@ float FarEdgeBound(float start, float end) {
 
 }  // namespace
 
+void ObstacleTable::push_back(const Obstacle& o) {
+  XS.push_back(o.XS);
+  YS.push_back(o.YS);
+  XE.push_back(o.XE);
+  YE.push_back(o.YE);
+  first_.push_back(o.first);
+  nx_.push_back(o.nx);
+  ny_.push_back(o.ny);
+}
+
+void ObstacleTable::clear() {
+  XS.clear();
+  YS.clear();
+  XE.clear();
+  YE.clear();
+  first_.clear();
+  nx_.clear();
+  ny_.clear();
+}
+
 void CandidateLayout::Start(const WorkRolls& rolls, int16_t r) {
   BuildRollAreaList(rolls, r, areas);
   obstacles_.clear();
@@ -112,8 +132,8 @@ void CandidateLayout::Finish() {
   dead_.clear();
   // The lowest piece edge: a block's far edge is that of its last row.
   float maxY = 0;
-  for (const Obstacle& b : obstacles_) {
-    if (b.YE > maxY) maxY = b.YE;
+  for (const float ye : obstacles_.YE) {
+    if (ye > maxY) maxY = ye;
   }
   const float end = outline_ ? areas[size_t(outline_)].YE : 0;
   bool piecesTrimmed = false;
@@ -132,12 +152,22 @@ void CandidateLayout::Finish() {
   }
 }
 
-void CandidateLayout::ObstaclesNear(const AreaRecord& a, std::vector<Obstacle>& near) const {
+void CandidateLayout::ObstaclesNear(const AreaRecord& a, std::vector<Obstacle>& near) {
+  const size_t n = obstacles_.size();
   const float xBound = FarEdgeBound(a.XS, a.XE);
   const float yBound = FarEdgeBound(a.YS, a.YE);
+  const float* xs = obstacles_.XS.data();
+  const float* ys = obstacles_.YS.data();
+  const float* xe = obstacles_.XE.data();
+  const float* ye = obstacles_.YE.data();
+  reaches_.resize(n);
+  uint32_t* reaches = reaches_.data();
+  for (size_t i = 0; i < n; ++i) {
+    reaches[i] = (xe[i] > a.XS) & (ye[i] > a.YS) & (xs[i] < xBound) & (ys[i] < yBound);
+  }
   near.clear();
-  for (const Obstacle& o : obstacles_) {
-    if (o.XE > a.XS && o.YE > a.YS && o.XS < xBound && o.YS < yBound) near.push_back(o);
+  for (size_t i = 0; i < n; ++i) {
+    if (reaches[i]) near.push_back(obstacles_[i]);
   }
 }
 

@@ -24,6 +24,28 @@ struct Obstacle {
   int16_t ny = 1;
 };
 
+// The obstacles of a layout column by column, so that a scan over all of them is a plain pass
+// the compiler vectorises.
+class ObstacleTable {
+ public:
+  std::vector<float> XS;
+  std::vector<float> YS;
+  std::vector<float> XE;
+  std::vector<float> YE;
+
+  size_t size() const { return XS.size(); }
+  Obstacle operator[](size_t i) const {
+    return {XS[i], YS[i], XE[i], YE[i], first_[i], nx_[i], ny_[i]};
+  }
+  void push_back(const Obstacle& o);
+  void clear();
+
+ private:
+  std::vector<size_t> first_;
+  std::vector<int16_t> nx_;
+  std::vector<int16_t> ny_;
+};
+
 class CandidateLayout {
  public:
   // The layout's records; element 0 holds no area. Change them only through the functions
@@ -69,7 +91,7 @@ class CandidateLayout {
   float PieceArea() const { return pieceArea_; }
 
   // Every obstacle of the layout, and the indices of its margin strips.
-  const std::vector<Obstacle>& Obstacles() const { return obstacles_; }
+  const ObstacleTable& Obstacles() const { return obstacles_; }
   const std::vector<int16_t>& MarginStrips() const { return margins_; }
 
   // The obstacles a block with its corner at (XS, YS) of the free area can overlap, given that
@@ -77,10 +99,11 @@ class CandidateLayout {
   // corner and starting before the far edges. The far edges are taken slightly beyond the
   // area, as a block's edges are sums rounded to single precision and may pass them by a few
   // units in the last place.
-  void ObstaclesNear(const AreaRecord& area, std::vector<Obstacle>& near) const;
+  void ObstaclesNear(const AreaRecord& area, std::vector<Obstacle>& near);
 
  private:
-  std::vector<Obstacle> obstacles_;
+  ObstacleTable obstacles_;
+  std::vector<uint32_t> reaches_;  // scratch of ObstaclesNear
   std::vector<int16_t> margins_;
   std::vector<int16_t> open_;
   std::vector<int16_t> dead_;

@@ -171,7 +171,9 @@ void FreeAreaAttempts::FindOpenAttempts(const LayoutContext& ctx, const AreaReco
       }
     }
   } else {
-    near_ = ctx.layout.Obstacles();  // and nothing is taken as blocked
+    const ObstacleTable& all = ctx.layout.Obstacles();  // and nothing is taken as blocked
+    near_.clear();
+    for (size_t i = 0; i < all.size(); ++i) near_.push_back(all[i]);
   }
 
   // A fit whose corner is clear is an open attempt, if step 1 may choose its orientation.

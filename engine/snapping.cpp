@@ -72,11 +72,12 @@ void Snap(CandidateLayout& layout, int16_t k) {
   };
   // A block's copies tile its rectangle, so the span of some copy meets the area's exactly
   // when the block's span does.
-  const std::vector<Obstacle>& blocks = layout.Obstacles();
-  for (auto b = blocks.rbegin(); b != blocks.rend() && gap != 0; ++b) {
+  const ObstacleTable& blocks = layout.Obstacles();
+  for (size_t i = blocks.size(); i-- > 0 && gap != 0;) {
+    const Obstacle b = blocks[i];
     float end = 0;
-    if (NearestEndBy<kAlongX>(layout.areas, *b, start, end) &&
-        SpansTouch(crossStart, crossEnd, CrossStart<kAlongX>(*b), CrossEnd<kAlongX>(*b))) {
+    if (NearestEndBy<kAlongX>(layout.areas, b, start, end) &&
+        SpansTouch(crossStart, crossEnd, CrossStart<kAlongX>(b), CrossEnd<kAlongX>(b))) {
       consider(end);
     }
   }

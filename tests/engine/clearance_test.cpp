@@ -16,10 +16,12 @@ using Counts = std::pair<int, int>;
 // the obstacles of the layout given as records (the free area first).
 Counts Clear(bool rowFirst, const AreaList& areas, int16_t nx, int16_t ny,
              CutExtents e = {10, 20}) {
-  const CandidateLayout layout = CandidateLayout::FromRecords(areas);
+  const ObstacleTable& table = CandidateLayout::FromRecords(areas).Obstacles();
+  std::vector<Obstacle> obstacles;
+  for (size_t i = 0; i < table.size(); ++i) obstacles.push_back(table[i]);
   Placement p{1, 1, kLengthwise, nx, ny};
   const bool clear =
-      ClearBlock(p, areas[1], e, rowFirst ? Growth::kAlong : Growth::kAcross, layout.Obstacles());
+      ClearBlock(p, areas[1], e, rowFirst ? Growth::kAlong : Growth::kAcross, obstacles);
   EXPECT_EQ(clear, p.nx >= 1 && p.ny >= 1);
   return {p.nx, p.ny};
 }
