@@ -50,6 +50,7 @@ void CandidateLayout::Start(const WorkRolls& rolls, int16_t r) {
   margins_ = {2, 3, 4, 5};
   open_.assign(1, int16_t(areas.size() - 1));
   dead_.clear();
+  parent_.clear();
   outline_ = 1;
   pieceArea_ = 0;
 }
@@ -112,6 +113,8 @@ void CandidateLayout::AppendFreeArea(int16_t roll, float xs, float ys, float xe,
   const float height = a.YE - a.YS;
   a.TYPE = width > 0 && height > 0 ? kFreeArea : kSpentArea;
   if (a.TYPE == kFreeArea) open_.push_back(int16_t(areas.size() - 1));
+  parent_.resize(areas.size(), -1);
+  parent_.back() = int32_t(obstacles_.size()) - 1;
 }
 
 void CandidateLayout::BlockAppended(size_t first, int16_t nx, int16_t ny, bool ordinarySizes) {

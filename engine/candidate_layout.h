@@ -4,6 +4,7 @@
 // it: the rectangles of the blocks placed so far, and the free areas still open.
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "engine/area_list.h"
@@ -71,8 +72,17 @@ class CandidateLayout {
   // Free area k receives a block: it becomes a spent area.
   void MarkSpent(int16_t k);
 
-  // Appends a free area, or a spent one when it has no positive width or height.
+  // Appends a free area, or a spent one when it has no positive width or height, left by the
+  // block committed last.
   void AppendFreeArea(int16_t roll, float xs, float ys, float xe, float ye);
+
+  // The obstacle left by the block whose commit made free area k, which often touches it:
+  // a free area right of a block starts at its right edge, one below at its bottom edge.
+  // Nothing for an area not made by a commit.
+  std::optional<Obstacle> ParentBlock(int16_t k) const {
+    if (size_t(k) >= parent_.size() || parent_[size_t(k)] < 0) return std::nullopt;
+    return obstacles_[size_t(parent_[size_t(k)])];
+  }
 
   // The nx x ny copies appended last (from index first on, row by row) become obstacles, and
   // their area joins the layout's piece area. In a run of ordinary sizes copies have positive
@@ -107,6 +117,7 @@ class CandidateLayout {
   std::vector<int16_t> margins_;
   std::vector<int16_t> open_;
   std::vector<int16_t> dead_;
+  std::vector<int32_t> parent_;  // by record index: ParentBlock, or -1
   int16_t outline_ = 0;
   float pieceArea_ = 0;  // indices of the free areas, in list order
 };

@@ -70,6 +70,24 @@ void Snap(CandidateLayout& layout, int16_t k) {
     const float d = start - end;
     if (d < gap) gap = d;
   };
+  // No gap is below 0, so one obstacle at 0 settles the snap: the block that left the area
+  // usually touches it on one side, and the margin strips touch the areas along them.
+  const auto touches = [&](float end, float otherStart, float otherEnd) {
+    return end <= start && SpansTouch(crossStart, crossEnd, otherStart, otherEnd) &&
+           start - end == 0;
+  };
+  if (const std::optional<Obstacle> parent = layout.ParentBlock(k);
+      parent && touches(End<kAlongX>(*parent), CrossStart<kAlongX>(*parent),
+                        CrossEnd<kAlongX>(*parent))) {
+    return;
+  }
+  for (const int16_t m : layout.MarginStrips()) {
+    const AreaRecord& margin = layout.areas[size_t(m)];
+    if (m != k && End<kAlongX>(margin) <= start &&
+        SpansTouch(crossStart, crossEnd, CrossStart<kAlongX>(margin), CrossEnd<kAlongX>(margin))) {
+      consider(End<kAlongX>(margin));
+    }
+  }
   // A block's copies tile its rectangle, so the span of some copy meets the area's exactly
   // when the block's span does.
   const ObstacleTable& blocks = layout.Obstacles();
@@ -79,13 +97,6 @@ void Snap(CandidateLayout& layout, int16_t k) {
     if (NearestEndBy<kAlongX>(layout.areas, b, start, end) &&
         SpansTouch(crossStart, crossEnd, CrossStart<kAlongX>(b), CrossEnd<kAlongX>(b))) {
       consider(end);
-    }
-  }
-  for (const int16_t m : layout.MarginStrips()) {
-    const AreaRecord& margin = layout.areas[size_t(m)];
-    if (m != k && End<kAlongX>(margin) <= start &&
-        SpansTouch(crossStart, crossEnd, CrossStart<kAlongX>(margin), CrossEnd<kAlongX>(margin))) {
-      consider(End<kAlongX>(margin));
     }
   }
   if (gap != kNoGap) {

@@ -16,7 +16,8 @@ using Counts = std::pair<int, int>;
 // the obstacles of the layout given as records (the free area first).
 Counts Clear(bool rowFirst, const AreaList& areas, int16_t nx, int16_t ny,
              CutExtents e = {10, 20}) {
-  const ObstacleTable& table = CandidateLayout::FromRecords(areas).Obstacles();
+  const CandidateLayout layout = CandidateLayout::FromRecords(areas);
+  const ObstacleTable& table = layout.Obstacles();
   std::vector<Obstacle> obstacles;
   for (size_t i = 0; i < table.size(); ++i) obstacles.push_back(table[i]);
   Placement p{1, 1, kLengthwise, nx, ny};
