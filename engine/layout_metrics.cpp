@@ -128,8 +128,8 @@ void BestCandidate::Clear() {
   spread.reset();
 }
 
-void ChooseBetterCandidate(const CandidateLayout& candidate, const WorkCuts& candidateCuts,
-                           int16_t roll, BestCandidate& best) {
+void ChooseBetterCandidate(CandidateLayout& candidate, WorkCuts& candidateCuts, int16_t roll,
+                           BestCandidate& best) {
   // As LayoutMetrics measures it: a candidate has one roll outline.
   const AreaRecord* outline = candidate.Outline();
   const float stock = outline ? RecordArea(*outline) : 0.0f;
@@ -139,8 +139,8 @@ void ChooseBetterCandidate(const CandidateLayout& candidate, const WorkCuts& can
   if (best.present && !IsBetterCandidate(yield, usedLength, candidate, best, spread)) return;
   best.present = true;
   best.roll = roll;
-  best.remainingCuts.assign(candidateCuts.begin(), candidateCuts.end());
-  best.layout.assign(candidate.areas.begin(), candidate.areas.end());
+  best.remainingCuts.swap(candidateCuts);
+  best.layout.swap(candidate.areas);
   best.yield = yield;
   best.usedLength = usedLength;
   best.spread = spread;

@@ -71,9 +71,10 @@ struct BestCandidate {
 
 // Keeps the better of the finished candidate and the step's best: higher yield, then longer
 // used length, then a spread at least as large, so that on a full tie the later candidate
-// wins.
-void ChooseBetterCandidate(const CandidateLayout& candidate, const WorkCuts& candidateCuts,
-                           int16_t roll, BestCandidate& best);
+// wins. A candidate kept hands its records and cuts over to the best, swapping buffers, so
+// the next candidate must start afresh.
+void ChooseBetterCandidate(CandidateLayout& candidate, WorkCuts& candidateCuts, int16_t roll,
+                           BestCandidate& best);
 
 // The stock area beyond which a trial is abandoned: the best solution's, or no limit
 // (infinity) while the best solution holds no records or no stock.

@@ -59,9 +59,10 @@ TEST(ChooseBetterCandidate, YieldThenLengthThenSpreadAndAFullTieKeepsTheLater) {
   } cases[] = {{low, high, 2},    {high, low, 1},    {high, longer, 2}, {longer, high, 1},
                {spread, high, 1}, {high, spread, 2}, {high, high, 2}};
   for (const auto& c : cases) {
-    const auto choose = [](const AreaList& candidate, const WorkCuts& cuts, int16_t roll,
+    const auto choose = [](const AreaList& candidate, WorkCuts cuts, int16_t roll,
                            BestCandidate& best) {
-      ChooseBetterCandidate(CandidateLayout::FromRecords(candidate), cuts, roll, best);
+      CandidateLayout layout = CandidateLayout::FromRecords(candidate);
+      ChooseBetterCandidate(layout, cuts, roll, best);
     };
     BestCandidate best;
     choose(c.first, {{}, {10, 10, 5, 0}}, 1, best);
