@@ -80,10 +80,9 @@ void ChooseBetterCandidate(CandidateLayout& candidate, WorkCuts& candidateCuts, 
 // (infinity) while the best solution holds no records or no stock.
 float AbandonLimit(const Solution& best);
 
-// True when the stock a trial has used so far is beyond the best solution's limit.
-inline bool ExceedsBestStock(float stockSoFar, float abandonLimit) {
-  return stockSoFar > abandonLimit;
-}
+// True when the stock a trial has used so far, or the least it will end with, is beyond the
+// best solution's limit.
+inline bool ExceedsBestStock(double stock, float abandonLimit) { return stock > abandonLimit; }
 
 // Replaces best with a copy of solution when the goal (mode 1 yield, 2 layouts, 0 the first
 // complete solution) prefers it, counting the improvement.

@@ -8,6 +8,7 @@
 #include "engine/area_list.h"
 #include "engine/candidate_layout.h"
 #include "engine/fill_candidate.h"
+#include "engine/final_stock_bound.h"
 #include "engine/free_area_attempts.h"
 #include "engine/layout_bookkeeping.h"
 #include "engine/variants.h"
@@ -28,6 +29,7 @@ struct SearchSetup {
   float bladeReach;
   int32_t trialCount;
   bool ordinarySizes;
+  FinalStockBound finalStock;
 };
 
 bool Ordinary(float value) { return std::fabs(value) <= kOrdinaryLimit; }
@@ -114,12 +116,12 @@ float StepRepeatCount(const TrialState& t) {
 }
 
 TrialEnd RunTrial(TrialState& t, const SearchSetup& s, float abandonLimit, RunControl& events,
-                  std::vector<float>& stockAfterLayout) {
+                  std::vector<double>& leastFinalStock) {
   t.random.Seed(t.trial);
   t.rolls.assign(s.rolls.begin(), s.rolls.end());
   t.cuts.assign(s.cuts.begin(), s.cuts.end());
   t.solution.Clear();
-  stockAfterLayout.clear();
+  leastFinalStock.clear();
   int16_t layoutNumber = 0;
   RandomizeRollLengths(t.rolls, t.cuts, t.random);
 
@@ -133,8 +135,8 @@ TrialEnd RunTrial(TrialState& t, const SearchSetup& s, float abandonLimit, RunCo
     ApplyLayout(count, t.best.roll, t.rolls, t.cuts, t.best.remainingCuts, t.best.layout,
                 layoutNumber);
     AppendLayout(t.best.layout, t.solution);
-    stockAfterLayout.push_back(t.solution.stockArea);
-    if (ExceedsBestStock(t.solution.stockArea, abandonLimit)) return TrialEnd::kAbandoned;
+    leastFinalStock.push_back(s.finalStock.AtLeast(t.solution.stockArea, t.cuts));
+    if (ExceedsBestStock(leastFinalStock.back(), abandonLimit)) return TrialEnd::kAbandoned;
   }
   return NoneLeft(t.cuts) ? TrialEnd::kComplete : TrialEnd::kIncomplete;
 }
@@ -164,7 +166,8 @@ struct TrialRunner::State {
 TrialRunner::TrialRunner(const WorkRolls& rolls, const WorkCuts& cuts, float bladeReach,
                          int32_t trialCount)
     : state_(std::make_unique<State>(State{
-          SearchSetup{rolls, cuts, bladeReach, trialCount, OrdinarySizes(rolls, cuts, bladeReach)},
+          SearchSetup{rolls, cuts, bladeReach, trialCount, OrdinarySizes(rolls, cuts, bladeReach),
+                      FinalStockBound(rolls, cuts)},
           TrialState(cuts)})) {}
 
 TrialRunner::~TrialRunner() = default;
@@ -175,7 +178,7 @@ void TrialRunner::Run(int32_t trial, float abandonLimit, RunControl& events,
   t.trial = trial;
   // The outcome's buffers become the next trial's working plan, so nothing is reallocated.
   std::swap(t.solution, outcome.solution);
-  outcome.end = RunTrial(t, state_->setup, abandonLimit, events, outcome.stockAfterLayout);
+  outcome.end = RunTrial(t, state_->setup, abandonLimit, events, outcome.leastFinalStock);
   std::swap(t.solution, outcome.solution);
 }
 

@@ -19,9 +19,10 @@ enum class TrialEnd { kComplete, kIncomplete, kAbandoned };
 struct TrialOutcome {
   TrialEnd end = TrialEnd::kIncomplete;
   Solution solution;
-  // The plan's stock area after each accepted layout, so that whether the trial would have
-  // been abandoned against another best plan can be told without running it again.
-  std::vector<float> stockAfterLayout;
+  // After each accepted layout, the least stock area the plan will end with (FinalStockBound),
+  // so that whether the trial would have been abandoned against another best plan can be told
+  // without running it again.
+  std::vector<double> leastFinalStock;
 };
 
 // Runs trials on the ordered, kerf-included lists, reusing its working memory from trial to

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <map>
 #include <random>
 #include <set>
@@ -12,6 +13,7 @@
 #include "engine/engine_inputs.h"
 #include "engine/layout_check.h"
 #include "engine/layout_results.h"
+#include "engine/optimize.h"
 #include "engine/random.h"
 #include "engine/trial.h"
 #include "test_support.h"
@@ -287,6 +289,42 @@ TEST_P(RunProperties, PlanFitsMeetsTheDemandAndRepeats) {
   CheckPlan(plan);
   RunOptimization(quiet);
   EXPECT_EQ(ReadFile("dia.tlf"), first);
+}
+
+// A trial is abandoned as soon as the stock it must end with is beyond the best plan's: that
+// least final stock may never pass the stock a complete trial really ends with.
+TEST_P(RunProperties, LeastFinalStockNeverPassesTheFinalStock) {
+  WriteJob(RandomJob(GetParam()));
+  BasicDetails basic;
+  RollList rolls;
+  CutList cuts;
+  int16_t mode = 0;
+  ReadEngineInputsFromTables(basic, rolls, cuts, mode);
+  EngineJob job;
+  ASSERT_EQ(PrepareEngineJob(basic, rolls, cuts, mode, job), "");
+  const int32_t trialCount = int32_t(job.cuts.size() - 1) * 99;
+  TrialRunner runner(job.rolls, job.cuts, job.bladeReach, trialCount);
+  RunControl quiet;
+  TrialOutcome outcome;
+  int beyondStockSoFar = 0;
+  int layoutsBeforeTheLast = 0;
+  for (int32_t trial = 1; trial <= trialCount; trial += 3) {
+    runner.Run(trial, std::numeric_limits<float>::infinity(), quiet, outcome);
+    if (outcome.end != TrialEnd::kComplete) continue;
+    float stockSoFar = 0;
+    size_t layout = 0;
+    for (size_t k = 1; k < outcome.solution.records.size(); ++k) {
+      const AreaRecord& a = outcome.solution.records[k];
+      if (a.TYPE != kRollOutline) continue;
+      stockSoFar = stockSoFar + StockTerm(a);
+      ASSERT_LE(outcome.leastFinalStock[layout], outcome.solution.stockArea) << trial;
+      if (outcome.leastFinalStock[layout] > stockSoFar) ++beyondStockSoFar;
+      ++layout;
+    }
+    layoutsBeforeTheLast += int(layout) - 1;
+  }
+  // The open demand counts, once there is some left after a layout.
+  EXPECT_EQ(beyondStockSoFar > 0, layoutsBeforeTheLast > 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(GeneratedJobs, RunProperties, ::testing::Range(1u, 9u));
