@@ -100,9 +100,9 @@ int main(int argc, char** argv) {
     }
     const Measure m = MeasureJob(job, runs, threads);
     std::printf("%-16s %6d %7d %9.3f %9.3f %9.3f %10.1f %9.6f %7d\n",
-                fs::path(path).stem().string().c_str(), int(m.trials), shownThreads,
-                m.bestSeconds, m.totalSeconds / runs, m.bestCpuSeconds,
-                double(m.trials) / m.bestSeconds, double(m.plan.yield), int(m.plan.layouts));
+                fs::path(path).stem().string().c_str(), int(m.trials), shownThreads, m.bestSeconds,
+                m.totalSeconds / runs, m.bestCpuSeconds, double(m.trials) / m.bestSeconds,
+                double(m.plan.yield), int(m.plan.layouts));
     std::fflush(stdout);
   }
   return 0;

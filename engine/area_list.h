@@ -28,12 +28,12 @@ enum Orientation : int16_t {
 struct AreaRecord {
   int16_t layout = 0;  // 0 while the layout is being built
   int16_t TYPE = 0;
-  int16_t roll = 0;    // roll index
-  float XS = 0;        // left edge
-  float YS = 0;        // top edge
-  float XE = 0;        // right edge
-  float YE = 0;        // bottom edge
-  float repeat = 0;    // how many times the layout is cut
+  int16_t roll = 0;  // roll index
+  float XS = 0;      // left edge
+  float YS = 0;      // top edge
+  float XE = 0;      // right edge
+  float YE = 0;      // bottom edge
+  float repeat = 0;  // how many times the layout is cut
   int16_t orientation = 0;
 };
 

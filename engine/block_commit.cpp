@@ -54,14 +54,12 @@ void CommitBlock(LayoutContext& ctx, const Placement& p, CutLine line) {
   if (line == CutLine::kAcrossWidth) {
     const float usableRight = roll.WIDTH - roll.MR;
     if (usableRight == r.XE && r.XS == roll.ML) {
-      AppendCutLine(layout.areas, r.roll, r.XS - roll.ML, blockBottom, r.XE + roll.MR,
-                    blockBottom);
+      AppendCutLine(layout.areas, r.roll, r.XS - roll.ML, blockBottom, r.XE + roll.MR, blockBottom);
     }
   } else {
     const float usableBottom = roll.LENGTH - roll.MB;
     if (usableBottom == r.YE && r.YS == roll.MT) {
-      AppendCutLine(layout.areas, r.roll, blockRight, r.YS - roll.MT, blockRight,
-                    r.YE + roll.MB);
+      AppendCutLine(layout.areas, r.roll, blockRight, r.YS - roll.MT, blockRight, r.YE + roll.MB);
     }
   }
 }

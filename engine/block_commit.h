@@ -10,10 +10,10 @@ namespace trimora {
 
 // Which cut line a commit may add.
 enum class CutLine {
-  kAcrossWidth,   // when the spent area spanned the usable width: a line across the whole
-                  // roll width, margins included, at the block's bottom edge
-  kAlongLength,   // when it spanned the usable length: a line along the whole roll length at
-                  // the block's right edge
+  kAcrossWidth,  // when the spent area spanned the usable width: a line across the whole
+                 // roll width, margins included, at the block's bottom edge
+  kAlongLength,  // when it spanned the usable length: a line along the whole roll length at
+                 // the block's right edge
 };
 
 // Commits the block p (nx, ny >= 1) at the corner of its free area. Copies are appended row

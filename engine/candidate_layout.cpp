@@ -121,8 +121,8 @@ void CandidateLayout::BlockAppended(size_t first, int16_t nx, int16_t ny, bool o
   const size_t last = first + size_t(nx) * size_t(ny) - 1;
   for (size_t k = first; k <= last; ++k) pieceArea_ = pieceArea_ + PieceRecordArea(areas[k]);
   if (ordinarySizes) {
-    obstacles_.push_back({areas[first].XS, areas[first].YS, areas[last].XE, areas[last].YE, first,
-                          nx, ny});
+    obstacles_.push_back(
+        {areas[first].XS, areas[first].YS, areas[last].XE, areas[last].YE, first, nx, ny});
     return;
   }
   for (size_t k = first; k <= last; ++k) {

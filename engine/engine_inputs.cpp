@@ -10,9 +10,7 @@ namespace trimora {
 
 namespace {
 
-float Cell(const Grid& grid, int row, int column) {
-  return LeadingSingle(grid.Text(row, column));
-}
+float Cell(const Grid& grid, int row, int column) { return LeadingSingle(grid.Text(row, column)); }
 
 void Note(std::vector<InputNote>* notes, const char* table, int row, std::string text) {
   if (notes) notes->push_back({table, row, std::move(text)});
@@ -121,8 +119,8 @@ void ReadEngineInputs(const Grid& basicGrid, const Grid& sheetGrid, const Grid& 
   mode = ModeOf(options);
 }
 
-void ReadEngineInputsFromTables(BasicDetails& basic, RollList& rolls, CutList& cuts,
-                                int16_t& mode, std::vector<InputNote>* notes) {
+void ReadEngineInputsFromTables(BasicDetails& basic, RollList& rolls, CutList& cuts, int16_t& mode,
+                                std::vector<InputNote>* notes) {
   ReadEngineInputs(LoadTableGrid(BasicDetailsTable()), LoadTableGrid(RollSpecificationsTable()),
                    LoadTableGrid(CutPieceTable()), ReadOptionsFile(), basic, rolls, cuts, mode,
                    notes);

@@ -72,8 +72,8 @@ void ReadEngineInputs(const Grid& basicGrid, const Grid& sheetGrid, const Grid& 
 
 // The same, from basic.tlf, sheet.tlf, cut.tlf and options.tlf of the working directory,
 // read exactly as the job-entry grids would be filled from them.
-void ReadEngineInputsFromTables(BasicDetails& basic, RollList& rolls, CutList& cuts,
-                                int16_t& mode, std::vector<InputNote>* notes = nullptr);
+void ReadEngineInputsFromTables(BasicDetails& basic, RollList& rolls, CutList& cuts, int16_t& mode,
+                                std::vector<InputNote>* notes = nullptr);
 
 // Stores the blade reach (BLADE + KERF) into basic.BLADE, then makes the start checks in
 // their order. Returns the first failing check's message, or "" when the run may start.

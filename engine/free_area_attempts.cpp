@@ -66,8 +66,9 @@ FreeAreaAttempts::FreeAreaAttempts(const WorkCuts& cuts)
     width_[c] = cuts[c].WIDTH;
     turning_[c] = TurningOf(cuts[c].ORN);
     const Turning t = turning_[c];
-    choosable_[c] = Flags((t == Turning::kEither || t == Turning::kLengthwiseOnly ? Open(kLengthwise) : 0) |
-                            (t == Turning::kEither || t == Turning::kCrosswiseOnly ? Open(kCrosswise) : 0));
+    choosable_[c] =
+        Flags((t == Turning::kEither || t == Turning::kLengthwiseOnly ? Open(kLengthwise) : 0) |
+              (t == Turning::kEither || t == Turning::kCrosswiseOnly ? Open(kCrosswise) : 0));
   }
 }
 
@@ -108,7 +109,7 @@ bool FreeAreaAttempts::FindFits(const LayoutContext& ctx, const AreaRecord& area
       const bool lengthwise = SizeBlock(cut, kLengthwise, area, ctx.bladeReach, g).Fits();
       const bool crosswise = SizeBlock(cut, kCrosswise, area, ctx.bladeReach, g).Fits();
       status_[c] = Flags(kDrawsOrientation | (lengthwise ? Fit(kLengthwise) : 0) |
-                           (crosswise ? Fit(kCrosswise) : 0)) &
+                         (crosswise ? Fit(kCrosswise) : 0)) &
                    left_[c];
       any |= status_[c] & kBothFits;
     }
@@ -208,15 +209,14 @@ std::optional<Orientation> FreeAreaAttempts::Attempt(const LayoutContext& ctx, i
                                                      bool firstPlacement) {
   const size_t c = size_t(cut);
   const Flags s = status_[c];
-  const Orientation o = (s & kDrawsOrientation) ? Orientation(ctx.random.RandomInt(1, 2))
-                                                  : FixedChoice(ctx, c);
+  const Orientation o =
+      (s & kDrawsOrientation) ? Orientation(ctx.random.RandomInt(1, 2)) : FixedChoice(ctx, c);
   if (o == kNoOrientation || !(s & Fit(o))) return std::nullopt;
   if (!firstPlacement && !(s & Open(o))) return std::nullopt;
   return o;
 }
 
-void FreeAreaAttempts::MakeDrawsOfFailingAttempts(const LayoutContext& ctx,
-                                                  bool randomCuts) const {
+void FreeAreaAttempts::MakeDrawsOfFailingAttempts(const LayoutContext& ctx, bool randomCuts) const {
   if (randomCuts) DrawFailingAttempts(ctx.random, left_, left_.size() - 1);
   ctx.random.Advance(orientationDraws_);
 }

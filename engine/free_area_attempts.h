@@ -86,8 +86,8 @@ class FreeAreaAttempts {
   std::vector<Turning> turning_;
   std::vector<Flags> choosable_;  // the Open bits step 1 may choose from trial 17 on
   std::vector<Flags> left_;       // kDrawsOrientation as it applies, plus both Fit bits while
-                                    // the cut has copies left; 0 once it has none
-  size_t orientationDraws_ = 0;     // how many cuts with copies left draw their orientation
+                                  // the cut has copies left; 0 once it has none
+  size_t orientationDraws_ = 0;   // how many cuts with copies left draw their orientation
   std::vector<Flags> status_;     // for the area being filled
   std::vector<Flags> blocked_;    // corner copy overlaps an obstacle, one Fit bit each way
   bool anyFits_ = false;

@@ -35,12 +35,12 @@ inline CutExtents ExtentsOf(const WorkCut& cut, int16_t orientation) {
 // One candidate layout being grown on one roll under one variant, in one trial.
 struct LayoutContext {
   CandidateLayout& layout;
-  WorkCuts& cuts;           // the candidate's own copy: a placement lowers its cut's QTY
-  const WorkRoll& roll;     // the roll the layout lies on
+  WorkCuts& cuts;        // the candidate's own copy: a placement lowers its cut's QTY
+  const WorkRoll& roll;  // the roll the layout lies on
   const Variant& variant;
-  int32_t trial;            // 1 .. trialCount
+  int32_t trial;  // 1 .. trialCount
   int32_t trialCount;
-  float bladeReach;         // BLADE + KERF: no block reaches further than this along Y
+  float bladeReach;  // BLADE + KERF: no block reaches further than this along Y
   TrialRandom& random;
   // Every cut has a positive size and every number of the job is far from the end of the
   // single-precision range. The shortcuts of FreeAreaAttempts rely on it; a job without it

@@ -56,24 +56,6 @@ bool PrefersByLayouts(const Solution& s, const SolutionMeasures& ms, const Solut
 
 }  // namespace
 
-LayoutMeasures LayoutMetrics(const AreaList& list) {
-  float stock = 0;
-  float pieces = 0;
-  LayoutMeasures m;
-  for (size_t k = 1; k < list.size(); ++k) {
-    const AreaRecord& a = list[k];
-    if (a.TYPE == kRollOutline) {
-      stock = RecordArea(a);
-      m.usedLength = a.YE - a.YS;
-    } else if (a.TYPE > 0) {
-      pieces = pieces + RecordArea(a);
-    }
-  }
-  m.yield = stock > 0 ? pieces / stock : 0.0f;
-  m.spread = LayoutSpread(list);
-  return m;
-}
-
 float LayoutSpread(const AreaList& list) {
   float spread = 0;
   for (size_t k = 1; k < list.size(); ++k) {
@@ -130,7 +112,7 @@ void BestCandidate::Clear() {
 
 void ChooseBetterCandidate(CandidateLayout& candidate, WorkCuts& candidateCuts, int16_t roll,
                            BestCandidate& best) {
-  // As LayoutMetrics measures it: a candidate has one roll outline.
+  // A candidate has one roll outline, whose area is its stock.
   const AreaRecord* outline = candidate.Outline();
   const float stock = outline ? RecordArea(*outline) : 0.0f;
   const float yield = stock > 0 ? candidate.PieceArea() / stock : 0.0f;

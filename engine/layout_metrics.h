@@ -4,7 +4,6 @@
 // comparisons of these values, so the order of the additions is part of the result.
 
 #include <cstdint>
-
 #include <optional>
 
 #include "engine/area_list.h"
@@ -13,16 +12,9 @@
 
 namespace trimora {
 
-// One layout, without repeat counts.
-struct LayoutMeasures {
-  float yield = 0;       // piece area / stock area, 0 without stock
-  float usedLength = 0;  // YE - YS of the roll outline
-  float spread = 0;      // sum of piece area times the distance of its far corner from the origin
-};
-
-LayoutMeasures LayoutMetrics(const AreaList& list);
-
-// The spread alone: it only decides between layouts of equal yield and used length.
+// The spread of one layout: the sum, over its pieces, of the piece's area times the distance
+// of its far corner from the origin. It only decides between candidates of equal yield and
+// used length.
 float LayoutSpread(const AreaList& list);
 
 // A whole plan: the yield rounded to six decimals, and the layout number of the last record.
@@ -59,7 +51,8 @@ struct BestCandidate {
   int16_t roll = 0;
   AreaList layout;
   WorkCuts remainingCuts;
-  // LayoutMetrics(layout), so that each comparison measures only the newcomer; the spread is
+  // The layout's yield (piece area / stock area, 0 without stock) and used length (YE - YS of
+  // its roll outline), so that each comparison measures only the newcomer; the spread is
   // worked out once a tie asks for it.
   float yield = 0;
   float usedLength = 0;

@@ -81,8 +81,7 @@ void TrialRandom::Refill() {
   for (size_t i = kSplit; i < kStateSize - 1; ++i) {
     state_[i] = Twisted(state_[i], state_[i + 1], state_[i - kSplit]);
   }
-  state_[kStateSize - 1] =
-      Twisted(state_[kStateSize - 1], state_[0], state_[kShift - 1]);
+  state_[kStateSize - 1] = Twisted(state_[kStateSize - 1], state_[0], state_[kShift - 1]);
   for (size_t i = 0; i < kStateSize; ++i) outputs_[i] = Tempered(state_[i]);
   next_ = 0;
 }

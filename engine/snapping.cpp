@@ -18,13 +18,21 @@ constexpr float kNoGap = 1E+20f;
 // The edges of a rectangle as seen by a snap along X (kAlongX) or along Y: its start and end
 // along the axis the snap moves, and across it.
 template <bool kAlongX, typename Rect>
-float Start(const Rect& r) { return kAlongX ? r.XS : r.YS; }
+float Start(const Rect& r) {
+  return kAlongX ? r.XS : r.YS;
+}
 template <bool kAlongX, typename Rect>
-float End(const Rect& r) { return kAlongX ? r.XE : r.YE; }
+float End(const Rect& r) {
+  return kAlongX ? r.XE : r.YE;
+}
 template <bool kAlongX, typename Rect>
-float CrossStart(const Rect& r) { return kAlongX ? r.YS : r.XS; }
+float CrossStart(const Rect& r) {
+  return kAlongX ? r.YS : r.XS;
+}
 template <bool kAlongX, typename Rect>
-float CrossEnd(const Rect& r) { return kAlongX ? r.YE : r.XE; }
+float CrossEnd(const Rect& r) {
+  return kAlongX ? r.YE : r.XE;
+}
 
 // The end, along the axis, of the block's copies nearest to `limit` without passing it, if
 // any. The copies' ends rise from column to column (row to row), so the last column (row)
@@ -77,8 +85,8 @@ void Snap(CandidateLayout& layout, int16_t k) {
            start - end == 0;
   };
   if (const std::optional<Obstacle> parent = layout.ParentBlock(k);
-      parent && touches(End<kAlongX>(*parent), CrossStart<kAlongX>(*parent),
-                        CrossEnd<kAlongX>(*parent))) {
+      parent &&
+      touches(End<kAlongX>(*parent), CrossStart<kAlongX>(*parent), CrossEnd<kAlongX>(*parent))) {
     return;
   }
   for (const int16_t m : layout.MarginStrips()) {

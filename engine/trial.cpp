@@ -98,9 +98,8 @@ void ChooseStepLayout(TrialState& t, const SearchSetup& s) {
       t.candidate.Start(t.rolls, r);
       if (VariantSkipped(t.candidate.areas[kUsableArea], variant, s.bladeReach)) continue;
       t.candidateCuts.assign(t.cuts.begin(), t.cuts.end());
-      LayoutContext ctx{t.candidate, t.candidateCuts, t.rolls[size_t(r)], variant,
-                        t.trial,     s.trialCount,    s.bladeReach,       t.random,
-                        s.ordinarySizes};
+      LayoutContext ctx{t.candidate,  t.candidateCuts, t.rolls[size_t(r)], variant,        t.trial,
+                        s.trialCount, s.bladeReach,    t.random,           s.ordinarySizes};
       FillCandidate(ctx, t.attempts);
       t.candidate.Finish();
       ChooseBetterCandidate(t.candidate, t.candidateCuts, r, t.best);
@@ -165,10 +164,10 @@ struct TrialRunner::State {
 
 TrialRunner::TrialRunner(const WorkRolls& rolls, const WorkCuts& cuts, float bladeReach,
                          int32_t trialCount)
-    : state_(std::make_unique<State>(State{
-          SearchSetup{rolls, cuts, bladeReach, trialCount, OrdinarySizes(rolls, cuts, bladeReach),
-                      FinalStockBound(rolls, cuts)},
-          TrialState(cuts)})) {}
+    : state_(std::make_unique<State>(
+          State{SearchSetup{rolls, cuts, bladeReach, trialCount,
+                            OrdinarySizes(rolls, cuts, bladeReach), FinalStockBound(rolls, cuts)},
+                TrialState(cuts)})) {}
 
 TrialRunner::~TrialRunner() = default;
 

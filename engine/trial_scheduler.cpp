@@ -132,8 +132,8 @@ class TrialScheduler {
   void Commit(int32_t trial, RunControl& control, TrialOutcome& outcome, SearchOutcome& result) {
     const float limit = AbandonLimit(result.best);
     const auto exceeds = [limit](double leastStock) { return ExceedsBestStock(leastStock, limit); };
-    bool abandoned = std::any_of(outcome.leastFinalStock.begin(),
-                                 outcome.leastFinalStock.end(), exceeds);
+    bool abandoned =
+        std::any_of(outcome.leastFinalStock.begin(), outcome.leastFinalStock.end(), exceeds);
     if (outcome.end == TrialEnd::kAbandoned && !abandoned) {
       // Run ahead against a best plan that has since been replaced by one using more stock:
       // the trial must go on past the point where it stopped.

@@ -15,7 +15,6 @@
 // - the cut-line rule of the block commit.
 
 #include <array>
-#include <cstddef>
 #include <cstdint>
 
 #include "engine/area_list.h"
@@ -50,8 +49,5 @@ inline constexpr std::array<Variant, kVariantCount> kVariants = {{
     {7, kLengthwise, Growth::kAlong, CutLineRule::kAlong},
     {8, kCrosswise, Growth::kAlong, CutLineRule::kAlong},
 }};
-
-// The variant with the given number, 1 .. 8.
-inline const Variant& VariantNumber(int16_t number) { return kVariants[size_t(number - 1)]; }
 
 }  // namespace trimora

@@ -1,12 +1,11 @@
 // trimora-cli optimize, run as a user runs it.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
-
 #include <signal.h>
 #include <spawn.h>
-#include <sys/wait.h>
-#include <fcntl.h>
 #include <stdlib.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -105,7 +104,8 @@ TEST_F(CliOptimize, InterruptStopsTheRunAndKeepsTheBestPlan) {
     shown.append(buffer, size_t(n));
   }
   ::kill(pid, SIGINT);
-  for (ssize_t n; (n = ::read(terminal, buffer, sizeof buffer)) > 0;) shown.append(buffer, size_t(n));
+  for (ssize_t n; (n = ::read(terminal, buffer, sizeof buffer)) > 0;)
+    shown.append(buffer, size_t(n));
   int status = 0;
   ASSERT_EQ(::waitpid(pid, &status, 0), pid);
   ::close(terminal);

@@ -3,7 +3,6 @@
 
 #include <cstdint>
 #include <initializer_list>
-
 #include <optional>
 
 #include "engine/area_list.h"
@@ -65,8 +64,8 @@ struct Growing {
         attempts(cuts) {}
 
   LayoutContext Context() {
-    return {layout,     cuts,        rolls[1], VariantNumber(variant), trial, trialCount,
-            bladeReach, random,      true};
+    return {layout,     cuts,   rolls[1], kVariants[size_t(variant - 1)], trial, trialCount,
+            bladeReach, random, true};
   }
 
   // One call of PlaceCutBlock for cut c in free area k.

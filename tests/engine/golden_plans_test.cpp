@@ -64,8 +64,8 @@ TEST_P(GoldenPlan, IsExactlyTheRecordedOne) {
 
   const std::string expected = ReadFile((dir / (job + ".dia")).string());
   const std::string actual = ReadFile("dia.tlf");
-  EXPECT_TRUE(actual == expected) << job << " gives another plan: "
-                                  << FirstDifference(expected, actual);
+  EXPECT_TRUE(actual == expected) << job
+                                  << " gives another plan: " << FirstDifference(expected, actual);
 }
 
 INSTANTIATE_TEST_SUITE_P(Jobs, GoldenPlan, ::testing::ValuesIn(GoldenJobs()),

@@ -77,11 +77,11 @@ TEST(FinishCandidate, RecordsReachingTheRollEndEndAtTheLowestPieceOrAtZero) {
   CandidateLayout layout = CandidateLayout::FromRecords(list);
   layout.Finish();
   list = layout.areas;
-  EXPECT_EQ(list[1].YE, 300.0f);   // outline
-  EXPECT_EQ(list[2].YE, 300.0f);   // left margin
-  EXPECT_EQ(list[3].YE, 0.0f);     // top margin is untouched
-  EXPECT_EQ(list[5].YS, 1000.0f);  // bottom margin keeps its YS ...
-  EXPECT_EQ(list[5].YE, 300.0f);   // ... above its new YE
+  EXPECT_EQ(list[1].YE, 300.0f);       // outline
+  EXPECT_EQ(list[2].YE, 300.0f);       // left margin
+  EXPECT_EQ(list[3].YE, 0.0f);         // top margin is untouched
+  EXPECT_EQ(list[5].YS, 1000.0f);      // bottom margin keeps its YS ...
+  EXPECT_EQ(list[5].YE, 300.0f);       // ... above its new YE
   EXPECT_EQ(list[9].TYPE, kFreeArea);  // the dead area, revived and cut back
   EXPECT_EQ(list[9].YE, 300.0f);
   EXPECT_EQ(list[10].YE, 300.0f);  // cut line along the length

@@ -14,16 +14,10 @@ using testing::List;
 using testing::PlanWithYield;
 using testing::Rect;
 
-TEST(LayoutMetrics, YieldUsedLengthAndSpreadOfOneLayout) {
+TEST(LayoutSpread, PieceAreaTimesTheDistanceOfItsFarCorner) {
   AreaList layout = List({Rect(kRollOutline, 0, 0, 100, 50), Rect(kMarginStrip, 0, 0, 5, 50),
                           Rect(3, 10, 10, 40, 30), Rect(kFreeArea, 40, 10, 95, 45)});
-  for (auto& a : layout) a.repeat = 7;  // repeat counts play no part
-  const LayoutMeasures m = LayoutMetrics(layout);
-  EXPECT_EQ(m.yield, 600.0f / 5000.0f);
-  EXPECT_EQ(m.usedLength, 50.0f);
-  EXPECT_EQ(m.spread, 30.0f * std::sqrt(40.0f * 40.0f + 30.0f * 30.0f) * 20.0f);
-  layout.erase(layout.begin() + 1);
-  EXPECT_EQ(LayoutMetrics(layout).yield, 0.0f);  // no outline, no stock
+  EXPECT_EQ(LayoutSpread(layout), 30.0f * std::sqrt(40.0f * 40.0f + 30.0f * 30.0f) * 20.0f);
 }
 
 TEST(SolutionMetrics, RepeatCountsApplyAndTheYieldIsRoundedToSixDecimals) {

@@ -11,11 +11,11 @@
 
 #include "engine/area_order.h"
 #include "engine/engine_inputs.h"
-#include "engine/layout_check.h"
 #include "engine/layout_results.h"
 #include "engine/optimize.h"
 #include "engine/random.h"
 #include "engine/trial.h"
+#include "layout_check.h"
 #include "test_support.h"
 
 namespace trimora {
@@ -246,7 +246,7 @@ void CheckPlan(const AreaList& plan) {
   AddKerf(rolls, cuts, basic.KERF);
   SortByAreaDescending(rolls, cuts);
 
-  EXPECT_EQ(CheckLayout(plan, ToWorkRolls(rolls)), "");
+  EXPECT_EQ(testing::CheckLayout(plan, ToWorkRolls(rolls)), "");
   std::map<int16_t, float> produced, rollsUsed;
   const AreaRecord* outline = nullptr;
   for (size_t k = 1; k < plan.size(); ++k) {

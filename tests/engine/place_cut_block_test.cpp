@@ -79,7 +79,7 @@ TEST(PlaceCutBlock, FailureChangesNothingButTheDrawsMade) {
     int16_t area;
     int32_t trial;
   } cases[] = {
-      {Growing(Roll(500, 500), {{}, Cut(10, 3)}), 6, 1},    // ORN 3 allows no orientation
+      {Growing(Roll(500, 500), {{}, Cut(10, 3)}), 6, 1},        // ORN 3 allows no orientation
       {Growing(Roll(500, 500), {{}, {600, 50, 10, 1}}), 6, 1},  // too long for the roll
       {Growing(Roll(500, 500), {{}, Cut(10)}, blocked), 8, 20},
       {Growing(Roll(500, 500), {{}, Cut(10, 1)}, column), 8, 20},

@@ -1,25 +1,28 @@
-#include "engine/layout_check.h"
+#pragma once
+// The invariants every layout of a plan must keep however it was grown, for the tests.
 
 #include <cstddef>
+#include <string>
 
+#include "engine/area_list.h"
 #include "engine/clearance.h"
+#include "engine/work_lists.h"
 
-namespace trimora {
+namespace trimora::testing {
 
-namespace {
-
-bool InsideUsableArea(const AreaRecord& a, const WorkRoll& roll) {
+inline bool InsideUsableArea(const AreaRecord& a, const WorkRoll& roll) {
   return a.XS >= roll.ML && a.YS >= roll.MT && a.XE <= roll.WIDTH - roll.MR &&
          a.YE <= roll.LENGTH - roll.MB;
 }
 
-bool Overlap(const AreaRecord& a, const AreaRecord& b) {
+inline bool Overlap(const AreaRecord& a, const AreaRecord& b) {
   return RectsOverlap(a.XS, a.YS, a.XE, a.YE, b.XS, b.YS, b.XE, b.YE);
 }
 
-}  // namespace
-
-std::string CheckLayout(const AreaList& areas, const WorkRolls& rolls) {
+// "" when every placed piece lies inside its roll's usable area (the roll less its margins)
+// and no two placed pieces of the same layout overlap; otherwise what is wrong with the first
+// offending record, by index.
+inline std::string CheckLayout(const AreaList& areas, const WorkRolls& rolls) {
   for (size_t k = 1; k < areas.size(); ++k) {
     const AreaRecord& a = areas[k];
     if (a.TYPE <= 0) continue;
@@ -36,4 +39,4 @@ std::string CheckLayout(const AreaList& areas, const WorkRolls& rolls) {
   return "";
 }
 
-}  // namespace trimora
+}  // namespace trimora::testing
