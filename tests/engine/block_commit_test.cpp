@@ -58,18 +58,6 @@ TEST(CommitBlock, AppendsCopiesRowByRowThenBothFreeAreasThenTheWidthLine) {
   EXPECT_EQ(g.layout.PieceArea(), 6 * 50 * 100);
 }
 
-TEST(CommitBlock, LengthLineRunsAlongTheWholeRollAtTheBlocksRightEdge) {
-  Growing g = Job();
-  Commit(g, {1, 6, kCrosswise, 2, 3}, CutLine::kAlongLength);
-  const AreaList& areas = g.layout.areas;
-  ASSERT_EQ(areas.size(), 16u);
-  ExpectRect(areas[7], 1, 10, 10, 110, 60);
-  EXPECT_EQ(areas[7].orientation, kCrosswise);
-  ExpectRect(areas[13], kFreeArea, 210, 10, 490, 990);
-  ExpectRect(areas[14], kFreeArea, 10, 160, 490, 990);
-  ExpectRect(areas[15], kCutLine, 210, 0, 210, 1000);
-}
-
 TEST(CommitBlock, NoCutLineUnlessTheAreaSpansTheUsableWidthOrLength) {
   Growing shortOfWidth = Job();
   shortOfWidth.layout.areas[6].XE = 489.99997f;  // one step short of WIDTH - M(R)

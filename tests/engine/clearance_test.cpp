@@ -27,13 +27,6 @@ Counts Clear(bool rowFirst, const AreaList& areas, int16_t nx, int16_t ny,
   return {p.nx, p.ny};
 }
 
-TEST(RectsOverlap, SharedEdgesAndCornersDoNotOverlap) {
-  EXPECT_TRUE(RectsOverlap(0, 0, 10, 10, 9, 9, 20, 20));
-  EXPECT_FALSE(RectsOverlap(0, 0, 10, 10, 10, 0, 20, 10));
-  EXPECT_FALSE(RectsOverlap(0, 0, 10, 10, 0, 10, 10, 20));
-  EXPECT_FALSE(RectsOverlap(0, 0, 10, 10, 10, 10, 20, 20));
-}
-
 TEST(ClearBlock, RowFirstAndColumnFirstGiveWayDifferently) {
   const struct {
     AreaRecord obstacle;

@@ -20,23 +20,6 @@ void ExpectRect(const AreaRecord& a, int16_t type, float xs, float ys, float xe,
 
 // --- The starting records of a roll -------------------------------------------------------
 
-TEST(BuildRollAreaList, OutlineMarginsAndUsableArea) {
-  WorkRolls rolls(3);
-  rolls[2] = {2505, 1005, 4, 10, 20, 30, 40};
-  AreaList list(12, Rect(1, 5, 5, 6, 6));  // a used buffer is refilled from scratch
-  BuildRollAreaList(rolls, 2, list);
-
-  ASSERT_EQ(list.size(), 7u);
-  ExpectRect(list[0], 0, 0, 0, 0, 0);
-  ExpectRect(list[1], kRollOutline, 0, 0, 1005, 2505);
-  ExpectRect(list[2], kMarginStrip, 0, 0, 10, 2505);
-  ExpectRect(list[3], kMarginStrip, 10, 0, 1005, 20);
-  ExpectRect(list[4], kMarginStrip, 975, 20, 1005, 2505);
-  ExpectRect(list[5], kMarginStrip, 10, 2465, 975, 2505);
-  ExpectRect(list[6], kFreeArea, 10, 20, 975, 2465);
-  for (size_t k = 1; k < list.size(); ++k) EXPECT_EQ(list[k].roll, 2);
-}
-
 // --- The layout being grown ---------------------------------------------------------------
 
 TEST(PickFreeArea, RowsOrColumnsByGrowthAndTheEarlierRecordOnAFullTie) {
@@ -93,18 +76,6 @@ TEST(FinishCandidate, RecordsReachingTheRollEndEndAtTheLowestPieceOrAtZero) {
   empty.Finish();
   EXPECT_EQ(empty.areas[1].YE, 0.0f);
   EXPECT_EQ(empty.areas[2].YE, 400.0f);
-}
-
-TEST(DropSpentAreas, SpentAreasGoKeepingTheOrder) {
-  AreaList list = List({Rect(kRollOutline, 0, 0, 9, 9), Rect(kSpentArea, 1, 0, 0, 0),
-                        Rect(kFreeArea, 2, 0, 0, 0), Rect(3, 3, 0, 0, 0),
-                        Rect(kSpentArea, 4, 0, 0, 0), Rect(kFreeArea, 5, 0, 0, 0)});
-  DropSpentAreas(list);
-  ASSERT_EQ(list.size(), 5u);
-  EXPECT_EQ(list[1].TYPE, kRollOutline);
-  EXPECT_EQ(list[2].XS, 2.0f);
-  EXPECT_EQ(list[3].TYPE, 3);
-  EXPECT_EQ(list[4].XS, 5.0f);
 }
 
 // --- Booking a layout ---------------------------------------------------------------------

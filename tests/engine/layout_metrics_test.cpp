@@ -14,12 +14,6 @@ using testing::List;
 using testing::PlanWithYield;
 using testing::Rect;
 
-TEST(LayoutSpread, PieceAreaTimesTheDistanceOfItsFarCorner) {
-  AreaList layout = List({Rect(kRollOutline, 0, 0, 100, 50), Rect(kMarginStrip, 0, 0, 5, 50),
-                          Rect(3, 10, 10, 40, 30), Rect(kFreeArea, 40, 10, 95, 45)});
-  EXPECT_EQ(LayoutSpread(layout), 30.0f * std::sqrt(40.0f * 40.0f + 30.0f * 30.0f) * 20.0f);
-}
-
 TEST(SolutionMetrics, RepeatCountsApplyAndTheYieldIsRoundedToSixDecimals) {
   Solution plan;
   AddLayout(plan, 1, 3, List({Rect(kRollOutline, 0, 0, 10, 10), Rect(1, 0, 0, 10, 5)}));
@@ -130,20 +124,6 @@ TEST(CompareSolutions, EqualYieldAndLayoutsPrefersTheLighterLastLayout) {
 }
 
 // --- Abandoning a trial -------------------------------------------------------------------
-
-TEST(ExceedsBestStock, OnlyAgainstABestPlanThatHoldsStock) {
-  const Solution big = PlanWithYield(1, 1);
-  Solution small;
-  AddLayout(small, 1, 1, List({Rect(kRollOutline, 0, 0, 10, 10)}));
-  Solution noStock;
-  AddLayout(noStock, 1, 1, List({Rect(kRollOutline, 0, 0, 0, 0)}));
-
-  EXPECT_FALSE(ExceedsBestStock(big.stockArea, AbandonLimit(Solution{})));
-  EXPECT_FALSE(ExceedsBestStock(big.stockArea, AbandonLimit(noStock)));
-  EXPECT_TRUE(ExceedsBestStock(big.stockArea, AbandonLimit(small)));
-  EXPECT_FALSE(ExceedsBestStock(small.stockArea, AbandonLimit(big)));
-  EXPECT_FALSE(ExceedsBestStock(small.stockArea, AbandonLimit(small)));
-}
 
 }  // namespace
 }  // namespace trimora

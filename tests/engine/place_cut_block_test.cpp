@@ -160,42 +160,6 @@ TEST(PlaceCutBlock, FirstBlockOfALayoutIsRandomizedAfterTrialOne) {
   }
 }
 
-TEST(PlaceCutBlock, CutLineRuleFollowsTheVariant) {
-  // The usable area spans the whole width and length: variants 1, 2, 5, 6 cut across the
-  // width, 3, 4, 7, 8 along the length.
-  for (int16_t variant = 1; variant <= 8; ++variant) {
-    Growing g(Roll(1000, 500, 10), {{}, Cut(4)});
-    g.variant = variant;
-    g.Place(1, 6, true);
-    const AreaRecord& line = g.layout.areas.back();
-    ASSERT_EQ(line.TYPE, kCutLine) << variant;
-    const bool across = variant == 1 || variant == 2 || variant == 5 || variant == 6;
-    EXPECT_EQ(line.YS == line.YE, across) << variant;
-  }
-  // Away from M(L), variant 1 takes the length-line rule and variant 5 keeps the width-line
-  // rule; the area spans the usable length but not the width.
-  for (const int16_t variant : {1, 5}) {
-    AreaList records = FreshRoll(Roll(1000, 500, 10));
-    records.push_back(Rect(1, 10, 10, 100, 990));
-    records.push_back(Rect(kFreeArea, 100, 10, 490, 990));
-    Growing g(Roll(1000, 500, 10), {{}, Cut(4)}, records);
-    g.variant = variant;
-    g.Place(1, 8, true);
-    EXPECT_EQ(g.layout.areas.back().TYPE == kCutLine, variant == 1) << variant;
-  }
-}
-
-TEST(PlaceCutBlock, BlockIsCommittedAtTheSnappedCorner) {
-  AreaList records = FreshRoll(Roll(1000, 500, 10));
-  records[6].TYPE = kSpentArea;
-  records.push_back(Rect(kDeadArea, 10, 10, 200, 990));
-  records.push_back(Rect(kFreeArea, 200, 10, 490, 990));
-  Growing g(Roll(1000, 500, 10), {{}, Cut(1)}, records);
-  EXPECT_EQ(CountsOf(g.Place(1, 8, true)), Counts(1, 1));
-  EXPECT_EQ(g.layout.areas[9].XS, 10);
-  EXPECT_EQ(g.layout.areas[9].YS, 10);
-}
-
 TEST(PlaceCutBlock, CountsStayWithinTheSixteenBitRange) {
   // Copies 0.5 square: 200 fit across a side of 100, far more than 32767 along 20000. The
   // count the variant trims first gives way to keep nx * ny within 32767.

@@ -20,14 +20,6 @@ std::pair<float, float> Snapped(const AreaList& records, int16_t k, Growth growt
   return {layout.areas[size_t(k)].XS, layout.areas[size_t(k)].YS};
 }
 
-TEST(SpansTouch, ClosedSpansMeetAtSharedEndPoints) {
-  EXPECT_TRUE(SpansTouch(0, 10, 10, 20));
-  EXPECT_TRUE(SpansTouch(10, 20, 0, 10));
-  EXPECT_TRUE(SpansTouch(3, 4, 0, 10));  // containment
-  EXPECT_FALSE(SpansTouch(0, 10, 10.5f, 20));
-  EXPECT_FALSE(SpansTouch(10.5f, 20, 0, 10));
-}
-
 TEST(SnapFreeArea, StretchesAcrossSpentAndDeadAreasToTheNearestObstacle) {
   AreaList areas = testing::FreshRoll(Roll(1000, 500, 10));
   EXPECT_EQ(Snapped(areas, 6, Growth::kAcross), std::pair(10.0f, 10.0f));  // stays put
