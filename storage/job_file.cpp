@@ -32,7 +32,10 @@ const std::vector<std::string>& JobSectionTables() {
 }
 
 void WriteSection(const std::string& tableFile, std::string& jobText) {
-  std::vector<std::string> lines{"[" + UpperCase(tableFile) + "]"};
+  std::string header = "[";
+  header += UpperCase(tableFile);
+  header += "]";
+  std::vector<std::string> lines{header};
   if (const auto table = ReadLines(tableFile)) {
     lines.insert(lines.end(), table->begin(), table->end());
   }
