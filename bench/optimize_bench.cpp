@@ -39,12 +39,7 @@ bool ReadJob(const std::string& path, EngineJob& job) {
   JobWindows noWindows;
   OptimizeOptions options;
   if (!LoadJob(path, noWindows, options)) return false;
-  BasicDetails basic;
-  RollList rolls;
-  CutList cuts;
-  int16_t mode = 0;
-  ReadEngineInputsFromTables(basic, rolls, cuts, mode);
-  return PrepareEngineJob(basic, rolls, cuts, mode, job).empty();
+  return PrepareEngineJobFromTables(job).empty();
 }
 
 Measure MeasureJob(const EngineJob& job, int runs, int threads) {

@@ -39,6 +39,18 @@ struct AreaRecord {
 
 using AreaList = std::vector<AreaRecord>;  // element 0 holds no area
 
+// A record of the given TYPE on roll `roll`, with layout number, repeat count and orientation 0.
+inline AreaRecord MakeArea(int16_t type, int16_t roll, float xs, float ys, float xe, float ye) {
+  AreaRecord a;
+  a.TYPE = type;
+  a.roll = roll;
+  a.XS = xs;
+  a.YS = ys;
+  a.XE = xe;
+  a.YE = ye;
+  return a;
+}
+
 // Indices into the cut list and the area list are 16-bit: an area list holds at most this.
 inline constexpr int kMaxRecords = 32767;
 

@@ -2,20 +2,6 @@
 
 namespace trimora {
 
-namespace {
-
-void AppendCutLine(AreaList& areas, int16_t roll, float xs, float ys, float xe, float ye) {
-  AreaRecord& line = areas.emplace_back();
-  line.TYPE = kCutLine;
-  line.roll = roll;
-  line.XS = xs;
-  line.YS = ys;
-  line.XE = xe;
-  line.YE = ye;
-}
-
-}  // namespace
-
 void CommitBlock(LayoutContext& ctx, const Placement& p, CutLine line) {
   CandidateLayout& layout = ctx.layout;
   WorkCut& cut = ctx.cuts[size_t(p.cut)];
@@ -54,12 +40,14 @@ void CommitBlock(LayoutContext& ctx, const Placement& p, CutLine line) {
   if (line == CutLine::kAcrossWidth) {
     const float usableRight = roll.WIDTH - roll.MR;
     if (usableRight == r.XE && r.XS == roll.ML) {
-      AppendCutLine(layout.areas, r.roll, r.XS - roll.ML, blockBottom, r.XE + roll.MR, blockBottom);
+      layout.areas.push_back(
+          MakeArea(kCutLine, r.roll, r.XS - roll.ML, blockBottom, r.XE + roll.MR, blockBottom));
     }
   } else {
     const float usableBottom = roll.LENGTH - roll.MB;
     if (usableBottom == r.YE && r.YS == roll.MT) {
-      AppendCutLine(layout.areas, r.roll, blockRight, r.YS - roll.MT, blockRight, r.YE + roll.MB);
+      layout.areas.push_back(
+          MakeArea(kCutLine, r.roll, blockRight, r.YS - roll.MT, blockRight, r.YE + roll.MB));
     }
   }
 }

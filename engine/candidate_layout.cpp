@@ -103,12 +103,7 @@ void CandidateLayout::MarkSpent(int16_t k) {
 }
 
 void CandidateLayout::AppendFreeArea(int16_t roll, float xs, float ys, float xe, float ye) {
-  AreaRecord& a = areas.emplace_back();
-  a.roll = roll;
-  a.XS = xs;
-  a.YS = ys;
-  a.XE = xe;
-  a.YE = ye;
+  AreaRecord& a = areas.emplace_back(MakeArea(kFreeArea, roll, xs, ys, xe, ye));
   const float width = a.XE - a.XS;
   const float height = a.YE - a.YS;
   a.TYPE = width > 0 && height > 0 ? kFreeArea : kSpentArea;

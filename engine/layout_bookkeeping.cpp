@@ -9,17 +9,6 @@ namespace {
 
 constexpr float kNoMinimum = 1E20f;
 
-AreaRecord RollRecordArea(int16_t type, int16_t r, float xs, float ys, float xe, float ye) {
-  AreaRecord a;
-  a.TYPE = type;
-  a.roll = r;
-  a.XS = xs;
-  a.YS = ys;
-  a.XE = xe;
-  a.YE = ye;
-  return a;
-}
-
 }  // namespace
 
 void BuildRollAreaList(const WorkRolls& rolls, int16_t r, AreaList& list) {
@@ -28,12 +17,12 @@ void BuildRollAreaList(const WorkRolls& rolls, int16_t r, AreaList& list) {
   const float L = roll.LENGTH;
   list.resize(1);
   list[0] = AreaRecord{};
-  list.push_back(RollRecordArea(kRollOutline, r, 0, 0, W, L));
-  list.push_back(RollRecordArea(kMarginStrip, r, 0, 0, roll.ML, L));
-  list.push_back(RollRecordArea(kMarginStrip, r, roll.ML, 0, W, roll.MT));
-  list.push_back(RollRecordArea(kMarginStrip, r, W - roll.MR, roll.MT, W, L));
-  list.push_back(RollRecordArea(kMarginStrip, r, roll.ML, L - roll.MB, W - roll.MR, L));
-  list.push_back(RollRecordArea(kFreeArea, r, roll.ML, roll.MT, W - roll.MR, L - roll.MB));
+  list.push_back(MakeArea(kRollOutline, r, 0, 0, W, L));
+  list.push_back(MakeArea(kMarginStrip, r, 0, 0, roll.ML, L));
+  list.push_back(MakeArea(kMarginStrip, r, roll.ML, 0, W, roll.MT));
+  list.push_back(MakeArea(kMarginStrip, r, W - roll.MR, roll.MT, W, L));
+  list.push_back(MakeArea(kMarginStrip, r, roll.ML, L - roll.MB, W - roll.MR, L));
+  list.push_back(MakeArea(kFreeArea, r, roll.ML, roll.MT, W - roll.MR, L - roll.MB));
 }
 
 void DropSpentAreas(AreaList& list) {

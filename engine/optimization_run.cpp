@@ -1,6 +1,5 @@
 #include "engine/optimization_run.h"
 
-#include "engine/engine_inputs.h"
 #include "engine/layout_results.h"
 #include "engine/optimize.h"
 
@@ -21,14 +20,8 @@ void RecordBestTotals(const SearchOutcome& outcome, RunResult& result) {
 
 RunResult RunOptimization(RunControl& control, int threads) {
   RunResult result;
-  BasicDetails basic;
-  RollList rolls;
-  CutList cuts;
-  int16_t mode = 0;
-  ReadEngineInputsFromTables(basic, rolls, cuts, mode);
-
   EngineJob job;
-  const std::string failure = PrepareEngineJob(basic, rolls, cuts, mode, job);
+  const std::string failure = PrepareEngineJobFromTables(job);
   if (!failure.empty()) {
     control.SetMessage(failure);
     result.message = failure;

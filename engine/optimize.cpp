@@ -31,6 +31,15 @@ std::string PrepareEngineJob(BasicDetails basic, RollList rolls, CutList cuts, i
   return "";
 }
 
+std::string PrepareEngineJobFromTables(EngineJob& job) {
+  BasicDetails basic;
+  RollList rolls;
+  CutList cuts;
+  int16_t mode = 0;
+  ReadEngineInputsFromTables(basic, rolls, cuts, mode);
+  return PrepareEngineJob(std::move(basic), std::move(rolls), std::move(cuts), mode, job);
+}
+
 SearchOutcome Optimize(const EngineJob& job, RunControl& control, int threads) {
   const int32_t trialCount = int32_t(job.cuts.size() - 1) * kTrialsPerCut;
   control.ShowRunStart(trialCount, job.mode);

@@ -27,6 +27,9 @@ struct EngineJob {
 std::string PrepareEngineJob(BasicDetails basic, RollList rolls, CutList cuts, int16_t mode,
                              EngineJob& job);
 
+// The same for the job tables of the working directory (ReadEngineInputsFromTables).
+std::string PrepareEngineJobFromTables(EngineJob& job);
+
 // Runs trials 1 .. (number of cuts) x 99 and returns the best complete plan under the goal.
 // threads is the number of threads to use in all; 0 means one per core. The plan is the same
 // for any number of threads.

@@ -271,13 +271,8 @@ TEST_P(RunProperties, PlanFitsAndMeetsTheDemand) {
 // least final stock may never pass the stock a complete trial really ends with.
 TEST_P(RunProperties, LeastFinalStockNeverPassesTheFinalStock) {
   WriteJob(RandomJob(GetParam()));
-  BasicDetails basic;
-  RollList rolls;
-  CutList cuts;
-  int16_t mode = 0;
-  ReadEngineInputsFromTables(basic, rolls, cuts, mode);
   EngineJob job;
-  ASSERT_EQ(PrepareEngineJob(basic, rolls, cuts, mode, job), "");
+  ASSERT_EQ(PrepareEngineJobFromTables(job), "");
   const int32_t trialCount = int32_t(job.cuts.size() - 1) * 99;
   TrialRunner runner(job.rolls, job.cuts, job.bladeReach, trialCount);
   RunControl quiet;
