@@ -8,6 +8,7 @@
 #include "app/text_table.h"
 #include "engine/area_order.h"
 #include "engine/engine_inputs.h"
+#include "engine/optimize.h"
 #include "storage/number_text.h"
 
 namespace trimora {
@@ -78,7 +79,9 @@ int RunCheckCommand(const std::string& jobPath) {
   std::vector<InputNote> notes;
   ReadEngineInputsFromTables(basic, rolls, cuts, mode, &notes);
   const float blade = basic.BLADE;
-  const std::string message = ApplyBladeReachAndCheck(basic, rolls, cuts);
+  ApplyBladeReachAndCheck(basic, rolls, cuts);
+  EngineJob job;
+  const std::string message = PrepareEngineJobFromTables(job);
   AddKerf(rolls, cuts, basic.KERF);
   SortByAreaDescending(rolls, cuts);
 

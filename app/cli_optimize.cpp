@@ -22,10 +22,6 @@ std::string Absolute(const std::string& path) {
 }
 
 void PrintTotals(const RunResult& result) {
-  if (result.layouts == 0) {
-    std::fprintf(stderr, "No plan met the whole demand: the job has no layout results.\n");
-    return;
-  }
   std::fprintf(stderr, "Layouts: %d  Total stock area: %s  Yield: %.6f  Improvements: %d\n",
                int(result.layouts), StockAreaText(result.totalStockArea).c_str(),
                double(result.yield), int(result.improvements));
@@ -49,7 +45,7 @@ int RunOptimizeCommand(const std::string& inputPath, const std::string& outputPa
   const RunResult result = RunOptimization(progress);
   progress.Finish();
   std::fprintf(stderr, "%s\n", result.message.c_str());
-  if (!result.startCheckFailed && result.resultsWritten) PrintTotals(result);
+  if (result.planFound && result.resultsWritten) PrintTotals(result);
   if (!result.startCheckFailed && !result.resultsWritten) {
     std::cerr << "trimora-cli: dia.tlf: cannot be written: " << result.writeError << '\n';
     return 1;
@@ -61,7 +57,8 @@ int RunOptimizeCommand(const std::string& inputPath, const std::string& outputPa
     std::cerr << "trimora-cli: " << shownOutput << ": " << saved.error << '\n';
     return 1;
   }
-  return result.startCheckFailed ? 2 : 0;
+  if (result.startCheckFailed) return 2;
+  return result.planFound ? 0 : 3;
 }
 
 }  // namespace trimora

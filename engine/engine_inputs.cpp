@@ -42,16 +42,16 @@ void ReadRolls(const Grid& grid, float blade, RollList& rolls, std::vector<Input
 
     const char* reason = nullptr;
     if (!(roll.LENGTH - (roll.MT + roll.MB) > 0)) {
-      reason = "no usable length inside the margins M(T) and M(B)";
+      reason = "dropped: no usable length inside the margins M(T) and M(B)";
     } else if (!(roll.WIDTH - (roll.ML + roll.MR) > 0)) {
-      reason = "no usable width inside the margins M(L) and M(R)";
+      reason = "dropped: no usable width inside the margins M(L) and M(R)";
     } else if (!(roll.QTY > 0)) {
-      reason = "QTY below one sheet";
+      reason = "dropped: QTY below one sheet";
     } else if (!(blade >= roll.WIDTH)) {
-      reason = "wider than the BLADE";
+      reason = kRollWiderThanBlade;
     }
     if (reason) {
-      Note(notes, "sheet", row, std::string("dropped: ") + reason);
+      Note(notes, "sheet", row, reason);
       continue;
     }
     rolls.push_back(roll);
@@ -62,6 +62,7 @@ void ReadCuts(const Grid& grid, CutList& cuts, std::vector<InputNote>* notes) {
   cuts.assign(1, CutRecord{});
   for (int row = 1; row <= grid.RowCount() - 2; ++row) {
     CutRecord& cut = cuts[0];
+    cut.row = row;
     cut.LENGTH = Cell(grid, row, 1);
     cut.WIDTH = Cell(grid, row, 2);
     cut.QTY = Cell(grid, row, 3);
@@ -129,8 +130,8 @@ void ReadEngineInputsFromTables(BasicDetails& basic, RollList& rolls, CutList& c
 std::string ApplyBladeReachAndCheck(BasicDetails& basic, const RollList& rolls,
                                     const CutList& cuts) {
   basic.BLADE = basic.BLADE + basic.KERF;
-  if (basic.BLADE == 0) return "Wrong BLADE specfied.";
-  if (RecordCount(rolls) <= 0) return "No valid SHEETS specified.";
+  if (basic.BLADE == 0) return std::string("Wrong BLADE specfied.\n") + kBladeAndKerfHint;
+  if (RecordCount(rolls) <= 0) return kNoValidSheets;
   if (RecordCount(cuts) <= 0) return "No valid CUT-PIECES specfied.";
   return "";
 }

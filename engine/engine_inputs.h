@@ -34,6 +34,7 @@ struct RollRecord {
 };
 
 struct CutRecord {
+  int row = 0;       // the line of the Cut-Piece grid it was read from
   float LENGTH = 0;  // the longer side
   float WIDTH = 0;   // the shorter side
   float QTY = 0;     // copies still required
@@ -61,6 +62,9 @@ struct InputNote {
   std::string text;
 };
 
+// The note of a roll left out because it is wider than the blade reaches.
+inline constexpr const char* kRollWiderThanBlade = "dropped: wider than the BLADE";
+
 // Reads row 1 of the Basic Details grid and rows 1 .. RowCount-2 of the Roll Specifications
 // and Cut-Piece grids (the last row is the blank entry row), normalises every row so that
 // LENGTH >= WIDTH, and keeps only the rows the engine can use. Quantities become whole
@@ -74,6 +78,12 @@ void ReadEngineInputs(const Grid& basicGrid, const Grid& sheetGrid, const Grid& 
 // read exactly as the job-entry grids would be filled from them.
 void ReadEngineInputsFromTables(BasicDetails& basic, RollList& rolls, CutList& cuts, int16_t& mode,
                                 std::vector<InputNote>* notes = nullptr);
+
+inline constexpr const char* kNoValidSheets = "No valid SHEETS specified.";
+
+// Where BLADE and KERF are set, said after a start check they fail.
+inline constexpr const char* kBladeAndKerfHint =
+    "Set BLADE and KERF under Edit > Blade and Kerf...";
 
 // Stores the blade reach (BLADE + KERF) into basic.BLADE, then makes the start checks in
 // their order. Returns the first failing check's message, or "" when the run may start.

@@ -32,8 +32,13 @@ RunResult RunOptimization(RunControl& control, int threads) {
 
   result.resultsWritten = WriteLayoutResults(outcome.best.records, &result.writeError);
   RecordBestTotals(outcome, result);
+  result.planFound = !outcome.best.Empty();
   control.Beep();
-  result.message = control.StopRequested() ? kMessageStopped : kMessageDone;
+  if (control.StopRequested()) {
+    result.message = kMessageStopped;
+  } else {
+    result.message = result.planFound ? kMessageDone : kMessageNoPlan;
+  }
   control.SetMessage(result.message);
   return result;
 }

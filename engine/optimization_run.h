@@ -13,6 +13,7 @@ namespace trimora {
 struct RunResult {
   std::string message;            // the message line's final text
   bool startCheckFailed = false;  // the run never started; dia.tlf was left as it was
+  bool planFound = false;         // some trial met the whole demand
   bool resultsWritten = false;    // dia.tlf now holds the best plan (empty when none was found)
   std::string writeError;         // why dia.tlf could not be written
   int32_t trialsRun = 0;
@@ -24,8 +25,10 @@ struct RunResult {
 };
 
 // Runs one optimization on basic.tlf, sheet.tlf, cut.tlf and options.tlf of the working
-// directory and writes dia.tlf there; then beeps and sets the final message. The same tables
-// always give the same dia.tlf, whatever the number of threads (0: one per core).
+// directory and writes dia.tlf there; then beeps and sets the final message: done, stopped,
+// or, when no trial met the whole demand and the run was not stopped, that no plan was found.
+// The same tables always give the same dia.tlf, whatever the number of threads (0: one per
+// core).
 RunResult RunOptimization(RunControl& control, int threads = 0);
 
 }  // namespace trimora

@@ -1,9 +1,13 @@
 #include "engine/optimize.h"
 
+#include <algorithm>
+#include <map>
 #include <utility>
 
 #include "engine/area_list.h"
 #include "engine/area_order.h"
+#include "engine/fit_check.h"
+#include "storage/number_text.h"
 
 namespace trimora {
 
@@ -18,6 +22,23 @@ std::string CheckListSizes(const RollList& rolls, const CutList& cuts) {
   return "";
 }
 
+// One line per cut-piece that no trial could place, by its line in the Cut-Piece window and
+// its size as entered, in line order.
+std::string UnplaceableCutsMessage(const CutList& entered, const EngineJob& job,
+                                   const CutList& ordered) {
+  std::map<int, std::string> lines;
+  for (const size_t c : CutsFittingNoRoll(job.rolls, job.cuts, job.bladeReach)) {
+    const int row = ordered[c].row;
+    const auto typed = std::find_if(entered.begin() + 1, entered.end(),
+                                    [row](const CutRecord& cut) { return cut.row == row; });
+    lines[row] = "Cut-piece " + std::to_string(row) + " (" + NeutralNumber(typed->LENGTH) + " x " +
+                 NeutralNumber(typed->WIDTH) + ") fits on no roll.";
+  }
+  std::string message;
+  for (const auto& [row, line] : lines) message += (message.empty() ? "" : "\n") + line;
+  return message;
+}
+
 }  // namespace
 
 std::string PrepareEngineJob(BasicDetails basic, RollList rolls, CutList cuts, int16_t mode,
@@ -25,10 +46,13 @@ std::string PrepareEngineJob(BasicDetails basic, RollList rolls, CutList cuts, i
   std::string failure = ApplyBladeReachAndCheck(basic, rolls, cuts);
   if (failure.empty()) failure = CheckListSizes(rolls, cuts);
   if (!failure.empty()) return failure;
+  const CutList entered = cuts;
   AddKerf(rolls, cuts, basic.KERF);
   SortByAreaDescending(rolls, cuts);
-  job = EngineJob{ToWorkRolls(rolls), ToWorkCuts(cuts), basic.BLADE, mode};
-  return "";
+  EngineJob prepared{ToWorkRolls(rolls), ToWorkCuts(cuts), basic.BLADE, mode};
+  failure = UnplaceableCutsMessage(entered, prepared, cuts);
+  if (failure.empty()) job = std::move(prepared);
+  return failure;
 }
 
 std::string PrepareEngineJobFromTables(EngineJob& job) {
@@ -36,8 +60,18 @@ std::string PrepareEngineJobFromTables(EngineJob& job) {
   RollList rolls;
   CutList cuts;
   int16_t mode = 0;
-  ReadEngineInputsFromTables(basic, rolls, cuts, mode);
-  return PrepareEngineJob(std::move(basic), std::move(rolls), std::move(cuts), mode, job);
+  std::vector<InputNote> notes;
+  ReadEngineInputsFromTables(basic, rolls, cuts, mode, &notes);
+  std::string failure =
+      PrepareEngineJob(std::move(basic), std::move(rolls), std::move(cuts), mode, job);
+  // Rolls wider than the blade are dropped without a word; say where the blade is set.
+  const auto widerThanBlade = [](const InputNote& note) {
+    return note.text == kRollWiderThanBlade;
+  };
+  if (failure == kNoValidSheets && std::any_of(notes.begin(), notes.end(), widerThanBlade)) {
+    failure += std::string("\nEvery roll is wider than BLADE. ") + kBladeAndKerfHint;
+  }
+  return failure;
 }
 
 SearchOutcome Optimize(const EngineJob& job, RunControl& control, int threads) {

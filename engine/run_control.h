@@ -16,6 +16,8 @@ inline constexpr const char* kMessageTerminating = "Terminating...";
 inline constexpr const char* kMessageDone = "Optimization done.";
 inline constexpr const char* kMessageStopped =
     "Optimization Stopped. (Still results can be viewed)";
+inline constexpr const char* kMessageNoPlan =
+    "No plan met the whole demand: the stock ran out before every piece was placed.";
 
 class RunControl {
  public:

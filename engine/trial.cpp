@@ -81,11 +81,9 @@ float LargestCutSide(const WorkCuts& cuts) {
   return m;
 }
 
-// Across variants need the blade to reach across the usable width, Along variants along the
-// usable length; equal is enough.
-bool VariantSkipped(const AreaRecord& usable, const Variant& variant, float bladeReach) {
-  if (variant.growth == Growth::kAcross) return usable.XE - usable.XS > bladeReach;
-  return usable.YE - usable.YS > bladeReach;
+// An unlimited roll longer than every cut side is cut to a whole multiple of the longest side.
+bool LengthRedrawn(const WorkRoll& roll, float m) {
+  return roll.QTY == kUnlimitedQty && roll.LENGTH > m;
 }
 
 // Grows a candidate on every roll still available under every variant and keeps the best.
@@ -146,7 +144,7 @@ void RandomizeRollLengths(WorkRolls& rolls, const WorkCuts& cuts, TrialRandom& r
   const float m = LargestCutSide(cuts);
   for (size_t i = 1; i < rolls.size(); ++i) {
     WorkRoll& roll = rolls[i];
-    if (roll.QTY != kUnlimitedQty || !(roll.LENGTH > m)) continue;
+    if (!LengthRedrawn(roll, m)) continue;
     // k = 1 always fits, so the draws end.
     float length = 0;
     do {
@@ -155,6 +153,16 @@ void RandomizeRollLengths(WorkRolls& rolls, const WorkCuts& cuts, TrialRandom& r
     } while (!(length <= roll.LENGTH));
     roll.LENGTH = length;
   }
+}
+
+std::vector<float> PossibleRollLengths(const WorkRoll& roll, const WorkCuts& cuts) {
+  const float m = LargestCutSide(cuts);
+  if (!LengthRedrawn(roll, m)) return {roll.LENGTH};
+  std::vector<float> lengths;
+  for (int k = 1; k <= 4; ++k) {
+    if (float(k) * m <= roll.LENGTH) lengths.push_back(float(k) * m);
+  }
+  return lengths;
 }
 
 struct TrialRunner::State {

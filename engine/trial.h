@@ -47,4 +47,7 @@ class TrialRunner {
 // the largest cut dimension m: a whole multiple k * m (k = 1 .. 4) that still fits the roll.
 void RandomizeRollLengths(WorkRolls& rolls, const WorkCuts& cuts, TrialRandom& random);
 
+// Every length RandomizeRollLengths may give the roll.
+std::vector<float> PossibleRollLengths(const WorkRoll& roll, const WorkCuts& cuts);
+
 }  // namespace trimora

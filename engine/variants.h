@@ -50,4 +50,11 @@ inline constexpr std::array<Variant, kVariantCount> kVariants = {{
     {8, kCrosswise, Growth::kAlong, CutLineRule::kAlong},
 }};
 
+// Across variants need the blade to reach across the roll's usable area, Along variants along
+// it; equal is enough. A variant skipped on a roll grows no candidate there.
+inline bool VariantSkipped(const AreaRecord& usable, const Variant& variant, float bladeReach) {
+  if (variant.growth == Growth::kAcross) return usable.XE - usable.XS > bladeReach;
+  return usable.YE - usable.YS > bladeReach;
+}
+
 }  // namespace trimora

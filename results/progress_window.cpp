@@ -82,7 +82,7 @@ void Progress::StartRun() {
   running_ = true;
   cmd->setText(kStop);
   cmd->setFocus();
-  run_(*this);
+  result_ = run_(*this);
   running_ = false;
   PBar->setVisible(false);
   Comblbl->setVisible(false);

@@ -39,6 +39,9 @@ class Progress : public QDialog, public RunControl {
   // True while the run executes.
   bool Running() const { return running_; }
 
+  // What the run came to, once it has ended.
+  const RunResult& Result() const { return result_; }
+
   // RunControl
   void ShowRunStart(int32_t trialCount, int16_t mode) override;
   void ShowTrialProgress(int32_t trialsLeft, int16_t improvements, int32_t trial) override;
@@ -56,6 +59,7 @@ class Progress : public QDialog, public RunControl {
 
   Run run_;
   bool running_ = false;
+  RunResult result_;
 };
 
 }  // namespace trimora

@@ -93,7 +93,7 @@ class BaseModule : public QMainWindow,
   std::string JobMaterial() override;
   void EditDensityTable() override;
   void SaveSnapshot(const std::string& fileName) override;
-  void RunProgressWindow() override;
+  bool RunProgressWindow() override;
   void SaveAs() override { commands_.SaveAs(); }
 
   // OffcutHost

@@ -36,9 +36,10 @@ void BaseModule::EditDensityTable() {
 // The snapshot of the job as it was run; nothing depends on its being written.
 void BaseModule::SaveSnapshot(const std::string& fileName) { SaveJob(fileName, Options(), *this); }
 
-void BaseModule::RunProgressWindow() {
+bool BaseModule::RunProgressWindow() {
   Progress progress([](RunControl& control) { return RunOptimization(control); }, this);
   progress.exec();
+  return progress.Result().planFound && progress.Result().resultsWritten;
 }
 
 Dia* BaseModule::LayoutsWindow() const { return layouts_; }

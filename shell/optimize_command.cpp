@@ -21,7 +21,7 @@ void Optimize(DialogService& dialogs, OptimizeHost& host) {
   host.SaveSnapshot(kOptimizeSnapshotFile);
   host.CloseResultWindows();
   host.SetDataChanged();
-  host.RunProgressWindow();
+  if (!host.RunProgressWindow()) return;
   host.SaveAs();
   host.ViewLayouts();
 }

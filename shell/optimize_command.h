@@ -1,7 +1,9 @@
 #pragma once
 // The Optimize command: checks the material's density when reports show weights, saves the
 // job to tmp.tlf, closes the result windows, marks the job changed, lets the progress window
-// run the optimization, and afterwards runs Save As... and the View menu's Layouts command.
+// run the optimization, and afterwards, when the run wrote a plan, runs Save As... and the View
+// menu's Layouts command. A job refused before the run, or a run without a plan, has nothing
+// to save or show: its message stays in the progress window.
 
 #include <string>
 
@@ -27,8 +29,9 @@ class OptimizeHost {
   // Closes the Off-Cut Table, Report and Layouts windows that are open.
   virtual void CloseResultWindows() = 0;
   virtual void SetDataChanged() = 0;
-  // Shows the progress window modally; returns once the user has closed it.
-  virtual void RunProgressWindow() = 0;
+  // Shows the progress window modally; returns once the user has closed it, answering whether
+  // the run wrote a plan.
+  virtual bool RunProgressWindow() = 0;
   // The File menu's Save As... and the View menu's Layouts.
   virtual void SaveAs() = 0;
   virtual void ViewLayouts() = 0;

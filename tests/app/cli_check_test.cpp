@@ -42,7 +42,9 @@ TEST_F(CliCheck, StartCheckFailureListsTheChangedRowsAndExitsWithTwo) {
             std::string::npos)
       << run.out;
   EXPECT_NE(run.out.find("Cut-Piece row 1: QTY 2.5 taken as 3"), std::string::npos);
-  EXPECT_TRUE(run.out.ends_with("\nNo valid SHEETS specified.\n")) << run.out;
+  EXPECT_TRUE(run.out.ends_with("\nNo valid SHEETS specified.\nEvery roll is wider than BLADE. "
+                                "Set BLADE and KERF under Edit > Blade and Kerf...\n"))
+      << run.out;
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1);
 }
 

@@ -56,15 +56,35 @@ TEST_F(CliOptimize, WritesTheJobWithItsNewResults) {
   EXPECT_EQ(ReadFile("job.trm"), out);
 }
 
-TEST_F(CliOptimize, StartCheckFailureKeepsTheOldResults) {
-  std::string job = kJob;
-  job.replace(job.find("\"1300\""), 6, "\"0\"");
-  job.replace(job.find("\"3\",\"\"\r\n[END]"), 3, "\"0\"");
-  WriteFile("job.trm", job);
-  const CliRun run = RunCli("optimize job.trm -o out.trm");
-  EXPECT_EQ(run.status, 2);
-  EXPECT_NE(run.out.find("Wrong BLADE specfied.\n"), std::string::npos) << run.out;
-  EXPECT_EQ(Results(ReadFile("out.trm")), Results(job));
+// A job refused by a start check keeps its old results and exits with 2; a run that found no
+// plan says so and exits with 3.
+TEST_F(CliOptimize, RefusalAndNoPlanEachHaveTheirLineAndStatus) {
+  std::string noBlade = kJob;
+  noBlade.replace(noBlade.find("\"1300\""), 6, "\"0\"");
+  noBlade.replace(noBlade.find("\"3\",\"\"\r\n[END]"), 3, "\"0\"");
+  std::string oversized = kJob;
+  oversized.replace(oversized.find("\"450\",\"450\""), 13, "\"450\",\"1300\"");
+  std::string tooLittle = kJob;
+  tooLittle.replace(tooLittle.find("\"2500\",\"1250\",\"\""), 19, "\"2500\",\"1250\",\"1\"");
+  tooLittle.replace(tooLittle.find("\"600\",\"300\",\"7\""), 17, "\"600\",\"300\",\"70\"");
+  const struct {
+    std::string job;
+    int status;
+    std::string line;
+  } cases[] = {
+      {noBlade, 2, "Wrong BLADE specfied.\nSet BLADE and KERF under Edit > Blade and Kerf...\n"},
+      {oversized, 2, "Cut-piece 2 (1300 x 450) fits on no roll.\n"},
+      {tooLittle, 3,
+       "No plan met the whole demand: the stock ran out before every piece was placed.\n"},
+  };
+  for (const auto& c : cases) {
+    WriteFile("job.trm", c.job);
+    const CliRun run = RunCli("optimize job.trm -o out.trm");
+    EXPECT_EQ(run.status, c.status) << run.out;
+    EXPECT_NE(run.out.find(c.line), std::string::npos) << run.out;
+    const std::string results = Results(ReadFile("out.trm"));
+    EXPECT_EQ(results, c.status == 2 ? Results(c.job) : "[DIA.TLF]\r\n[END]\r\n");
+  }
 }
 
 TEST_F(CliOptimize, UnreadableInputOrUnwritableOutputExitsWithOne) {

@@ -102,7 +102,8 @@ TEST(StartChecks, MessagesInTheirOrder) {
   const std::vector<std::string> roll{"2500", "1250", "1"};
   const std::vector<std::string> cut{"600", "300", "1"};
   Inputs in = Read("0", {}, {});
-  EXPECT_EQ(ApplyBladeReachAndCheck(in.basic, in.rolls, in.cuts), "Wrong BLADE specfied.");
+  EXPECT_EQ(ApplyBladeReachAndCheck(in.basic, in.rolls, in.cuts),
+            std::string("Wrong BLADE specfied.\n") + kBladeAndKerfHint);
 
   in = Read("", {roll}, {cut}, {}, "5");  // blank blade, kerf 5: no roll is narrow enough
   EXPECT_EQ(ApplyBladeReachAndCheck(in.basic, in.rolls, in.cuts), "No valid SHEETS specified.");

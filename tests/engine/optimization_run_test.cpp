@@ -189,6 +189,85 @@ TEST_F(OptimizationRun, LengthwisePieceAtTheUsableCornerIncludesTheKerf) {
   EXPECT_NE(dia.find("\r\n1,1,1,10,10,315,615,1,1\r\n"), std::string::npos) << dia;
 }
 
+// A job with a cut-piece no trial could place is refused before the run, naming its lines in
+// order; the run itself could never have completed a trial. A piece that fits only in some
+// way the run can reach (turned, or on a coil cut to a longer length) is not refused.
+TEST_F(OptimizationRun, PiecesThatFitNoRollAreNamedAndTheJobIsRefused) {
+  const auto trialsComplete = [] {
+    BasicDetails basic;
+    RollList rolls;
+    CutList cuts;
+    int16_t mode = 0;
+    ReadEngineInputsFromTables(basic, rolls, cuts, mode);
+    ApplyBladeReachAndCheck(basic, rolls, cuts);
+    AddKerf(rolls, cuts, basic.KERF);
+    SortByAreaDescending(rolls, cuts);
+    const int32_t trialCount = RecordCount(cuts) * 99;
+    const WorkRolls workRolls = ToWorkRolls(rolls);
+    const WorkCuts workCuts = ToWorkCuts(cuts);
+    TrialRunner runner(workRolls, workCuts, basic.BLADE, trialCount);
+    RunControl quiet;
+    TrialOutcome outcome;
+    for (int32_t trial = 1; trial <= trialCount; ++trial) {
+      runner.Run(trial, std::numeric_limits<float>::infinity(), quiet, outcome);
+      if (outcome.end == TrialEnd::kComplete) return true;
+    }
+    return false;
+  };
+  Job refused = TwoCutJob();  // 2500 x 1250, margins 10: usable 2480 x 1230
+  refused.cuts = {{"600", "300", "2", "0"}, {"2600", "200", "1", "0"}, {"500", "400", "1", "3"},
+                  {"1240", "300", "1", "2"}};
+  Job coil;  // the coil is always cut back to the longest side, 1000: 980 usable
+  coil.sheets = {{"1500", "800", "", "0", "10", "0", "10"}};
+  coil.cuts = {{"1000", "200", "1", "1"}};
+  const struct {
+    Job job;
+    std::string message;
+  } refusals[] = {
+      {refused,
+       "Cut-piece 2 (2600 x 200) fits on no roll.\nCut-piece 3 (500 x 400) fits on no roll.\n"
+       "Cut-piece 4 (1240 x 300) fits on no roll."},
+      {coil, "Cut-piece 1 (1000 x 200) fits on no roll."},
+  };
+  for (const auto& [job, message] : refusals) {
+    WriteJob(job);
+    WriteFile("dia.tlf", "old results\r\n");
+    RecordingControl control;
+    const RunResult result = RunOptimization(control);
+    EXPECT_TRUE(result.startCheckFailed);
+    EXPECT_EQ(result.message, message);
+    EXPECT_EQ(control.startTrialCount, -1);
+    EXPECT_EQ(ReadFile("dia.tlf"), "old results\r\n");
+    EXPECT_FALSE(trialsComplete()) << message;
+  }
+
+  Job turned;  // fits only crosswise: the margins leave 900 of the roll's length
+  turned.sheets = {{"1300", "1250", "", "0", "200", "0", "200"}};
+  turned.cuts = {{"1000", "300", "1", "0"}};
+  Job longerCoil = coil;  // the coil may be cut to 2000
+  longerCoil.sheets = {{"2500", "800", "", "0", "10", "0", "10"}};
+  for (const Job& job : {turned, longerCoil}) {
+    WriteJob(job);
+    RecordingControl control;
+    EXPECT_EQ(RunOptimization(control).message, kMessageDone);
+  }
+}
+
+TEST_F(OptimizationRun, ARunWithoutAPlanSaysSo) {
+  Job tooLittle = TwoCutJob();
+  tooLittle.sheets = {{"1000", "1000", "1", "0", "0", "0", "0"}};
+  tooLittle.cuts = {{"600", "300", "20", "0"}, {"450", "450", "3", "0"}};
+  WriteJob(tooLittle);
+  for (const int32_t stopAfter : {0, 5}) {
+    RecordingControl control;
+    control.stopAfterTrial = stopAfter;
+    const RunResult result = RunOptimization(control);
+    EXPECT_FALSE(result.planFound);
+    EXPECT_EQ(result.message, stopAfter ? kMessageStopped : kMessageNoPlan);
+    EXPECT_EQ(ReadFile("dia.tlf"), "");
+  }
+}
+
 // --- Whole runs on generated jobs ---------------------------------------------------------
 
 // One large roll of unlimited quantity (so that trials can complete), one or two limited rolls

@@ -21,11 +21,15 @@ class RecordingOptimizeHost : public OptimizeHost {
   void SaveSnapshot(const std::string& name) override { steps += "save:" + name + " "; }
   void CloseResultWindows() override { steps += "close "; }
   void SetDataChanged() override { steps += "changed "; }
-  void RunProgressWindow() override { steps += "progress "; }
+  bool RunProgressWindow() override {
+    steps += "progress ";
+    return planWritten;
+  }
   void SaveAs() override { steps += "saveas "; }
   void ViewLayouts() override { steps += "layouts"; }
   std::string densityAfterEdit;
   std::string steps;
+  bool planWritten = true;
 };
 
 class OptimizeCommandTest : public testing::InWorkDir {
@@ -55,6 +59,13 @@ TEST_F(OptimizeCommandTest, YesOpensTheTableAndAsksAgainUntilNo) {
             (Message{kDensityMissingQuestion, "Attention!", MessageButtons::YesNo,
                      MessageIcon::Question, MessageDefault::Second}));
   EXPECT_EQ(host.steps, std::string("density density ") + kRoad);
+}
+
+// A refused job or a run without a plan leaves nothing to save or show.
+TEST_F(OptimizeCommandTest, NoPlanNoSaveAs) {
+  host.planWritten = false;
+  Optimize(dialogs, host);
+  EXPECT_EQ(host.steps, "save:tmp.tlf close changed progress ");
 }
 
 TEST_F(OptimizeCommandTest, AddingTheMaterialEndsTheQuestions) {
