@@ -34,9 +34,10 @@ void CliProgress::ShowTrialProgress(int32_t, int16_t improvements, int32_t trial
   Redraw(false);
 }
 
-void CliProgress::ShowBestTotals(float totalStockArea, int16_t layouts) {
+void CliProgress::ShowBestTotals(float totalStockArea, int16_t layouts, float yield) {
   bestArea_ = totalStockArea;
   bestLayouts_ = layouts;
+  bestYield_ = yield;
 }
 
 void CliProgress::SetMessage(const std::string& text) {
@@ -58,9 +59,10 @@ void CliProgress::Redraw(bool force) {
   const int filled = int(int64_t(kBarWidth) * trial_ / trialCount_);
   const std::string bar = std::string(size_t(filled), '#') + std::string(size_t(kBarWidth - filled), '-');
   std::fprintf(stderr,
-               "\r%s %d trials left, %d improvements, best: %d layouts, stock area %s [%s]\x1b[K",
+               "\r%s %d trials left, %d improvements, best: %d layouts, stock area %s, yield "
+               "%s [%s]\x1b[K",
                message_.c_str(), int(trialCount_ - trial_), int(improvements_), int(bestLayouts_),
-               StockAreaText(bestArea_).c_str(), bar.c_str());
+               StockAreaText(bestArea_).c_str(), YieldPercentText(bestYield_).c_str(), bar.c_str());
   std::fflush(stderr);
   lineShown_ = true;
 }

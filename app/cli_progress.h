@@ -18,7 +18,7 @@ class CliProgress : public RunControl {
 
   void ShowRunStart(int32_t trialCount, int16_t mode) override;
   void ShowTrialProgress(int32_t trialsLeft, int16_t improvements, int32_t trial) override;
-  void ShowBestTotals(float totalStockArea, int16_t layouts) override;
+  void ShowBestTotals(float totalStockArea, int16_t layouts, float yield) override;
   void SetMessage(const std::string& text) override;
   bool StopRequested() override;
 
@@ -36,6 +36,7 @@ class CliProgress : public RunControl {
   int16_t improvements_ = 0;
   float bestArea_ = 0;
   int16_t bestLayouts_ = 0;
+  float bestYield_ = 0;
   std::chrono::steady_clock::time_point lastDraw_{};
 };
 

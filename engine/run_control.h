@@ -32,7 +32,7 @@ class RunControl {
   }
 
   // After every trial: trials left (trialCount - trial), the improvement count and the
-  // progress bar value (trial). ProgressText gives the "1187/3" form.
+  // progress bar value (trial).
   virtual void ShowTrialProgress(int32_t trialsLeft, int16_t improvements, int32_t trial) {
     (void)trialsLeft;
     (void)improvements;
@@ -40,10 +40,11 @@ class RunControl {
   }
 
   // After every trial that met the whole demand: the best plan's total stock area (shown as
-  // StockAreaText) and its number of layouts.
-  virtual void ShowBestTotals(float totalStockArea, int16_t layouts) {
+  // StockAreaText), its number of layouts and its yield (rounded to six decimals).
+  virtual void ShowBestTotals(float totalStockArea, int16_t layouts, float yield) {
     (void)totalStockArea;
     (void)layouts;
+    (void)yield;
   }
 
   // The message line: "Optimizing...", a start check's message, or the final message.
@@ -60,14 +61,14 @@ class RunControl {
   virtual void Beep() {}
 };
 
-// "1187/3": trials left, a slash, the improvement count.
-inline std::string ProgressText(int32_t trialsLeft, int16_t improvements) {
-  return std::to_string(trialsLeft) + "/" + std::to_string(improvements);
-}
-
 // The stock-area total with two decimals ("0.00").
 inline std::string StockAreaText(float totalStockArea) {
   return PictureNumber(totalStockArea, 1, 2);
+}
+
+// The yield as a percentage with two decimals ("94.35 %").
+inline std::string YieldPercentText(float yield) {
+  return PictureNumber(yield * 100.0f, 1, 2) + " %";
 }
 
 }  // namespace trimora

@@ -142,8 +142,8 @@ class TrialScheduler {
     }
     if (abandoned || outcome.end != TrialEnd::kComplete) return;
     CompareSolutions(outcome.solution, result.best, mode_, result.improvements);
-    control.ShowBestTotals(TotalStockArea(result.best.records),
-                           SolutionMetrics(result.best.records).layouts);
+    const SolutionMeasures measures = SolutionMetrics(result.best.records);
+    control.ShowBestTotals(TotalStockArea(result.best.records), measures.layouts, measures.yield);
   }
 
   const WorkRolls& rolls_;

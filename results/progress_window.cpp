@@ -1,8 +1,9 @@
 #include "results/progress_window.h"
 
 #include <QApplication>
-#include <QGridLayout>
+#include <QFormLayout>
 #include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -28,35 +29,46 @@ void PaintRed(QLabel* label) {
 Progress::Progress(Run run, QWidget* parent)
     : QDialog(parent),
       Msglbl(new QLabel(kMessagePreparing, this)),
-      Hdlbl(new QLabel("Total Layouts      Total Area", this)),
+      Trialslbl(new QLabel("0", this)),
+      Improvementslbl(new QLabel("0", this)),
       NOLlbl(new QLabel("0", this)),
       Yieldlbl(new QLabel("0", this)),
-      Comblbl(new QLabel(this)),
+      Percentlbl(new QLabel(this)),
       PBar(new QProgressBar(this)),
       cmd(new QPushButton(kStop, this)),
+      figures_(new QWidget(this)),
       run_(std::move(run)) {
   setWindowTitle("Progress");
   setModal(true);
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-  auto* layout = new QGridLayout(this);
-  layout->addWidget(Msglbl, 0, 0, 1, 2);
-  layout->addWidget(Hdlbl, 1, 0, 1, 2);
-  // Each total under its word of the heading.
-  auto* totals = new QHBoxLayout;
-  totals->setSpacing(0);
-  NOLlbl->setFixedWidth(Hdlbl->fontMetrics().horizontalAdvance("Total Layouts      "));
-  totals->addWidget(NOLlbl);
-  totals->addWidget(Yieldlbl, 1);
-  layout->addLayout(totals, 2, 0, 1, 2);
-  layout->addWidget(Comblbl, 3, 0, 1, 2);
-  layout->addWidget(PBar, 4, 0, 1, 2);
-  layout->addWidget(cmd, 5, 0, 1, 2, Qt::AlignHCenter);
+  Msglbl->setWordWrap(true);
+  auto* form = new QFormLayout(figures_);
+  form->setContentsMargins(0, 0, 0, 0);
+  form->addRow("Trials left:", Trialslbl);
+  form->addRow("Improvements:", Improvementslbl);
+  form->addRow("Layouts:", NOLlbl);
+  auto* area = new QHBoxLayout;
+  area->addWidget(Yieldlbl);
+  area->addSpacing(12);
+  area->addWidget(new QLabel("Yield:", this));
+  area->addWidget(Percentlbl);
+  area->addStretch();
+  form->addRow("Total stock area:", area);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(Msglbl);
+  layout->addWidget(figures_);
+  layout->addWidget(PBar);
+  layout->addWidget(cmd, 0, Qt::AlignHCenter);
   PBar->setTextVisible(false);
-  for (QWidget* hidden : std::initializer_list<QWidget*>{PBar, Hdlbl, Yieldlbl, NOLlbl, Comblbl})
-    hidden->setVisible(false);
+  SetFiguresVisible(false);
   cmd->setDefault(true);
   connect(cmd, &QPushButton::clicked, this, [this] { cmd_Click(); });
-  setMinimumWidth(360);
+  setMinimumWidth(420);
+}
+
+void Progress::SetFiguresVisible(bool visible) {
+  figures_->setVisible(visible);
+  PBar->setVisible(visible);
 }
 
 void Progress::cmd_Click() {
@@ -85,7 +97,6 @@ void Progress::StartRun() {
   result_ = run_(*this);
   running_ = false;
   PBar->setVisible(false);
-  Comblbl->setVisible(false);
   cmd->setText(kOk);
 }
 
@@ -96,18 +107,19 @@ void Progress::ShowRunStart(int32_t trialCount, int16_t mode) {
   PBar->setMinimum(0);
   PBar->setValue(0);
   Msglbl->setText(kMessageOptimizing);
-  for (QWidget* shown : std::initializer_list<QWidget*>{PBar, Hdlbl, Yieldlbl, NOLlbl, Comblbl})
-    shown->setVisible(true);
+  SetFiguresVisible(true);
 }
 
 void Progress::ShowTrialProgress(int32_t trialsLeft, int16_t improvements, int32_t trial) {
-  Comblbl->setText(Text(ProgressText(trialsLeft, improvements)));
+  Trialslbl->setText(QString::number(trialsLeft));
+  Improvementslbl->setText(QString::number(improvements));
   PBar->setValue(trial);
 }
 
-void Progress::ShowBestTotals(float totalStockArea, int16_t layouts) {
+void Progress::ShowBestTotals(float totalStockArea, int16_t layouts, float yield) {
   Yieldlbl->setText(Text(StockAreaText(totalStockArea)));
   NOLlbl->setText(QString::number(layouts));
+  Percentlbl->setText(Text(YieldPercentText(yield)));
 }
 
 void Progress::SetMessage(const std::string& text) { Msglbl->setText(Text(text)); }

@@ -1,8 +1,8 @@
 #pragma once
 // The progress window: a modal window in which one optimization run executes. Its appearance
-// starts the run; its labels show the trials left, the improvements and the best plan's
-// totals; its button stops the run after the trial under way, and closes the window once the
-// run has ended.
+// starts the run; its captioned figures show the trials left, the improvements and the best
+// plan's layouts, stock area and yield; its button stops the run after the trial under way,
+// and closes the window once the run has ended.
 
 #include <QDialog>
 #include <functional>
@@ -22,11 +22,12 @@ class Progress : public QDialog, public RunControl {
   using Run = std::function<RunResult(RunControl&)>;
   explicit Progress(Run run, QWidget* parent = nullptr);
 
-  QLabel* Msglbl;
-  QLabel* Hdlbl;
-  QLabel* NOLlbl;
-  QLabel* Yieldlbl;
-  QLabel* Comblbl;
+  QLabel* Msglbl;     // the message line
+  QLabel* Trialslbl;  // trials left
+  QLabel* Improvementslbl;
+  QLabel* NOLlbl;     // the best plan's number of layouts
+  QLabel* Yieldlbl;   // the best plan's total stock area
+  QLabel* Percentlbl;  // the best plan's yield in percent
   QProgressBar* PBar;
   QPushButton* cmd;
 
@@ -45,7 +46,7 @@ class Progress : public QDialog, public RunControl {
   // RunControl
   void ShowRunStart(int32_t trialCount, int16_t mode) override;
   void ShowTrialProgress(int32_t trialsLeft, int16_t improvements, int32_t trial) override;
-  void ShowBestTotals(float totalStockArea, int16_t layouts) override;
+  void ShowBestTotals(float totalStockArea, int16_t layouts, float yield) override;
   void SetMessage(const std::string& text) override;
   bool StopRequested() override;
   void ProcessPendingEvents() override;
@@ -56,7 +57,9 @@ class Progress : public QDialog, public RunControl {
 
  private:
   void StartRun();
+  void SetFiguresVisible(bool visible);
 
+  QWidget* figures_;  // the captioned figures, shown once the trials start
   Run run_;
   bool running_ = false;
   RunResult result_;

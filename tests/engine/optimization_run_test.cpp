@@ -83,7 +83,7 @@ class RecordingControl : public RunControl {
     progress.push_back({left, improvements, trial});
     if (trial == stopAfterTrial) messages.push_back(kMessageTerminating);
   }
-  void ShowBestTotals(float stockArea, int16_t layouts) override {
+  void ShowBestTotals(float stockArea, int16_t layouts, float) override {
     totals.push_back({stockArea, layouts});
   }
   void SetMessage(const std::string& text) override { messages.push_back(text); }

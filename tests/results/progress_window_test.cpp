@@ -16,9 +16,10 @@ TEST(ProgressWindowTest, ShowsTheRunAndStopsItThenOffersOk) {
     EXPECT_EQ(window->Msglbl->text(), "Preparing...");
     control.ShowRunStart(198, 1);
     EXPECT_TRUE(window->PBar->isVisible());
-    control.ShowBestTotals(7500.5f, 3);
+    control.ShowBestTotals(7500.5f, 3, 0.943507f);
     control.ShowTrialProgress(197, 1, 1);
-    EXPECT_EQ(window->Comblbl->text(), "197/1");
+    EXPECT_EQ(window->Trialslbl->text(), "197");
+    EXPECT_EQ(window->Improvementslbl->text(), "1");
     window->reject();  // Escape does not close the window during the run
     QTest::mouseClick(window->cmd, Qt::LeftButton);  // Stop
     EXPECT_TRUE(control.StopRequested());
@@ -31,11 +32,11 @@ TEST(ProgressWindowTest, ShowsTheRunAndStopsItThenOffersOk) {
   EXPECT_TRUE(progress.isVisible());
   EXPECT_EQ(progress.Yieldlbl->text(), "7500.50");
   EXPECT_EQ(progress.NOLlbl->text(), "3");
+  EXPECT_EQ(progress.Percentlbl->text(), "94.35 %");
   EXPECT_EQ(progress.Yieldlbl->palette().color(QPalette::WindowText), QColor(255, 0, 0));
   EXPECT_NE(progress.NOLlbl->palette().color(QPalette::WindowText), QColor(255, 0, 0));
   EXPECT_FALSE(progress.PBar->isVisible());
-  EXPECT_FALSE(progress.Comblbl->isVisible());
-  EXPECT_TRUE(progress.Hdlbl->isVisible());
+  EXPECT_TRUE(progress.NOLlbl->isVisible());
   EXPECT_EQ(progress.cmd->text(), "OK");
   QTest::mouseClick(progress.cmd, Qt::LeftButton);
   EXPECT_FALSE(progress.isVisible());
