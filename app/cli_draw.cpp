@@ -1,18 +1,16 @@
 #include "app/cli_draw.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
 #include <charconv>
-#include <clocale>
 #include <filesystem>
 #include <iostream>
 
 #include "app/cli_job.h"
+#include "app/headless_qt.h"
 #include "app/temp_workdir.h"
-#include "storage/file_utils.h"
 #include "libraries/settings_file.h"
 #include "platform/qt_painter_surface.h"
 #include "results/layout_detail_text.h"
@@ -20,6 +18,7 @@
 #include "results/layout_settings.h"
 #include "results/report.h"
 #include "results/results_model.h"
+#include "storage/file_utils.h"
 
 namespace trimora {
 
@@ -58,22 +57,6 @@ bool CopySettings(const std::string& named, const std::string& jobPath) {
   return !ec;
 }
 
-// Qt needs its application object for fonts; without a display it draws offscreen.
-class HeadlessQt {
- public:
-  HeadlessQt() {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    app_ = std::make_unique<QGuiApplication>(argc_, argv_);
-    std::setlocale(LC_NUMERIC, "C");  // Qt took the user's locale; numbers keep their "."
-  }
-
- private:
-  int argc_ = 1;
-  char name_[12] = "trimora-cli";
-  char* argv_[2] = {name_, nullptr};
-  std::unique_ptr<QGuiApplication> app_;
-};
-
 int WritePdf(const ResultsModel& model, int first, int last, const std::string& path,
              const std::string& shown) {
   QPdfWriter writer(QString::fromStdString(path));
@@ -89,11 +72,11 @@ int WritePdf(const ResultsModel& model, int first, int last, const std::string& 
   return painter.end() ? 0 : Fail(shown, "cannot be written");
 }
 
-// Draws layout n as the screen does, with the scroll bar at its top.
+// Draws layout n as the screen first shows it: its whole width, from its top.
 void DrawScreenPicture(const ResultsModel& model, int n, QPainter& painter) {
   QtPainterSurface surface(painter);
-  ScrollBarState scrollBar;
-  DrawLayoutOnScreen(model, n, surface, scrollBar);
+  ScreenView view;
+  DrawLayoutOnScreen(model, n, surface, view);
 }
 
 bool WritePng(const ResultsModel& model, int n, const std::string& path) {

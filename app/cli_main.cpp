@@ -6,9 +6,9 @@
 
 #include "app/cli_check.h"
 #include "app/cli_draw.h"
-#include "app/cli_optimize.h"
 #include "app/cli_labels.h"
 #include "app/cli_offcuts.h"
+#include "app/cli_optimize.h"
 #include "app/cli_report.h"
 
 namespace {
@@ -18,7 +18,7 @@ constexpr const char* kUsage =
     "       trimora-cli optimize IN.trm [-o OUT.trm]\n"
     "       trimora-cli report JOB.trm [-o FILE]\n"
     "       trimora-cli offcuts JOB.trm [-o FILE]\n"
-    "       trimora-cli labels JOB.trm [--layout N] [--def lbl.def] [-o FILE]\n"
+    "       trimora-cli labels JOB.trm [--layout N] [--def lbl.def] [-o FILE | --pdf FILE]\n"
     "       trimora-cli draw JOB.trm (--pdf FILE | --svg DIR | --png DIR) [--layout N]\n"
     "                        [--settings dia.set]\n"
     "\n"
@@ -32,7 +32,8 @@ constexpr const char* kUsage =
     "  offcuts JOB.trm    the off-cuts the plan leaves (offcut.tlf), scrap marked by\n"
     "                     scrap.dat beside the job\n"
     "  labels JOB.trm     the label sheet (lbl.tlf) of one layout or all, arranged as\n"
-    "                     lbl.def beside the job (or --def FILE) says\n"
+    "                     lbl.def beside the job (or --def FILE) says; --pdf gives the\n"
+    "                     pages Print Labels prints, on A4\n"
     "  draw JOB.trm       the layouts drawn to scale: the printed pages as one PDF, or\n"
     "                     one picture per layout as the screen shows it; what is shown\n"
     "                     follows dia.set beside the job (or --settings FILE)\n";

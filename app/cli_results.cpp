@@ -53,8 +53,11 @@ std::optional<ResultsArgs> ParseResultsArgs(const std::vector<std::string>& args
   for (size_t i = 1; i < args.size(); ++i) {
     const std::string& a = args[i];
     const bool hasValue = i + 1 < args.size();
-    if (a == "-o" && hasValue && parsed.output.empty()) {
+    if (a == "-o" && hasValue && parsed.output.empty() && parsed.pdf.empty()) {
       parsed.output = args[++i];
+    } else if (labelOptions && a == "--pdf" && hasValue && parsed.pdf.empty() &&
+               parsed.output.empty()) {
+      parsed.pdf = args[++i];
     } else if (labelOptions && a == "--def" && hasValue && parsed.labelDef.empty()) {
       parsed.labelDef = args[++i];
     } else if (labelOptions && a == "--layout" && hasValue && !layoutGiven &&
@@ -72,6 +75,7 @@ std::optional<ResultsArgs> ParseResultsArgs(const std::vector<std::string>& args
   parsed.jobPath = AbsolutePath(parsed.job);
   parsed.outputPath = AbsolutePath(parsed.output);
   parsed.labelDefPath = AbsolutePath(parsed.labelDef);
+  parsed.pdfPath = AbsolutePath(parsed.pdf);
   return parsed;
 }
 

@@ -15,15 +15,17 @@ struct ResultsArgs {
   std::string job;       // JOB.trm as typed
   std::string output;    // -o FILE as typed; empty for stdout
   std::string labelDef;  // --def FILE as typed (labels only)
+  std::string pdf;       // --pdf FILE as typed (labels only, instead of -o)
   int layout = 0;        // --layout N (labels only); 0 for all layouts
-  // The three paths made absolute while parsing, before the working directory changes.
+  // The paths made absolute while parsing, before the working directory changes.
   std::string jobPath;
   std::string outputPath;
   std::string labelDefPath;
+  std::string pdfPath;
 };
 
-// args[0] is the subcommand. labelOptions allows --layout and --def. None on a usage error.
-// Call it in the user's current folder: it makes the paths absolute.
+// args[0] is the subcommand. labelOptions allows --layout, --def and --pdf (not with -o). None
+// on a usage error. Call it in the user's current folder: it makes the paths absolute.
 std::optional<ResultsArgs> ParseResultsArgs(const std::vector<std::string>& args,
                                             bool labelOptions);
 

@@ -47,6 +47,8 @@ class DrawingSurface {
   virtual void Text(float x, float y, const std::string& text) = 0;
   // The height of a line of text in the current font, in user units.
   virtual float TextHeight(const std::string& text) const = 0;
+  // How far the text reaches to the right in the current font, in user units.
+  virtual float TextWidth(const std::string& text) const = 0;
 
   // Ends the current page and starts the next; surfaces without pages ignore it.
   virtual void NewPage() = 0;

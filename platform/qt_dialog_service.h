@@ -28,7 +28,8 @@ class QtDialogService : public DialogService {
 
  private:
   QWidget* parent_;
-  QPrinter printer_;
+  // Pages laid out in the printer's own pixels, not in the screen's.
+  QPrinter printer_{QPrinter::HighResolution};
 };
 
 }  // namespace trimora

@@ -91,6 +91,12 @@ float QtPainterSurface::TextHeight(const std::string&) const {
   return float(metrics.height() * scale_.height / device_.height());
 }
 
+float QtPainterSurface::TextWidth(const std::string& text) const {
+  const QFontMetricsF metrics(font_, &device_);
+  return float(metrics.horizontalAdvance(QString::fromLatin1(text)) * scale_.width /
+               device_.width());
+}
+
 void QtPainterSurface::NewPage() {
   if (auto* paged = dynamic_cast<QPagedPaintDevice*>(&device_)) {
     paged->newPage();

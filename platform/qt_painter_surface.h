@@ -25,6 +25,7 @@ class QtPainterSurface : public DrawingSurface {
   void SetFont(const std::string& name, float pointSize) override;
   void Text(float x, float y, const std::string& text) override;
   float TextHeight(const std::string& text) const override;
+  float TextWidth(const std::string& text) const override;
   // Starts a new page on paged devices (printer, PDF); others ignore it.
   void NewPage() override;
 

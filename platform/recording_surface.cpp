@@ -40,12 +40,18 @@ void RecordingSurface::Text(float x, float y, const std::string& text) {
   call.kind = SurfaceCall::Kind::kText;
   call.x1 = x;
   call.y1 = y;
+  call.x2 = x + TextWidth(text);
+  call.y2 = y + TextHeight(text);
   call.text = text;
   calls_.push_back(call);
 }
 
 float RecordingSurface::TextHeight(const std::string&) const {
-  return pointSize_ * dpi_ / 72 * scale_.height / float(heightPixels_);
+  return EmPixels() * scale_.height / float(heightPixels_);
+}
+
+float RecordingSurface::TextWidth(const std::string& text) const {
+  return float(text.size()) * 0.6f * EmPixels() * scale_.width / float(widthPixels_);
 }
 
 void RecordingSurface::NewPage() {

@@ -1,7 +1,8 @@
 #pragma once
 // A drawing surface that only remembers what was asked of it, for tests. It behaves like a
-// device of a fixed size in pixels whose text is one em high: a line of text at size p points
-// is p × dpi ÷ 72 device pixels high, converted to user units by the current scale.
+// device of a fixed size in pixels whose text is one em high and whose characters are all
+// six tenths of an em wide: a line of text at size p points is p × dpi ÷ 72 device pixels
+// high, converted to user units by the current scale.
 
 #include <string>
 #include <vector>
@@ -13,7 +14,7 @@ namespace trimora {
 struct SurfaceCall {
   enum class Kind { kScale, kClear, kLine, kBox, kFilledBox, kFont, kText, kNewPage };
   Kind kind = Kind::kClear;
-  float x1 = 0;  // kScale: left, top, width, height; kText: the position
+  float x1 = 0;  // kScale: left, top, width, height; kText: the text's box, as measured
   float y1 = 0;
   float x2 = 0;
   float y2 = 0;
@@ -36,6 +37,7 @@ class RecordingSurface : public DrawingSurface {
   void SetFont(const std::string& name, float pointSize) override;
   void Text(float x, float y, const std::string& text) override;
   float TextHeight(const std::string& text) const override;
+  float TextWidth(const std::string& text) const override;
   void NewPage() override;
 
   const std::vector<SurfaceCall>& calls() const { return calls_; }
@@ -46,6 +48,7 @@ class RecordingSurface : public DrawingSurface {
 
  private:
   void Record(SurfaceCall::Kind kind, float x1, float y1, float x2, float y2, Rgb color);
+  float EmPixels() const { return pointSize_ * dpi_ / 72; }
 
   int widthPixels_;
   int heightPixels_;

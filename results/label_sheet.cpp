@@ -1,5 +1,6 @@
 #include "results/label_sheet.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -45,8 +46,19 @@ void RangeOf(const ResultsModel& model, int layout, size_t& first, size_t& last)
   }
 }
 
-void WriteRow(ColumnText& out, const std::vector<std::vector<std::string>>& labels,
-              const LabelDefinition& d) {
+// The lines of a column text, each of which ends in CR LF.
+std::vector<std::string> LinesOf(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t end = 0;
+  for (size_t start = 0; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
+    lines.push_back(text.substr(start, end - start));
+  }
+  return lines;
+}
+
+std::vector<std::string> RowLines(const std::vector<std::vector<std::string>>& labels,
+                                  const LabelDefinition& d) {
+  ColumnText out;
   for (int line = 0; line < kLabelLines; ++line) {
     for (size_t k = 0; k < labels.size(); ++k) {
       out.Place(d.HS + d.HP * int(k), labels[k][size_t(line)]);
@@ -54,6 +66,7 @@ void WriteRow(ColumnText& out, const std::vector<std::vector<std::string>>& labe
     out.EndLine();
   }
   out.EmptyLines(d.VP);
+  return LinesOf(out.Text());
 }
 
 }  // namespace
@@ -77,10 +90,11 @@ std::vector<std::string> LabelLines(const ResultsModel& model, const AreaRecord&
           "Party:" + cut.PARTY, "Site:" + cut.SITE};
 }
 
-std::string LabelSheetText(const ResultsModel& model, const LabelDefinition& definition,
-                           int layout) {
-  ColumnText out;
-  out.EmptyLines(definition.VS);
+std::vector<std::vector<std::string>> LabelSheetRows(const ResultsModel& model,
+                                                     const LabelDefinition& definition,
+                                                     int layout) {
+  std::vector<std::vector<std::string>> rows;
+  rows.emplace_back(size_t(std::max(definition.VS, 0)));
   size_t first = 0, last = 0;
   RangeOf(model, layout, first, last);
   std::vector<std::vector<std::string>> pending;
@@ -88,11 +102,20 @@ std::string LabelSheetText(const ResultsModel& model, const LabelDefinition& def
     const AreaRecord& r = model.records[i];
     if (r.TYPE > 0) pending.push_back(LabelLines(model, r));
     if (int(pending.size()) == definition.COLS || i == last) {
-      WriteRow(out, pending, definition);
+      rows.push_back(RowLines(pending, definition));
       pending.clear();
     }
   }
-  return out.Text();
+  return rows;
+}
+
+std::string LabelSheetText(const ResultsModel& model, const LabelDefinition& definition,
+                           int layout) {
+  std::string text;
+  for (const std::vector<std::string>& row : LabelSheetRows(model, definition, layout)) {
+    text += JoinLines(row);
+  }
+  return text;
 }
 
 bool WriteLabelSheet(const ResultsModel& model, int layout, std::string* error) {

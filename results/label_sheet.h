@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "results/results_model.h"
 
@@ -29,6 +30,12 @@ std::optional<LabelDefinition> ReadLabelDefinition();
 
 // The five lines of the label of a placed piece record.
 std::vector<std::string> LabelLines(const ResultsModel& model, const AreaRecord& piece);
+
+// The lines of lbl.tlf in the blocks a printed page must not split: first the VS empty lines
+// before the first row, then each row of labels followed by its VP empty lines. A row has five
+// lines, or more where a label wider than its pitch pushes text onto a new line.
+std::vector<std::vector<std::string>> LabelSheetRows(const ResultsModel& model,
+                                                     const LabelDefinition& definition, int layout);
 
 // The whole lbl.tlf text (CR LF line ends) for the records of layout n (1 .. N), or of all
 // layouts when n is 0. The layout's records run from its layout start (model.layoutStart, or

@@ -91,6 +91,31 @@ void DrawPasses(DrawingSurface& surface, const ResultsModel& model, RecordRange 
   OutlinePass(surface, model, range);
 }
 
+// Room beside and below the sheet for its dimension labels, as fractions of the picture's
+// width: text keeps its size in pixels whatever the zoom, so the room does too.
+struct LabelRoom {
+  float right = 0;
+  float bottom = 0;
+};
+
+LabelRoom MeasureLabelRoom(DrawingSurface& surface, float W) {
+  surface.SetScale({0, 0, W, W / float(surface.DeviceAspect())});
+  const float h = surface.TextHeight("0");
+  const LabelRoom room{(surface.TextWidth("00000") + h) / W, 2.5f * h / W};
+  // A picture too small for the labels leaves them out rather than the drawing.
+  return room.right < 0.5f ? room : LabelRoom{};
+}
+
+// A scroll bar over 0 .. last of which visible is in view at a time.
+void SetScrollRange(ScrollBarState& bar, float last, float visible) {
+  bar.min = 0;
+  bar.max = std::max(0, int(std::lrint(last - visible)));
+  bar.smallChange = std::max(1, int(visible / 10));
+  bar.largeChange = std::max(1, int(visible));
+  bar.enabled = bar.max > 0;
+  bar.value = std::clamp(bar.value, 0, bar.max);
+}
+
 }  // namespace
 
 RecordRange LayoutRecords(const ResultsModel& model, int n) {
@@ -105,20 +130,28 @@ RecordRange LayoutRecords(const ResultsModel& model, int n) {
   return {first, last};
 }
 
-void SetUpScreen(DrawingSurface& surface, float L, float W, ScrollBarState& scrollBar) {
-  float f = L / 1000 + 2;
-  if (f > 3) f = 3;
-  const float side = W * f;
-  scrollBar.max = int(std::lrint(L - side + 10));
-  scrollBar.min = 0;
-  scrollBar.smallChange = 5;
-  scrollBar.largeChange = 10;
-  scrollBar.enabled = side - 10 <= L;
-  scrollBar.value = std::clamp(scrollBar.value, std::min(scrollBar.min, scrollBar.max),
-                               std::max(scrollBar.min, scrollBar.max));
+void ZoomScreenView(ScreenView& view, float zoom) {
+  zoom = std::min(zoom, kMaxZoom);
+  const float kept = view.zoom / zoom;  // of the part in view
+  view.horizontal.value += int(std::lrint(view.width * (1 - kept) / 2));
+  view.vertical.value += int(std::lrint(view.height * (1 - kept) / 2));
+  view.zoom = zoom;
+}
+
+void SetUpScreen(DrawingSurface& surface, float L, float W, ScreenView& view) {
   surface.Clear();
-  surface.SetScale({0, float(scrollBar.value), side, side});
   surface.SetFont("Small Fonts", 7);
+  const float aspect = float(surface.DeviceAspect());
+  const LabelRoom room = MeasureLabelRoom(surface, W);
+  const float fitWidth = W / (1 - room.right);
+  const float wholeLength = fitWidth * (1 / aspect - room.bottom) / L;
+  view.zoom = std::clamp(view.zoom, std::clamp(wholeLength, 1 / kMaxZoom, 1.0f), kMaxZoom);
+  view.width = fitWidth / view.zoom;
+  view.height = view.width / aspect;
+  SetScrollRange(view.horizontal, W + room.right * view.width, view.width);
+  SetScrollRange(view.vertical, L + room.bottom * view.width, view.height);
+  surface.SetScale(
+      {float(view.horizontal.value), float(view.vertical.value), view.width, view.height});
 }
 
 void SetUpPaper(DrawingSurface& surface, float L, float W, int printerScale, float bandTop) {
@@ -131,11 +164,11 @@ void SetUpPaper(DrawingSurface& surface, float L, float W, int printerScale, flo
 }
 
 std::vector<std::string> DrawLayoutOnScreen(const ResultsModel& model, int n,
-                                            DrawingSurface& surface, ScrollBarState& scrollBar) {
+                                            DrawingSurface& surface, ScreenView& view) {
   const RecordRange range = LayoutRecords(model, n);
   if (range.first == 0) return {};
   const AreaRecord& outline = model.records[size_t(range.first)];
-  SetUpScreen(surface, outline.YE - outline.YS, outline.XE - outline.XS, scrollBar);
+  SetUpScreen(surface, outline.YE - outline.YS, outline.XE - outline.XS, view);
   DrawPasses(surface, model, range, Target::kScreen);
   return WriteDetailText(model, n);
 }

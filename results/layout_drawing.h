@@ -12,7 +12,8 @@
 
 namespace trimora {
 
-// The vertical scroll bar beside the screen drawing; its value is the top of the visible band.
+// A scroll bar beside or under the screen drawing; its value is the top or the left of the
+// part in view, in user units.
 struct ScrollBarState {
   int value = 0;
   int min = 0;
@@ -22,6 +23,21 @@ struct ScrollBarState {
   bool enabled = false;
 };
 
+// What the screen shows of a layout. Zoom 1 shows the layout's whole width; zoom 2 half of
+// it, twice as large. width and height are the part in view, as the last setup left them.
+struct ScreenView {
+  float zoom = 1;
+  float width = 0;
+  float height = 0;
+  ScrollBarState horizontal;
+  ScrollBarState vertical;
+};
+
+inline constexpr float kMaxZoom = 8;
+
+// Zooms the view about the centre of the part in view; the next setup keeps it in range.
+void ZoomScreenView(ScreenView& view, float zoom);
+
 // Records first .. last of layout n.
 struct RecordRange {
   int first = 0;
@@ -29,10 +45,11 @@ struct RecordRange {
 };
 RecordRange LayoutRecords(const ResultsModel& model, int n);
 
-// The screen's square picture for a layout of used length L and width W: at most three
-// widths of the layout are shown, and the scroll bar reaches the rest of a long layout. Clears
-// the picture.
-void SetUpScreen(DrawingSurface& surface, float L, float W, ScrollBarState& scrollBar);
+// The screen picture for a layout of used length L and width W. At zoom 1 the layout's width
+// fills the picture's width but for room on the right for the used length's label; zooming
+// out stops once the whole layout is in view, and the scroll bars reach whatever is not.
+// Clears the picture.
+void SetUpScreen(DrawingSurface& surface, float L, float W, ScreenView& view);
 
 // One page-high band of paper starting at bandTop; the width follows the printer scale, the
 // height the page's shape, with a left margin of one twentieth of the page height.
@@ -40,7 +57,7 @@ void SetUpPaper(DrawingSurface& surface, float L, float W, int printerScale, flo
 
 // Draws layout n on the screen, writes DiaCur.tlf and returns its lines for the text box.
 std::vector<std::string> DrawLayoutOnScreen(const ResultsModel& model, int n,
-                                            DrawingSurface& surface, ScrollBarState& scrollBar);
+                                            DrawingSurface& surface, ScreenView& view);
 
 // Draws layout n on as many pages as it needs, then its detail text below it; date is the
 // text of the "Date: " line.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <vector>
 
 #include "storage/number_picture.h"
 
@@ -28,6 +29,54 @@ std::string LowerCase(std::string text) {
 float HorizontalOf(const DrawingSurface& surface, float h) {
   const UserScale scale = surface.Scale();
   return h * scale.width / scale.height;
+}
+
+// A box in user units: a piece, or a label's text.
+struct Box {
+  float left = 0;
+  float top = 0;
+  float right = 0;
+  float bottom = 0;
+};
+
+bool Contains(const Box& outer, const Box& inner) {
+  return inner.left >= outer.left && inner.right <= outer.right && inner.top >= outer.top &&
+         inner.bottom <= outer.bottom;
+}
+
+bool Overlaps(const Box& a, const Box& b) {
+  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// Places the labels of one piece, each inside the piece or not at all: a label crossing the
+// piece's edge would lie over its neighbour's, and one crossing an earlier label of the piece
+// would spoil both.
+struct LabelPlacer {
+  DrawingSurface& surface;
+  Box piece;
+  std::vector<Box> placed;
+
+  void Place(float x, float y, const std::string& text) {
+    const Box label{x, y, x + surface.TextWidth(text), y + surface.TextHeight(text)};
+    if (text.empty() || !Contains(piece, label)) return;
+    for (const Box& other : placed)
+      if (Overlaps(label, other)) return;
+    placed.push_back(label);
+    PrintString(surface, x, y, text);
+  }
+};
+
+// A description too wide for room is cut short after a letter and ends in a full stop, so long
+// as three characters are left; otherwise nothing is shown. Sizes are never cut short: a
+// clipped number would read as another size.
+std::string FittingDescription(const DrawingSurface& surface, const std::string& text, float room) {
+  if (surface.TextWidth(text) <= room) return text;
+  for (int keep = int(text.size()) - 1; keep >= 3; --keep) {
+    if (text[size_t(keep) - 1] == ' ') continue;
+    const std::string shortened = text.substr(0, size_t(keep)) + ".";
+    if (surface.TextWidth(shortened) <= room) return shortened;
+  }
+  return "";
 }
 
 }  // namespace
@@ -87,17 +136,19 @@ void PlacePieceLabels(DrawingSurface& surface, const AreaRecord& piece, const Cu
   const bool lengthwise = piece.orientation == kLengthwise;
   const float across = lengthwise ? cut.WIDTH : cut.LENGTH;
   const float along = lengthwise ? cut.LENGTH : cut.WIDTH;
-  const std::string acrossText = PlainNumber(across);
-  const float h = surface.TextHeight(acrossText);
-  const float e = HorizontalOf(surface, h);
   const float left = piece.XS + kerf / 2;
   const float top = piece.YS + kerf / 2;
+  const float h = surface.TextHeight("0");
+  const float e = HorizontalOf(surface, h);
+  LabelPlacer labels{surface, {left, top, left + across, top + along}, {}};
   if (settings.cutPieceDimensions) {
-    PrintString(surface, left + (across - e) / 2, top + h / 6, acrossText);
-    PrintString(surface, left + e / 4, top + (along - h) / 2, PlainNumber(along));
+    const std::string acrossText = PlainNumber(across);
+    labels.Place(left + (across - surface.TextWidth(acrossText)) / 2, top + h / 6, acrossText);
+    labels.Place(left + e / 4, top + (along - h) / 2, PlainNumber(along));
   }
   if (settings.cutPieceDescription) {
-    PrintString(surface, left + e / 4, top + along - h, LowerCase(cut.DESCRIPTION));
+    const std::string name = LowerCase(cut.DESCRIPTION);
+    labels.Place(left + e / 4, top + along - h, FittingDescription(surface, name, across - e / 4));
   }
 }
 

@@ -36,6 +36,7 @@ void Hatch(DrawingSurface& surface, float x1, float y1, float x2, float y2, floa
            Rgb color);
 
 // The entered sizes of a placed piece and, when asked for, its description in lower case.
+// Only labels that fit inside the piece are drawn, a description shortened if need be.
 void PlacePieceLabels(DrawingSurface& surface, const AreaRecord& piece, const CutRecord& cut,
                       float kerf, const LayoutSettings& settings);
 

@@ -1,11 +1,13 @@
 #include "results/layouts_window.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QToolButton>
 #include <algorithm>
 
 #include "platform/print_text_file.h"
@@ -28,17 +30,48 @@ constexpr int Twips(int twips) { return twips / 15; }
 
 QString Text(const std::string& text) { return QString::fromLatin1(text); }
 
+constexpr float kZoomStep = 1.25f;
+
+// A zoom command on a tool button: the theme's icon, or iconText where the theme has none,
+// and a key that works wherever the focus is in the window.
+QToolButton* ZoomButton(QWidget* window, const char* icon, const char* iconText,
+                        const QString& text, const QKeySequence& key) {
+  auto* action = new QAction(QIcon::fromTheme(icon), text, window);
+  action->setIconText(iconText);
+  action->setShortcut(key);
+  action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  action->setToolTip(text + " (" + key.toString(QKeySequence::NativeText) + ")");
+  window->addAction(action);
+  auto* button = new QToolButton(window);
+  button->setObjectName(icon);
+  button->setDefaultAction(action);
+  return button;
+}
+
+void ShowScrollBar(QScrollBar* bar, const ScrollBarState& state) {
+  const QSignalBlocker blocker(bar);
+  bar->setRange(state.min, std::max(state.min, state.max));
+  bar->setSingleStep(state.smallChange);
+  bar->setPageStep(state.largeChange);
+  bar->setValue(state.value);
+  bar->setEnabled(state.enabled);
+}
+
 }  // namespace
 
 Dia::Dia(DialogService& dialogs, QPrinter& printer, const std::string& jobFileName, QWidget* parent)
     : QWidget(parent),
       Pic(new LayoutPicture(this)),
       VS(new QScrollBar(Qt::Vertical, this)),
+      HS(new QScrollBar(Qt::Horizontal, this)),
       txt(new QPlainTextEdit(this)),
       cmb(new QComboBox(this)),
       cmdPrintData(new QPushButton("Print Layout(s)", this)),
       cmdLbl(new QPushButton("Print Labels", this)),
       cmdSettings(new QPushButton("Settings", this)),
+      cmdZoomIn(ZoomButton(this, "zoom-in", "+", "Zoom In", QKeySequence::ZoomIn)),
+      cmdZoomOut(ZoomButton(this, "zoom-out", "\u2212", "Zoom Out", QKeySequence::ZoomOut)),
+      cmdZoomFit(ZoomButton(this, "zoom-fit-width", "Fit", "Fit Width", QKeySequence("Ctrl+0"))),
       dialogs_(dialogs),
       printer_(printer),
       jobFileName_(jobFileName) {
@@ -53,6 +86,10 @@ Dia::Dia(DialogService& dialogs, QPrinter& printer, const std::string& jobFileNa
   Pic->onClick = [this] { Pic_Click(); };
   connect(cmb, &QComboBox::currentIndexChanged, this, [this] { cmb_Click(); });
   connect(VS, &QScrollBar::valueChanged, this, [this] { VS_Change(); });
+  connect(HS, &QScrollBar::valueChanged, this, [this] { HS_Change(); });
+  connect(cmdZoomIn->defaultAction(), &QAction::triggered, this, [this] { ZoomIn(); });
+  connect(cmdZoomOut->defaultAction(), &QAction::triggered, this, [this] { ZoomOut(); });
+  connect(cmdZoomFit->defaultAction(), &QAction::triggered, this, [this] { ZoomFit(); });
   connect(cmdPrintData, &QPushButton::clicked, this, [this] { cmdPrintData_Click(); });
   connect(cmdLbl, &QPushButton::clicked, this, [this] { cmdLbl_Click(); });
   connect(cmdSettings, &QPushButton::clicked, this, [this] { cmdSettings_Click(); });
@@ -82,12 +119,33 @@ void Dia::ReadSettings() { ReadLayoutSettings(kLayoutSettingsFile, model_.settin
 
 void Dia::cmb_Click() {
   current_ = int(LeadingNumber(cmb->currentText().toStdString()));
-  scrollBar_.value = scrollBar_.min;
+  view_.horizontal.value = 0;
+  view_.vertical.value = 0;
   DrawCurrentLayout();
 }
 
 void Dia::VS_Change() {
-  scrollBar_.value = VS->value();
+  view_.vertical.value = VS->value();
+  DrawCurrentLayout();
+}
+
+void Dia::HS_Change() {
+  view_.horizontal.value = HS->value();
+  DrawCurrentLayout();
+}
+
+void Dia::ZoomIn() {
+  ZoomScreenView(view_, view_.zoom * kZoomStep);
+  DrawCurrentLayout();
+}
+
+void Dia::ZoomOut() {
+  ZoomScreenView(view_, view_.zoom / kZoomStep);
+  DrawCurrentLayout();
+}
+
+void Dia::ZoomFit() {
+  ZoomScreenView(view_, 1);
   DrawCurrentLayout();
 }
 
@@ -108,16 +166,10 @@ void Dia::DrawCurrentLayout() {
   if (current_ < 1) return;
   QPainter painter(&Pic->Canvas());
   QtPainterSurface surface(painter);
-  const std::vector<std::string> lines = DrawLayoutOnScreen(model_, current_, surface, scrollBar_);
+  const std::vector<std::string> lines = DrawLayoutOnScreen(model_, current_, surface, view_);
   painter.end();
-  {
-    const QSignalBlocker blocker(VS);
-    VS->setRange(scrollBar_.min, std::max(scrollBar_.min, scrollBar_.max));
-    VS->setSingleStep(scrollBar_.smallChange);
-    VS->setPageStep(scrollBar_.largeChange);
-    VS->setValue(scrollBar_.value);
-    VS->setEnabled(scrollBar_.enabled);
-  }
+  ShowScrollBar(VS, view_.vertical);
+  ShowScrollBar(HS, view_.horizontal);
   QString text;
   for (const std::string& line : lines) text += Text(line) + "\n";
   txt->setPlainText(text);
@@ -125,9 +177,10 @@ void Dia::DrawCurrentLayout() {
 }
 
 // All layouts or the current one go into one print document; the screen is redrawn after.
+// The dialog offers all layouts first, the plan as a whole being what is usually printed.
 void Dia::cmdPrintData_Click() {
   cmb->setFocus();
-  const PrintDialogAnswer answer = dialogs_.PrintDialog(true);
+  const PrintDialogAnswer answer = dialogs_.PrintDialog(false);
   if (answer == PrintDialogAnswer::Cancelled) return;
   const int remembered = current_;
   printer_.setPageOrientation(QPageLayout::Portrait);
@@ -155,7 +208,10 @@ void Dia::cmdLbl_Click() {
     dialogs_.ShowMessage({error, "Attention!", MessageButtons::Ok, MessageIcon::Exclamation});
     return;
   }
-  PrintTextFile(printer_, kLabelSheetFile, "");
+  // Each row of labels whole on a page: the document trimora-cli labels --pdf writes.
+  if (const std::optional<LabelDefinition> definition = ReadLabelDefinition()) {
+    PrintTextBlocks(printer_, LabelSheetRows(model_, *definition, layout));
+  }
 }
 
 void Dia::resizeEvent(QResizeEvent* event) {
@@ -169,23 +225,27 @@ void Dia::Form_Resize() {
   DrawCurrentLayout();
 }
 
-// The square picture fills the height; the scroll bar beside it; the detail text to the
-// right, with the selector and the buttons below it.
+// The square picture with its scroll bars fills the height; the detail text to the right,
+// with the zoom buttons below it and the selector and the other buttons below them.
 void Dia::PlaceControls() {
-  const int height = this->height();
   const int bar = VS->sizeHint().width();
-  Pic->setGeometry(0, 0, height, height);
-  VS->setGeometry(height, 0, bar, height);
-  const int left = height + bar;
-  const int selectorHeight = cmb->sizeHint().height();
-  txt->setGeometry(left, 0, std::max(0, width() - height - bar - Twips(200)),
-                   std::max(0, height - selectorHeight - Twips(300)));
-  const int top = txt->height() + Twips(150);
-  cmb->setGeometry(left, top, cmb->sizeHint().width(), selectorHeight);
-  int x = cmb->geometry().right() + Twips(150);
-  for (QPushButton* button : {cmdPrintData, cmdLbl, cmdSettings}) {
-    button->setGeometry(x, top, button->sizeHint().width(), selectorHeight);
-    x = button->geometry().right() + Twips(60);
+  const int side = std::max(0, height() - HS->sizeHint().height());
+  Pic->setGeometry(0, 0, side, side);
+  VS->setGeometry(side, 0, bar, side);
+  HS->setGeometry(0, side, side, height() - side);
+  const int left = side + bar;
+  const int rowHeight = cmb->sizeHint().height();
+  txt->setGeometry(left, 0, std::max(0, width() - left - Twips(200)),
+                   std::max(0, height() - 2 * rowHeight - Twips(450)));
+  PlaceRow(left, txt->height() + Twips(150), {cmdZoomIn, cmdZoomOut, cmdZoomFit});
+  PlaceRow(left, height() - rowHeight - Twips(150), {cmb, cmdPrintData, cmdLbl, cmdSettings});
+}
+
+// Controls side by side at their natural widths, as high as the selector.
+void Dia::PlaceRow(int x, int top, std::initializer_list<QWidget*> controls) {
+  for (QWidget* control : controls) {
+    control->setGeometry(x, top, control->sizeHint().width(), cmb->sizeHint().height());
+    x = control->geometry().right() + Twips(control == cmb ? 150 : 60);
   }
 }
 

@@ -1,12 +1,13 @@
 #pragma once
 // The Layouts window: loads dia.tlf and the job tables once when it opens (deriving the
 // off-cut table and writing the report), then shows one layout at a time: the drawing to
-// scale in a square picture with a scroll bar for long layouts, and its detail text beside
-// it. The selector picks the layout; buttons print layouts or labels and open the Layout
-// Settings window.
+// scale in a square picture, as wide as the layout at first, with scroll bars for what a zoom
+// or a long layout leaves out of view, and its detail text beside it. The selector picks the
+// layout; buttons zoom, print layouts or labels and open the Layout Settings window.
 
 #include <QPrinter>
 #include <QWidget>
+#include <initializer_list>
 #include <string>
 
 #include "platform/dialog_service.h"
@@ -17,6 +18,7 @@ class QComboBox;
 class QPlainTextEdit;
 class QPushButton;
 class QScrollBar;
+class QToolButton;
 
 namespace trimora {
 
@@ -36,23 +38,32 @@ class Dia : public QWidget {
 
   LayoutPicture* Pic;
   QScrollBar* VS;
+  QScrollBar* HS;
   QPlainTextEdit* txt;
   QComboBox* cmb;
   QPushButton* cmdPrintData;
   QPushButton* cmdLbl;
   QPushButton* cmdSettings;
+  QToolButton* cmdZoomIn;
+  QToolButton* cmdZoomOut;
+  QToolButton* cmdZoomFit;
 
   void cmb_Click();
   void VS_Change();
+  void HS_Change();
   void Pic_Click();
   void cmdPrintData_Click();
   void cmdLbl_Click();
   void cmdSettings_Click();
+  void ZoomIn();
+  void ZoomOut();
+  // Back to the whole width, as the window opens.
+  void ZoomFit();
 
   // 0 until a layout is chosen.
   int CurrentLayout() const { return current_; }
   const ResultsModel& Model() const { return model_; }
-  const ScrollBarState& ScrollBar() const { return scrollBar_; }
+  const ScreenView& View() const { return view_; }
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -64,12 +75,13 @@ class Dia : public QWidget {
   void ReadSettings();
   void DrawCurrentLayout();
   void PlaceControls();
+  void PlaceRow(int x, int top, std::initializer_list<QWidget*> controls);
 
   DialogService& dialogs_;
   QPrinter& printer_;
   const std::string& jobFileName_;
   ResultsModel model_;
-  ScrollBarState scrollBar_;
+  ScreenView view_;
   int current_ = 0;
 };
 

@@ -11,6 +11,7 @@
 #include "results/layout_elements.h"
 #include "results/report.h"
 #include "results/results_fixtures.h"
+#include "storage/job_file.h"
 #include "storage/text_file.h"
 #include "test_support.h"
 
@@ -51,21 +52,25 @@ long CountOf(const std::vector<std::string>& texts, const std::string& text) {
 
 class LayoutDrawing : public testing::InWorkDir {};
 
-TEST(CoordinateSetup, ScreenCapsAtThreeWidthsAndScrollsAndPaperFollowsThePrinterScale) {
+TEST(CoordinateSetup, ScreenShowsTheWholeWidthAndZoomsAndPaperFollowsThePrinterScale) {
   RecordingSurface surface(800, 800);
-  ScrollBarState bar;
-  SetUpScreen(surface, 1500, 1000, bar);  // f = 3.5, capped at 3
-  EXPECT_EQ(surface.Scale(), (UserScale{0, 0, 3000, 3000}));
-  EXPECT_FALSE(bar.enabled);
-  bar.value = 500;
-  SetUpScreen(surface, 20000, 1000, bar);
-  EXPECT_EQ(bar.max, 17010);
-  EXPECT_EQ(surface.Scale(), (UserScale{0, 500, 3000, 3000}));  // the bar's value is the top
-  // The bar switches on when the layout reaches the picture less ten.
-  SetUpScreen(surface, 2990, 1000, bar);
-  EXPECT_TRUE(bar.enabled);
-  SetUpScreen(surface, 2989, 1000, bar);
-  EXPECT_FALSE(bar.enabled);
+  ScreenView view;
+  SetUpScreen(surface, 3000, 1500, view);
+  const UserScale fit = surface.Scale();
+  EXPECT_GT(1500 / fit.width, 0.9f);  // all but the room for the length label beside it
+  EXPECT_FALSE(view.horizontal.enabled);
+  EXPECT_GT(view.vertical.max + fit.height, 3000);  // the bar reaches the bottom
+  ZoomScreenView(view, 2);
+  SetUpScreen(surface, 3000, 1500, view);
+  EXPECT_FLOAT_EQ(surface.Scale().width, fit.width / 2);
+  EXPECT_GT(view.horizontal.max + surface.Scale().width, 1500);
+  ZoomScreenView(view, 1);
+  SetUpScreen(surface, 3000, 1500, view);
+  EXPECT_EQ(surface.Scale(), fit);
+  ZoomScreenView(view, 0.01f);  // stops with the whole layout in view
+  SetUpScreen(surface, 3000, 1500, view);
+  EXPECT_FALSE(view.vertical.enabled);
+  EXPECT_GT(view.zoom, 0.4f);
   RecordingSurface paper(1000, 1250);
   SetUpPaper(paper, 2000, 1250, 2, 700);  // f = 5
   const UserScale scale = paper.Scale();
@@ -131,9 +136,9 @@ TEST_F(LayoutDrawing, ScreenFillsPiecesInTheirColoursInsetAndPaperFillsThemWhite
   model.settings.cutPieceColor = true;
   ASSERT_TRUE(WriteReport(model));
   RecordingSurface screen(800, 800);
-  ScrollBarState bar;
-  EXPECT_FALSE(DrawLayoutOnScreen(model, 1, screen, bar).empty());  // the detail text
-  EXPECT_TRUE(screen.Texts().empty());                              // every label is off
+  ScreenView view;
+  EXPECT_FALSE(DrawLayoutOnScreen(model, 1, screen, view).empty());  // the detail text
+  EXPECT_TRUE(screen.Texts().empty());                               // every label is off
   const std::vector<SurfaceCall> fills = screen.CallsOf(Kind::kFilledBox);
   ASSERT_EQ(fills.size(), 3u);
   EXPECT_EQ(fills[0].color, kWhite);  // the stock
@@ -157,8 +162,8 @@ TEST_F(LayoutDrawing, ScreenHatchesGreyAndPaperDarkBlueAtHalfTheSpacing) {
   ResultsModel model = OneLayout({});
   ASSERT_TRUE(WriteReport(model));
   RecordingSurface screen(800, 800);
-  ScrollBarState bar;
-  DrawLayoutOnScreen(model, 1, screen, bar);
+  ScreenView view;
+  DrawLayoutOnScreen(model, 1, screen, view);
   const std::vector<SurfaceCall> grey = screen.CallsOf(Kind::kLine);
   ASSERT_GE(grey.size(), 2u);
   EXPECT_EQ(grey[0].color, kLightGrey);
@@ -187,8 +192,8 @@ TEST(PrintStringRule, ATextStartingInTheLastLineOfTheBandIsDropped) {
 
 std::vector<std::string> ScreenTexts(const ResultsModel& model) {
   RecordingSurface surface(800, 800);
-  ScrollBarState bar;
-  DrawLayoutOnScreen(model, 1, surface, bar);
+  ScreenView view;
+  DrawLayoutOnScreen(model, 1, surface, view);
   return surface.Texts();
 }
 
@@ -223,16 +228,79 @@ TEST_F(LayoutDrawing, SizesFollowTheOrientationAndTheDescriptionIsLowerCase) {
   model.settings.cutPieceDescription = true;
   ASSERT_TRUE(WriteReport(model));
   RecordingSurface surface(800, 800);
-  ScrollBarState bar;
-  DrawLayoutOnScreen(model, 1, surface, bar);
+  ScreenView view;
+  DrawLayoutOnScreen(model, 1, surface, view);
   const std::vector<SurfaceCall> texts = surface.CallsOf(Kind::kText);
   ASSERT_EQ(texts.size(), 3u);
   EXPECT_EQ(texts[0].text, "450");  // LENGTH runs across
   EXPECT_EQ(texts[1].text, "250.5");
   EXPECT_EQ(texts[2].text, "back panel");
   const float h = surface.TextHeight("450");
-  EXPECT_FLOAT_EQ(texts[0].x1, 10 + 1.5f + (450 - h) / 2);  // centred across the top
-  EXPECT_FLOAT_EQ(texts[2].y1, 10 + 1.5f + 250.5f - h);     // on the bottom line
+  EXPECT_FLOAT_EQ(texts[0].x1, 10 + 1.5f + (450 - surface.TextWidth("450")) / 2);  // centred
+  EXPECT_FLOAT_EQ(texts[2].y1, 10 + 1.5f + 250.5f - h);  // on the bottom line
+}
+
+TEST_F(LayoutDrawing, ALabelTooWideForItsPieceIsLeftOutAndADescriptionCutShort) {
+  // Two pieces 450 long side by side, 70 and 30 wide; at the screen's fit a character is
+  // about 11 units wide.
+  ResultsModel model =
+      OneLayout({Rec(1, 1, 1, 10, 10, 83, 463, 1, 1), Rec(1, 2, 1, 83, 10, 116, 463, 1, 1)});
+  model.cuts[1] = Cut(450, 70, "BACK PANEL");
+  model.cuts[2] = Cut(450, 30, "BACK PANEL");
+  model.settings.cutPieceDimensions = true;
+  model.settings.cutPieceDescription = true;
+  ASSERT_TRUE(WriteReport(model));
+  EXPECT_EQ(ScreenTexts(model), (std::vector<std::string>{"70", "450", "back.", "30"}));
+}
+
+// The optimized demo job's layouts with every piece label on.
+class DemoPlan : public testing::InWorkDir {
+ protected:
+  void SetUp() override {
+    JobWindows noWindows;
+    OptimizeOptions options;
+    ASSERT_TRUE(LoadJob(std::string(TRIMORA_EXAMPLES) + "/demo-optimized.trm", noWindows, options));
+    ASSERT_EQ(BuildResultsModel(model), ResultsStatus::kReady);
+    ASSERT_TRUE(WriteReport(model));
+    model.settings.cutPieceDimensions = true;
+    model.settings.cutPieceDescription = true;
+  }
+
+  // Every text over the sheet lies inside a piece (the pieces do not overlap).
+  void ExpectLabelsInsidePieces(int n, const RecordingSurface& surface) {
+    const RecordRange range = LayoutRecords(model, n);
+    for (const SurfaceCall& text : surface.CallsOf(Kind::kText)) {
+      if (text.y1 >= model.records[size_t(range.first)].YE) continue;  // the detail text
+      bool inside = false;
+      for (int i = range.first; i <= range.last; ++i) {
+        const AreaRecord& r = model.records[size_t(i)];
+        const RollRecord& roll = model.rolls[size_t(r.roll)];
+        const float k = model.basic.KERF;
+        inside = inside || (r.TYPE > 0 && text.x1 >= InsetLeft(r, roll, k) &&
+                            text.x2 <= InsetRight(r, roll, k) && text.y1 >= InsetTop(r, roll, k) &&
+                            text.y2 <= InsetBottom(r, roll, k));
+      }
+      EXPECT_TRUE(inside) << "layout " << n << ": " << text.text;
+      ++labels;
+    }
+  }
+
+  ResultsModel model;
+  int labels = 0;
+};
+
+TEST_F(DemoPlan, EveryLabelLiesInsideItsPieceOnScreenAtAnyZoomAndOnPaper) {
+  for (int n = 1; n <= model.layouts; ++n) {
+    for (ScreenView view : {ScreenView{1}, ScreenView{4}}) {
+      RecordingSurface screen(800, 800);
+      DrawLayoutOnScreen(model, n, screen, view);
+      ExpectLabelsInsidePieces(n, screen);
+    }
+    RecordingSurface paper(1000, 1414);
+    DrawLayoutOnPaper(model, n, paper, "01/01/2025");
+    ExpectLabelsInsidePieces(n, paper);
+  }
+  EXPECT_GT(labels, 500);
 }
 
 TEST_F(LayoutDrawing, DetailTextIsTheLayoutsReportSectionWithTheBasicDetails) {

@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
+#include <QToolButton>
 
 #include "../shell/modal_driver.h"
 #include "engine/optimization_run.h"
@@ -63,7 +64,8 @@ TEST_F(LayoutsWindowTest, OpensOnLayoutOneAndDrawsTheChosenOne) {
   EXPECT_EQ(dia.cmb->currentText(), QString("1 / %1").arg(n));
   EXPECT_TRUE(dia.txt->toPlainText().startsWith("Layout No. 1"));
   EXPECT_FALSE(ReadFile("report.tlf").empty());
-  EXPECT_EQ(dia.Pic->width(), dia.height());  // square, as high as the window
+  EXPECT_EQ(dia.Pic->width(), dia.Pic->height());  // square
+  EXPECT_EQ(dia.Pic->height() + dia.HS->height(), dia.height());
   dia.txt->setFocus();
   EXPECT_FALSE(dia.txt->hasFocus());
   const QImage first = dia.Pic->Image();
@@ -80,8 +82,37 @@ TEST_F(LayoutsWindowTest, ALongLayoutScrolls) {
   EXPECT_GT(dia.VS->maximum(), 10000);
   const QImage top = dia.Pic->Image();
   dia.VS->setValue(2000);
-  EXPECT_EQ(dia.ScrollBar().value, 2000);
+  EXPECT_EQ(dia.View().vertical.value, 2000);
   EXPECT_NE(dia.Pic->Image(), top);
+  const int wholeWidthMax = dia.VS->maximum();
+  dia.ZoomIn();
+  EXPECT_GT(dia.VS->maximum(), wholeWidthMax);
+  dia.VS->setValue(dia.VS->maximum());
+  EXPECT_EQ(dia.View().vertical.value, dia.VS->maximum());
+}
+
+TEST_F(LayoutsWindowTest, ZoomsByButtonsAndKeysAndFitGoesBackToTheWholeWidth) {
+  Dia& dia = Open();
+  dia.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dia));
+  const QImage whole = dia.Pic->Image();
+  EXPECT_FALSE(dia.HS->isEnabled());
+  QTest::keyClick(dia.cmb, Qt::Key_Plus, Qt::ControlModifier);
+  EXPECT_GT(dia.View().zoom, 1);
+  EXPECT_TRUE(dia.HS->isEnabled());  // the width no longer fits
+  QTest::mouseClick(dia.cmdZoomIn, Qt::LeftButton);
+  const QImage zoomed = dia.Pic->Image();
+  dia.HS->setValue(dia.HS->maximum());
+  EXPECT_NE(dia.Pic->Image(), zoomed);
+  QTest::keyClick(dia.cmb, Qt::Key_Minus, Qt::ControlModifier);
+  QTest::mouseClick(dia.cmdZoomOut, Qt::LeftButton);
+  EXPECT_EQ(dia.View().zoom, 1);
+  QTest::keyClick(dia.cmb, Qt::Key_Plus, Qt::ControlModifier);
+  QTest::keyClick(dia.cmb, Qt::Key_0, Qt::ControlModifier);
+  EXPECT_EQ(dia.Pic->Image(), whole);
+  QTest::mouseClick(dia.cmdZoomIn, Qt::LeftButton);
+  QTest::mouseClick(dia.cmdZoomFit, Qt::LeftButton);
+  EXPECT_EQ(dia.Pic->Image(), whole);
 }
 
 TEST_F(LayoutsWindowTest, SettingsGoThroughDiaSetAndAreDrawnAtOnce) {
@@ -111,7 +142,7 @@ TEST_F(LayoutsWindowTest, PrintsAllLayoutsOrTheCurrentOneIntoOneDocument) {
   printer.setOutputFileName("all.pdf");
   dialogs.QueuePrint(PrintDialogAnswer::AllPages);
   QTest::mouseClick(dia.cmdPrintData, Qt::LeftButton);
-  EXPECT_EQ(dialogs.PrintDialogs(), std::vector<bool>{true});  // selection preset
+  EXPECT_EQ(dialogs.PrintDialogs(), std::vector<bool>{false});  // all layouts preset
   EXPECT_EQ(PageCount(ReadFile("all.pdf")), dia.Model().layouts);
   EXPECT_NE(ReadFile("DiaCur.tlf").find("Layout No. 2"), std::string::npos);  // redrawn
   printer.setOutputFileName("current.pdf");

@@ -1,0 +1,113 @@
+// trimora-cli labels --pdf, read back word by word with pdftotext (poppler-utils).
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <numeric>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "app/cli_run.h"
+#include "test_support.h"
+
+namespace trimora {
+namespace {
+
+using testing::ReadFile;
+using testing::WriteFile;
+const auto RunCli = testing::RunCliKeepingStderrApart;
+
+struct Word {
+  size_t page;  // 0-based
+  double left, top, right;
+  std::string text;
+};
+
+// The words of the PDF with their boxes in points, page by page.
+std::vector<Word> WordsOf(const std::string& pdf) {
+  if (std::system(("pdftotext -bbox " + pdf + " words.html").c_str()) != 0) return {};
+  const std::string html = ReadFile("words.html");
+  const std::regex item(
+      "<page |<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" [^>]*>([^<]*)<");
+  std::vector<Word> words;
+  size_t pages = 0;
+  for (std::sregex_iterator it(html.begin(), html.end(), item), end; it != end; ++it) {
+    const std::smatch& m = *it;
+    if (!m[1].matched) {
+      ++pages;
+      continue;
+    }
+    words.push_back({pages - 1, std::stod(m[1]), std::stod(m[2]), std::stod(m[3]), m[4]});
+  }
+  return words;
+}
+
+// Layout 1 of a rack holds 40 LIDs (500 x 300, for P at S), layout 2 a single one.
+class CliLabelsPdf : public testing::InWorkDir {
+ protected:
+  void SetUp() override {
+    std::string pieces;
+    for (int i = 0; i < 40; ++i) pieces += "1,1,1,0,0,300,500,1,1\r\n";
+    WriteFile("rack.trm",
+              "[BASIC.TLF]\r\n\"MS\",\"A\",\"2\",\"1550\",\"10\",\"0\",\"TEST\"\r\n[END]\r\n"
+              "[OPTIONS.TLF]\r\n-1,0\r\n[END]\r\n"
+              "[SHEET.TLF]\r\n\"8000\",\"1000\",\"5\",\"0\",\"0\",\"0\",\"0\",\"RACK\"\r\n[END]\r\n"
+              "[CUT.TLF]\r\n\"500\",\"300\",\"2\",\"0\",\"LID\",\"P\",\"S\"\r\n[END]\r\n"
+              "[DIA.TLF]\r\n1,-1,1,0,0,1000,8000,1,0\r\n" +
+                  pieces + "2,-1,1,0,0,1000,800,1,0\r\n2,1,1,0,0,300,500,1,1\r\n[END]\r\n");
+  }
+};
+
+// Two labels a row and two empty lines after it: rows of 7 lines, on A4 pages with 822 points
+// inside their margins.
+TEST_F(CliLabelsPdf, ElevenPointLabelsFillEachPageWithWholeRows) {
+  WriteFile("lbl.def", "\"2\",\"1\",\"40\",\"0\",\"2\"\r\n");
+  ASSERT_EQ(RunCli("labels rack.trm --layout 1 --pdf labels.pdf").status, 0);
+  const std::vector<Word> words = WordsOf("labels.pdf");
+  ASSERT_FALSE(words.empty()) << "is pdftotext installed?";
+  for (const Word& w : words) {  // a fixed-pitch font advances 0.6 em a character
+    EXPECT_NEAR((w.right - w.left) / (0.6 * double(w.text.size())), 11, 0.25) << w.text;
+  }
+  const auto second =
+      std::find_if(words.begin(), words.end(), [](const Word& w) { return w.text == "500"; });
+  ASSERT_NE(second, words.end());
+  const double pitch = second->top - words[0].top;  // from a label's first line to its second
+  std::vector<int> labels(words.back().page + 1), lastLines(labels.size());
+  for (const Word& w : words) {
+    labels[w.page] += w.text.starts_with("Mat=");
+    lastLines[w.page] += w.text.starts_with("Site:");
+  }
+  EXPECT_EQ(lastLines, labels);  // no label split over two pages
+  ASSERT_GE(labels.size(), 3u);
+  for (size_t page = 0; page + 1 < labels.size(); ++page) {  // full: one more row would not fit
+    EXPECT_LE(labels[page] / 2 * 7 * pitch, 822.01) << page;
+    EXPECT_GT((labels[page] / 2 + 1) * 7 * pitch, 821.99) << page;
+  }
+  EXPECT_EQ(std::accumulate(labels.begin(), labels.end(), 0), 40);
+}
+
+TEST_F(CliLabelsPdf, ExitStatusesAndAFailedWriteKeepsTheOldFile) {
+  EXPECT_EQ(RunCli("labels rack.trm --pdf none.pdf").status, 2);  // no lbl.def
+  WriteFile("lbl.def", "\"3\",\"1\",\"30\",\"2\",\"1\"\r\n");
+  const std::string demo = std::string(TRIMORA_EXAMPLES) + "/demo.trm";
+  EXPECT_EQ(RunCli("labels '" + demo + "' --def lbl.def --pdf none.pdf").status, 2);
+  EXPECT_FALSE(std::filesystem::exists("none.pdf"));
+  ASSERT_EQ(RunCli("labels rack.trm --layout 2 --pdf one.pdf").status, 0);
+  const std::vector<Word> single = WordsOf("one.pdf");
+  EXPECT_EQ(single.size(), 9u);  // one label of nine words on one page
+  EXPECT_EQ(single.back().page, 0u);
+
+  // A name so long that the temporary file beside it cannot be made: the write fails.
+  const std::string old = std::string(250, 'x') + ".pdf";
+  WriteFile(old, "old");
+  const testing::CliRun run = RunCli("labels rack.trm --pdf " + old);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(run.err.ends_with("trimora-cli: " + old + ": File name too long\n")) << run.err;
+  EXPECT_EQ(ReadFile(old), "old");
+}
+
+}  // namespace
+}  // namespace trimora
