@@ -6,6 +6,7 @@
 #include <QMdiSubWindow>
 
 #include "shell/basic_window.h"
+#include "shell/blade_kerf_dialog.h"
 #include "shell/cut_window.h"
 #include "shell/sheet_window.h"
 #include "storage/file_utils.h"
@@ -15,6 +16,11 @@ namespace trimora {
 namespace {
 
 constexpr size_t Slot(JobWindow kind) { return size_t(kind); }
+
+// The hidden columns of the Basic Details record.
+constexpr int kBladeColumn = 4;
+constexpr int kMincutColumn = 5;
+constexpr int kKerfColumn = 6;
 
 }  // namespace
 
@@ -76,7 +82,29 @@ void BaseModule::mnuEdit_Click(int index) {
     case 5:
       ActivateWindow(JobWindow::Cut);
       break;
+    case 7:
+      EditBladeAndKerf();
+      break;
   }
+}
+
+// The values live in the hidden columns of the Basic Details record. A change of them changes
+// the sizes the engine works with, so it counts as a change of sizes.
+void BaseModule::EditBladeAndKerf() {
+  JobEntryWindow* basic = ActivateWindow(JobWindow::Basic);
+  Grid& grid = basic->grid();
+  const BladeAndKerf current{grid.Text(1, kBladeColumn), grid.Text(1, kMincutColumn),
+                             grid.Text(1, kKerfColumn)};
+  BladeKerfDialog dialog(current, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  const BladeAndKerf chosen = dialog.Values();
+  if (chosen == current) return;
+  InvalidateResults();
+  grid.SetText(1, kBladeColumn, chosen.blade);
+  grid.SetText(1, kMincutColumn, chosen.mincut);
+  grid.SetText(1, kKerfColumn, chosen.kerf);
+  basic->FG->Refresh();
+  SetDataChanged();
 }
 
 void BaseModule::mnuOptimize_Click(int index) {

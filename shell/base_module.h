@@ -84,6 +84,7 @@ class BaseModule : public QMainWindow,
   void InvalidateResults() override;
   const std::string& JobFileName() const override { return state_.fileName; }
   const Grid& BasicDetails() override;
+  void EditBladeAndKerf() override;
 
   // ChangeGuardHost
   void CloseResultWindows() override;

@@ -53,7 +53,9 @@ void BaseModule::BuildMenus() {
                        {nullptr},
                        {"Roll Specifications", QKeySequence(Qt::Key_F2)},
                        {nullptr},
-                       {"Cut-Piece Measurements", QKeySequence(Qt::Key_F3)}},
+                       {"Cut-Piece Measurements", QKeySequence(Qt::Key_F3)},
+                       {nullptr},
+                       {"Blade and &Kerf..."}},
                       [this](int i) { mnuEdit_Click(i); });
   mnuOptimize_ = FillMenu(bar->addMenu("&Optimize"),
                           {{"&Start Optimization", QKeySequence(Qt::Key_F5)},

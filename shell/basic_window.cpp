@@ -1,5 +1,8 @@
 #include "shell/basic_window.h"
 
+#include <QHBoxLayout>
+#include <QPushButton>
+
 namespace trimora {
 
 namespace {
@@ -16,6 +19,13 @@ JobEntryDesign Design() {
 
 }  // namespace
 
-BASIC::BASIC(JobWindowHost& host, QWidget* parent) : JobEntryWindow(Design(), host, parent) {}
+BASIC::BASIC(JobWindowHost& host, QWidget* parent)
+    : JobEntryWindow(Design(), host, parent),
+      cmdBladeKerf(new QPushButton("Blade and Kerf...", this)) {
+  cmdBladeKerf->setObjectName("cmdBladeKerf");
+  TopRow()->addStretch();
+  TopRow()->addWidget(cmdBladeKerf);
+  connect(cmdBladeKerf, &QPushButton::clicked, this, [this] { Host().EditBladeAndKerf(); });
+}
 
 }  // namespace trimora

@@ -22,6 +22,8 @@ class JobWindowHost {
   virtual const std::string& JobFileName() const = 0;
   // The Basic Details grid, opening its window when it is not open.
   virtual const Grid& BasicDetails() = 0;
+  // The Blade and Kerf dialog for the job.
+  virtual void EditBladeAndKerf() = 0;
 };
 
 }  // namespace trimora

@@ -4,8 +4,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "shell/file_commands.h"
-
 namespace trimora {
 
 QString WorkdirArgument(const QStringList& arguments) {
@@ -24,14 +22,14 @@ QString ChooseWorkingDirectory(const QStringList& arguments, const QString& prog
   return appDataFolder;
 }
 
-bool PrepareWorkingDirectory(const QString& folder, const QString& seedDefaults) {
+bool PrepareWorkingDirectory(const QString& folder, const QStringList& seedFiles) {
   QDir dir(folder);
-  if (dir.exists()) return true;
-  if (!dir.mkpath(".")) return false;
-  const QString defaults = dir.filePath(kDefaultsFile);
-  // A copy out of the program's resources is read-only.
-  if (QFile::copy(seedDefaults, defaults)) {
-    QFile::setPermissions(defaults, QFile::ReadOwner | QFile::WriteOwner);
+  if (!dir.exists() && !dir.mkpath(".")) return false;
+  for (const QString& seed : seedFiles) {
+    const QString copy = dir.filePath(QFileInfo(seed).fileName());
+    if (QFileInfo::exists(copy)) continue;
+    // A copy out of the program's resources is read-only.
+    if (QFile::copy(seed, copy)) QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
   }
   return true;
 }

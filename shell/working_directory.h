@@ -14,8 +14,10 @@ QString WorkdirArgument(const QStringList& arguments);
 QString ChooseWorkingDirectory(const QStringList& arguments, const QString& programFolder,
                                const QString& appDataFolder);
 
-// Creates the folder when it does not exist; a folder created here starts with a copy of the
-// seed Defaults job. Answers false when the folder cannot be created.
-bool PrepareWorkingDirectory(const QString& folder, const QString& seedDefaults);
+// Creates the folder when it does not exist and copies each seed file the folder lacks into
+// it, under the seed's own name: the sample Defaults job, so that a new job starts with the
+// blade and kerf set, and the sample layout drawing settings. A file already there is kept as
+// it is. Answers false when the folder cannot be created.
+bool PrepareWorkingDirectory(const QString& folder, const QStringList& seedFiles);
 
 }  // namespace trimora

@@ -2,10 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTimer>
 
 #include "main_window_fixture.h"
+#include "shell/basic_window.h"
+#include "shell/blade_kerf_dialog.h"
 #include "shell/sheet_window.h"
 
 namespace trimora {
@@ -45,6 +52,45 @@ TEST_F(JobCommandsTest, SaveCloseStartAgainAndOpen) {
   EXPECT_EQ(GridOf(JobWindow::Cut).Text(1, 5), "DOOR");
   EXPECT_EQ(GridOf(JobWindow::Basic).Text(1, 1), "MS");
   EXPECT_EQ(again.State().fileName, path);
+}
+
+// Types into the Blade and Kerf dialog once it shows, then presses OK, or Cancel when OK is
+// not available.
+void AnswerBladeAndKerf(const QString& blade, const QString& kerf, bool* okEnabled) {
+  QTimer::singleShot(0, [=] {
+    auto* dialog = dynamic_cast<BladeKerfDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    dialog->findChild<QLineEdit*>("blade")->setText(blade);
+    dialog->findChild<QLineEdit*>("kerf")->setText(kerf);
+    QDialogButtonBox* buttons = dialog->findChild<QDialogButtonBox*>();
+    *okEnabled = buttons->button(QDialogButtonBox::Ok)->isEnabled();
+    buttons->button(*okEnabled ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
+  });
+}
+
+// Blade and kerf, hidden in the Basic Details grid, are set through their dialog: the values
+// are checked, the job counts as changed and the results of an optimized job are emptied.
+TEST_F(JobCommandsTest, BladeAndKerfAreSetThroughTheirDialog) {
+  WriteFile("basic.tlf", "\"MS\",\"\",\"2\",\"\",\"10\",\"\",\"\"\r\n");
+  WriteFile("dia.tlf", "1,-1,1,0,0,5,5,1,0\r\n");
+  BaseModule& window = Open();
+  bool taken = true;
+  AnswerBladeAndKerf("0", "3", &taken);  // a blade reach of 0 is refused
+  window.mnuEdit_Click(7);
+  EXPECT_FALSE(taken);
+  EXPECT_FALSE(window.State().dataChanged);
+
+  dialogs.QueueAnswer(MessageAnswer::Ok);  // "You need to optimize again."
+  AnswerBladeAndKerf("1300", "3", &taken);
+  static_cast<BASIC&>(Window(JobWindow::Basic)).cmdBladeKerf->click();
+  EXPECT_TRUE(taken);
+  EXPECT_TRUE(window.State().dataChanged);
+  EXPECT_EQ(ReadFile("dia.tlf"), "");
+  EXPECT_EQ(GridOf(JobWindow::Basic).Text(1, 4), "1300");
+  EXPECT_EQ(GridOf(JobWindow::Basic).Text(1, 6), "3");
+  dialogs.QueueFile(Path("job.trm"));
+  window.mnuFile_Click(3);
+  EXPECT_NE(ReadFile("job.trm").find("\"MS\",\"\",\"2\",\"1300\",\"10\",\"3\""), std::string::npos);
 }
 
 TEST_F(JobCommandsTest, NewWithDefaultsReplacesTheJob) {

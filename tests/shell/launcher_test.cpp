@@ -14,6 +14,7 @@
 namespace trimora {
 namespace {
 
+using testing::ReadFile;
 using testing::WriteFile;
 
 class LauncherTest : public testing::MainWindowTest {
@@ -68,16 +69,24 @@ TEST(WorkingDirectory, ChosenByOptionThenProgramFolderThenAppData) {
   EXPECT_EQ(WorkdirArgument({"trimora", "--workdir"}), "");
 }
 
-TEST(WorkingDirectory, ANewFolderStartsWithTheSeedDefaults) {
+// A new folder and an existing empty one get the seed files; a file already there is kept.
+TEST(WorkingDirectory, AFolderGetsTheSeedFilesItLacks) {
   QTemporaryDir base;
-  const QString seed = base.filePath("seed");
-  WriteFile(seed.toStdString(), "[BASIC.TLF]\r\n[END]\r\n");
-  const QString folder = base.filePath("work/data");
-  ASSERT_TRUE(PrepareWorkingDirectory(folder, seed));
-  EXPECT_TRUE(QFile::exists(folder + "/Defaults"));
-  QFile::remove(folder + "/Defaults");
-  ASSERT_TRUE(PrepareWorkingDirectory(folder, seed));  // an existing folder is left alone
-  EXPECT_FALSE(QFile::exists(folder + "/Defaults"));
+  const QStringList seeds = {base.filePath("seed/Defaults"), base.filePath("seed/dia.set")};
+  QDir(base.path()).mkpath("seed");
+  WriteFile(seeds[0].toStdString(), "[BASIC.TLF]\r\n[END]\r\n");
+  WriteFile(seeds[1].toStdString(), "1\r\n");
+  const QString created = base.filePath("work/data");
+  ASSERT_TRUE(PrepareWorkingDirectory(created, seeds));
+  EXPECT_EQ(ReadFile((created + "/Defaults").toStdString()), "[BASIC.TLF]\r\n[END]\r\n");
+  EXPECT_EQ(ReadFile((created + "/dia.set").toStdString()), "1\r\n");
+
+  const QString existing = base.filePath("existing");
+  QDir(base.path()).mkpath("existing");
+  WriteFile((existing + "/Defaults").toStdString(), "mine");
+  ASSERT_TRUE(PrepareWorkingDirectory(existing, seeds));
+  EXPECT_EQ(ReadFile((existing + "/Defaults").toStdString()), "mine");
+  EXPECT_EQ(ReadFile((existing + "/dia.set").toStdString()), "1\r\n");
 }
 
 TEST(SingleInstanceCheck, SecondCopyIsToldAndRefused) {
