@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QScreen>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -38,8 +39,17 @@ LibraryWindow::LibraryWindow(const std::string& caption, const std::vector<std::
   layout->addLayout(bottomRow_);
 }
 
+LibraryWindow::~LibraryWindow() { delete FG; }
+
 void LibraryWindow::AddGridToolbar(const std::function<void(int)>& click) {
   topRow_->addWidget(MakeGridToolbar(this, click));
+}
+
+void LibraryWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (sized_ || !isWindow()) return;
+  sized_ = true;
+  resize(size().expandedTo(sizeHint()).boundedTo(screen()->availableGeometry().size() * 0.9));
 }
 
 void LibraryWindow::LoadGrid(const char* file, const char* workingCopy) {

@@ -12,8 +12,8 @@
 #include "platform/grid_view.h"
 #include "platform/grid_view_handler.h"
 #include "shell/grid_edit_rules.h"
-#include "shell/services_grid_host.h"
 #include "shell/grid_print.h"
+#include "shell/services_grid_host.h"
 #include "shell/shell_services.h"
 
 class QHBoxLayout;
@@ -24,6 +24,8 @@ class LibraryWindow : public QWidget, public GridViewHandler, public ServicesGri
  public:
   LibraryWindow(const std::string& caption, const std::vector<std::string_view>& tags,
                 ShellServices& services, QWidget* parent = nullptr);
+  // The grid view goes first: it reads the grid until it is gone.
+  ~LibraryWindow() override;
 
   Grid& grid() { return grid_; }
   GridView* FG;
@@ -55,6 +57,9 @@ class LibraryWindow : public QWidget, public GridViewHandler, public ServicesGri
   QHBoxLayout* BottomRow() { return bottomRow_; }
   // The entry rules of the typing and the paste; lists of any length unless set.
   void SetEditRules(const GridEditRules& rules) { rules_ = rules; }
+  // A window of its own first opens large enough for all its columns and ten rows, where the
+  // screen allows.
+  void showEvent(QShowEvent* event) override;
 
  private:
   std::string caption_;
@@ -63,6 +68,7 @@ class LibraryWindow : public QWidget, public GridViewHandler, public ServicesGri
   QHBoxLayout* bottomRow_;
   // Lists of any length, and nothing in them belongs to the job.
   GridEditRules rules_{true, 0, false};
+  bool sized_ = false;
 };
 
 }  // namespace trimora

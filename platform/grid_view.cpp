@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <algorithm>
 #include <optional>
 
@@ -79,8 +80,19 @@ void GridView::Refresh() {
 }
 
 int GridView::VisibleRows() const {
-  const int rowHeight = verticalHeader()->defaultSectionSize();
-  return std::max(1, viewport()->height() / std::max(1, rowHeight));
+  return std::max(1, viewport()->height() / std::max(1, RowHeight()));
+}
+
+int GridView::RowHeight() const { return verticalHeader()->defaultSectionSize(); }
+
+QSize GridView::sizeHint() const {
+  int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+  for (int column = 0; column < model_->columnCount(); ++column) {
+    if (!isColumnHidden(column)) width += columnWidth(column);
+  }
+  const int height =
+      2 * frameWidth() + horizontalHeader()->sizeHint().height() + rowsShown_ * RowHeight();
+  return {width, height};
 }
 
 void GridView::keyPressEvent(QKeyEvent* event) {

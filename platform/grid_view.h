@@ -26,8 +26,13 @@ class GridView : public QTableView {
   // selection. Raises no handler event.
   void Refresh();
 
-  // How many data rows fit in the view at once.
+  // How many data rows fit in the view at once, and the height of one.
   int VisibleRows() const;
+  int RowHeight() const;
+
+  // The size that shows every column and rowsShown data rows (10 unless set).
+  QSize sizeHint() const override;
+  void SetRowsShown(int rows) { rowsShown_ = rows; }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -45,6 +50,7 @@ class GridView : public QTableView {
   GridTableModel* model_;
   GridViewHandler* handler_ = nullptr;
   bool pushing_ = false;  // the view is being set from the grid: nothing to take back
+  int rowsShown_ = 10;
 };
 
 }  // namespace trimora

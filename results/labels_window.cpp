@@ -23,7 +23,7 @@ LABELS::LABELS(ShellServices& services, QWidget* parent)
   BottomRow()->addStretch();
   BottomRow()->addWidget(cmdClose);
   connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
-  resize(420, 160);
+  FG->SetRowsShown(1);  // one definition
   LABELS_Form_Load();
 }
 

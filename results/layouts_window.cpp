@@ -32,6 +32,9 @@ QString Text(const std::string& text) { return QString::fromLatin1(text); }
 
 constexpr float kZoomStep = 1.25f;
 
+// The picture keeps at least this side however wide the detail text is.
+constexpr int kLeastPicture = 240;
+
 // A zoom command on a tool button: the theme's icon, or iconText where the theme has none,
 // and a key that works wherever the focus is in the window.
 QToolButton* ZoomButton(QWidget* window, const char* icon, const char* iconText,
@@ -225,11 +228,14 @@ void Dia::Form_Resize() {
   DrawCurrentLayout();
 }
 
-// The square picture with its scroll bars fills the height; the detail text to the right,
-// with the zoom buttons below it and the selector and the other buttons below them.
+// The square picture with its scroll bars fills the height, or less where the detail text to
+// its right needs the room for its widest line; the zoom buttons below the text, and the
+// selector and the other buttons below them.
 void Dia::PlaceControls() {
   const int bar = VS->sizeHint().width();
-  const int side = std::max(0, height() - HS->sizeHint().height());
+  const int textRoom = width() - bar - DetailTextWidth() - Twips(200);
+  const int side =
+      std::max(0, std::min(height() - HS->sizeHint().height(), std::max(kLeastPicture, textRoom)));
   Pic->setGeometry(0, 0, side, side);
   VS->setGeometry(side, 0, bar, side);
   HS->setGeometry(0, side, side, height() - side);
@@ -239,6 +245,16 @@ void Dia::PlaceControls() {
                    std::max(0, height() - 2 * rowHeight - Twips(450)));
   PlaceRow(left, txt->height() + Twips(150), {cmdZoomIn, cmdZoomOut, cmdZoomFit});
   PlaceRow(left, height() - rowHeight - Twips(150), {cmb, cmdPrintData, cmdLbl, cmdSettings});
+}
+
+// The widest line of the detail text with the text box's frame and scroll bar.
+int Dia::DetailTextWidth() const {
+  int widest = 0;
+  const QFontMetrics metrics(txt->font());
+  const QStringList lines = txt->toPlainText().split('\n');
+  for (const QString& line : lines) widest = std::max(widest, metrics.horizontalAdvance(line));
+  return widest + 2 * txt->frameWidth() + txt->verticalScrollBar()->sizeHint().width() +
+         2 * int(txt->document()->documentMargin());
 }
 
 // Controls side by side at their natural widths, as high as the selector.

@@ -75,6 +75,7 @@ class Dia : public QWidget {
   void ReadSettings();
   void DrawCurrentLayout();
   void PlaceControls();
+  int DetailTextWidth() const;
   void PlaceRow(int x, int top, std::initializer_list<QWidget*> controls);
 
   DialogService& dialogs_;

@@ -38,7 +38,6 @@ OFFCUT::OFFCUT(ShellServices& services, OffcutHost& host, QWidget* parent)
   connect(cmdSortDescending, &QPushButton::clicked, this, [this] { cmdSort_Click(2); });
   connect(cmdPrintData, &QPushButton::clicked, this, [this] { cmdPrintData_Click(); });
   connect(cmdExport, &QPushButton::clicked, this, [this] { cmdExport_Click(); });
-  resize(560, 420);
 }
 
 bool OFFCUT::OFFCUT_Form_Load(std::string* error) {

@@ -12,7 +12,6 @@ REPORT::REPORT(ShellServices& services, QWidget* parent)
     : LibraryWindow("Report", {"REPORT"}, services, parent) {
   AddGridToolbar([this](int index) { TB_ButtonClick(index); });
   TopRow()->addStretch();
-  resize(700, 460);
 }
 
 bool REPORT::REPORT_Form_Load(std::string* error) {

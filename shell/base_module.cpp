@@ -2,8 +2,10 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScreen>
 
 #include "shell/basic_window.h"
 #include "shell/blade_kerf_dialog.h"
@@ -35,7 +37,10 @@ BaseModule::BaseModule(ShellServices& services, std::function<void()> onClosed, 
           [this](QMdiSubWindow* active) { HideInactiveResultWindows(active); });
   BuildMenus();
   BuildToolbar();
-  resize(1000, 720);
+  // Large enough for the three job-entry windows with ten rows each, where the screen allows.
+  const QSize available = screen()->availableGeometry().size();
+  resize(QSize(1100, 900).boundedTo(available * 0.95));
+  layout()->activate();  // the child windows are placed before the window first shows
   BaseModule_Form_Load();
 }
 
@@ -183,10 +188,46 @@ JobEntryWindow* BaseModule::OpenWindow(JobWindow kind) {
   }
   QMdiSubWindow* frame = area_->addSubWindow(window);
   frame->setAttribute(Qt::WA_DeleteOnClose);
-  frame->setGeometry(window->InitialFrame());
+  frame->setGeometry(places_[Slot(kind)].value_or(JobWindowPlace(kind, *frame)));
   frame->show();
   windows_[Slot(kind)] = window;
   return window;
+}
+
+// The job-entry windows stack down the main window: Basic Details at the top, as high as its
+// one record needs, then Sheet Specifications and Cut-Piece Measurement sharing the rest, each
+// as wide as its columns need where the main window allows.
+QRect BaseModule::JobWindowPlace(JobWindow kind, const QMdiSubWindow& frame) const {
+  const QSize area = area_->viewport()->size();
+  const QSize wanted = frame.sizeHint();
+  int basic = wanted.height();
+  if (const JobEntryWindow* open = Window(JobWindow::Basic)) {
+    basic = open->parentWidget()->sizeHint().height();
+  } else if (kind != JobWindow::Basic) {
+    // As high as this window less all but one of its rows.
+    const int row = static_cast<const JobEntryWindow*>(frame.widget())->FG->RowHeight();
+    basic = wanted.height() - (kRowsShownInLists - 1) * row;
+  }
+  const int lists = std::max(0, area.height() - basic);
+  const int width = std::min(wanted.width(), area.width());
+  switch (kind) {
+    case JobWindow::Basic:
+      return {0, 0, width, basic};
+    case JobWindow::Sheet:
+      return {0, basic, width, lists / 2};
+    case JobWindow::Cut:
+      break;
+  }
+  return {0, basic + lists / 2, width, lists - lists / 2};
+}
+
+void BaseModule::ArrangeJobWindows() {
+  for (JobWindow kind : {JobWindow::Basic, JobWindow::Sheet, JobWindow::Cut}) {
+    if (JobEntryWindow* window = Window(kind)) {
+      auto* frame = static_cast<QMdiSubWindow*>(window->parentWidget());
+      frame->setGeometry(JobWindowPlace(kind, *frame));
+    }
+  }
 }
 
 JobEntryWindow* BaseModule::ActivateWindow(JobWindow kind) {
@@ -198,7 +239,10 @@ JobEntryWindow* BaseModule::ActivateWindow(JobWindow kind) {
 
 // Closing writes the window's grid to its table file.
 void BaseModule::CloseWindow(JobWindow kind) {
-  if (JobEntryWindow* window = Window(kind)) window->parentWidget()->close();
+  if (JobEntryWindow* window = Window(kind)) {
+    places_[Slot(kind)] = window->parentWidget()->geometry();
+    window->parentWidget()->close();
+  }
 }
 
 std::optional<JobWindow> BaseModule::ActiveKind() const {

@@ -110,6 +110,8 @@ class BaseModule : public QMainWindow,
   void BaseModule_Form_Load();
   JobEntryWindow* OpenWindow(JobWindow kind);
   void CloseWindow(JobWindow kind);
+  QRect JobWindowPlace(JobWindow kind, const QMdiSubWindow& frame) const;
+  void ArrangeJobWindows();
   std::optional<JobWindow> ActiveKind() const;
   void ShowLayouts();
   void ShowReport();
@@ -127,6 +129,8 @@ class BaseModule : public QMainWindow,
   QMdiArea* area_;
   std::vector<QAction*> mnuFile_, mnuEdit_, mnuOptimize_, mnuView_, mnutools_, mnuHelp_, tb_;
   std::array<QPointer<JobEntryWindow>, 3> windows_;
+  // Where each job-entry window was when it last closed: it opens there again.
+  std::array<std::optional<QRect>, 3> places_;
   QPointer<Dia> layouts_;
   QPointer<REPORT> report_;
   QPointer<OFFCUT> offcut_;

@@ -98,7 +98,10 @@ bool BaseModule::AddResultWindow(QWidget* window, bool loaded, const std::string
         {error, "Attention!", MessageButtons::Ok, MessageIcon::Exclamation});
     return false;
   }
-  area_->addSubWindow(window)->setAttribute(Qt::WA_DeleteOnClose);
+  QMdiSubWindow* frame = area_->addSubWindow(window);
+  frame->setAttribute(Qt::WA_DeleteOnClose);
+  // Large enough for all the columns and ten rows, where the main window allows.
+  frame->resize(frame->sizeHint().boundedTo(area_->viewport()->size()));
   return true;
 }
 

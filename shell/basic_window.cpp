@@ -13,8 +13,7 @@ JobEntryDesign Design() {
           .hiddenColumns = {4, 5, 6},  // BLADE, MINCUT, KERF
           .serialShown = false,
           .singleRecord = true,
-          .rules = kBasicDetailsRules,
-          .frame = QRect{0, 0, 570, 100}};
+          .rules = kBasicDetailsRules};
 }
 
 }  // namespace

@@ -17,8 +17,7 @@ JobEntryDesign Design() {
           .hiddenColumns = {},
           .serialShown = true,
           .singleRecord = false,
-          .rules = kCutPieceRules,
-          .frame = QRect{0, 265, 770, 330}};
+          .rules = kCutPieceRules};
 }
 
 }  // namespace

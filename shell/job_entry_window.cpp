@@ -39,6 +39,7 @@ JobEntryWindow::JobEntryWindow(const JobEntryDesign& design, JobWindowHost& host
   // Rows as tall as the text: the small child windows show more of them.
   FG->verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() + 6);
   FG->SetHandler(this);
+  FG->SetRowsShown(design.singleRecord ? 1 : kRowsShownInLists);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(2, 2, 2, 2);
   layout->setSpacing(2);
@@ -46,6 +47,8 @@ JobEntryWindow::JobEntryWindow(const JobEntryDesign& design, JobWindowHost& host
   layout->addWidget(FG);
   Reload();
 }
+
+JobEntryWindow::~JobEntryWindow() { delete FG; }
 
 void JobEntryWindow::Reload() {
   ClearGridCells(grid_);

@@ -3,7 +3,6 @@
 // grid bound to the window's job table, filled from the table file when the window opens and
 // written back when it closes, edited through the shared grid editing.
 
-#include <QRect>
 #include <QWidget>
 #include <string>
 #include <vector>
@@ -11,13 +10,16 @@
 #include "platform/grid_view.h"
 #include "platform/grid_view_handler.h"
 #include "shell/grid_edit_rules.h"
-#include "shell/services_grid_host.h"
 #include "shell/job_window_host.h"
+#include "shell/services_grid_host.h"
 #include "storage/job_tables.h"
 
 class QHBoxLayout;
 
 namespace trimora {
+
+// A list window opens showing this many rows where the main window allows.
+inline constexpr int kRowsShownInLists = 10;
 
 struct JobEntryDesign {
   const TableDefinition& table;
@@ -26,16 +28,16 @@ struct JobEntryDesign {
   bool serialShown = true;
   bool singleRecord = false;  // exactly one data row
   GridEditRules rules;
-  QRect frame;  // the child window's initial place and size in the main window, in pixels
 };
 
 class JobEntryWindow : public QWidget, public GridViewHandler, public ServicesGridHost {
  public:
   JobEntryWindow(const JobEntryDesign& design, JobWindowHost& host, QWidget* parent = nullptr);
+  // The grid view goes first: it reads the grid until it is gone.
+  ~JobEntryWindow() override;
 
   Grid& grid() { return grid_; }
   GridView* FG;
-  const QRect& InitialFrame() const { return design_.frame; }
   // True once the window has been closed (it is deleted soon after).
   bool IsClosed() const { return closed_; }
 

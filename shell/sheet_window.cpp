@@ -21,8 +21,7 @@ JobEntryDesign Design() {
           .hiddenColumns = {4, 5, 6, 7},  // M(L), M(T), M(R), M(B)
           .serialShown = true,
           .singleRecord = false,
-          .rules = kSheetSpecificationsRules,
-          .frame = QRect{0, 100, 570, 165}};
+          .rules = kSheetSpecificationsRules};
 }
 
 }  // namespace
