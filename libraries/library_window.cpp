@@ -8,7 +8,6 @@
 #include <QVBoxLayout>
 
 #include "platform/grid_toolbar.h"
-#include "platform/print_text_file.h"
 #include "shell/grid_clipboard.h"
 #include "shell/grid_header.h"
 #include "shell/grid_input.h"
@@ -73,15 +72,24 @@ void LibraryWindow::Sort(int direction) {
   FG->Refresh();
 }
 
-void LibraryWindow::Print(PrintedGrid kind, const std::string& material,
-                          const std::string& thickness) {
+GridPrintContext LibraryWindow::ListingContext(PrintedGrid kind, const std::string& material,
+                                               const std::string& thickness) const {
   GridPrintContext context;
   context.caption = caption_;
   context.kind = kind;
   context.material = material;
   context.thickness = thickness;
-  const auto files = PrintGrid(grid_, context, *this);
-  if (files) PrintTextFile(Services().printer, files->textFile, files->headerFile);
+  return context;
+}
+
+void LibraryWindow::Print(PrintedGrid kind, const std::string& material,
+                          const std::string& thickness) {
+  PrintListing(grid_, ListingContext(kind, material, thickness));
+}
+
+void LibraryWindow::PrintPreview(PrintedGrid kind, const std::string& material,
+                                 const std::string& thickness) {
+  PreviewListing(grid_, ListingContext(kind, material, thickness));
 }
 
 void LibraryWindow::Copy() { CopyGridSelection(grid_, *this); }
@@ -99,6 +107,9 @@ void LibraryWindow::GridToolbarClick(int index, PrintedGrid kind) {
       break;
     case 4:
       Print(kind);
+      break;
+    case 8:
+      PrintPreview(kind);
       break;
     case 6:
       Copy();

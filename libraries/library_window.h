@@ -43,14 +43,18 @@ class LibraryWindow : public QWidget, public GridViewHandler, public ServicesGri
   void LoadGrid(const char* file, const char* workingCopy);
   // The grid operations of the buttons; each shows the grid afterwards.
   void Sort(int direction);
-  // material and thickness: the job's MAT and THICK, for the off-cut listing.
+  // material and thickness: the job's MAT and THICK, for the off-cut listing. The preview shows
+  // the whole listing.
   void Print(PrintedGrid kind, const std::string& material = "", const std::string& thickness = "");
+  void PrintPreview(PrintedGrid kind, const std::string& material = "",
+                    const std::string& thickness = "");
   void Copy();
   void Paste();
   // The grid toolbar's buttons as most library windows use them; kind says how Print lists.
   void GridToolbarClick(int index, PrintedGrid kind);
   // Puts the grid toolbar in the row above the grid: 1 "Sort Ascending", 2 "Sort Descending",
-  // 4 "Print", 6 "Copy", 7 "Paste" (3 and 5 separate them); click gets the index.
+  // 4 "Print", 8 "Print Preview", 6 "Copy", 7 "Paste" (3 and 5 separate them); click gets the
+  // index.
   void AddGridToolbar(const std::function<void(int)>& click);
   // The row above the grid and the row below it.
   QHBoxLayout* TopRow() { return topRow_; }
@@ -62,6 +66,9 @@ class LibraryWindow : public QWidget, public GridViewHandler, public ServicesGri
   void showEvent(QShowEvent* event) override;
 
  private:
+  GridPrintContext ListingContext(PrintedGrid kind, const std::string& material,
+                                  const std::string& thickness) const;
+
   std::string caption_;
   Grid grid_;
   QHBoxLayout* topRow_;

@@ -23,7 +23,8 @@ class MLM : public LibraryWindow {
 
   QPushButton* cmdClose;
 
-  // The toolbar: 1 "Sort Ascending", 2 "Sort Descending", 4 "Print", 6 "Copy", 7 "Paste".
+  // The toolbar: 1 "Sort Ascending", 2 "Sort Descending", 4 "Print", 8 "Print Preview", 6 "Copy",
+  // 7 "Paste".
   void TB_ButtonClick(int index);
   // Done.
   void cmdClose_Click();

@@ -18,6 +18,7 @@ PLM::PLM(ShellServices& services, QWidget* parent)
   cmdSort[1] = button("Sort Ascending", [this] { cmdSort_Click(1); });
   cmdSort[2] = button("Sort Descending", [this] { cmdSort_Click(2); });
   cmdPrintData = button("Print", [this] { cmdPrintData_Click(); });
+  cmdPreview = button("Print Preview", [this] { PrintPreview(PrintedGrid::Table); });
   TopRow()->addStretch();
   cmdClose = button("Done", [this] { cmdClose_Click(); });
   cmdClose->setToolTip("Update");

@@ -17,6 +17,7 @@ class PLM : public LibraryWindow {
   // 1 "Sort Ascending", 2 "Sort Descending"; element 0 is unused.
   std::array<QPushButton*, 3> cmdSort{};
   QPushButton* cmdPrintData;
+  QPushButton* cmdPreview;
   QPushButton* cmdClose;
 
   void cmdSort_Click(int index) { Sort(index); }

@@ -1,8 +1,9 @@
 #pragma once
 // The modal dialogs the program asks the user through: message boxes, the open and save file
-// dialogs, the print dialog, and the system beep. The core calls this interface; the window
-// side answers with real dialogs and the tests with scripted answers.
+// dialogs, the print dialog and print preview, and the system beep. The core calls this interface;
+// the window side answers with real dialogs and the tests with scripted answers.
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -36,6 +37,10 @@ class DialogService {
   // With selectionPreset the dialog opens with its selection choice made, otherwise with all
   // pages.
   virtual PrintDialogAnswer PrintDialog(bool selectionPreset) = 0;
+
+  // Shows the pages that printDocument prints on the program's printer, and prints them again
+  // when the user chooses to print from the preview.
+  virtual void PrintPreview(const std::function<void()>& printDocument) = 0;
 
   virtual void Beep() = 0;
 };

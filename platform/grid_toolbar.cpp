@@ -18,6 +18,7 @@ QToolBar* MakeGridToolbar(QWidget* parent, const std::function<void(int)>& click
   add(QStyle::SP_ArrowDown, "Sort Descending", 2);
   toolbar->addSeparator();
   add(QStyle::SP_FileDialogContentsView, "Print", 4);
+  add(QStyle::SP_FileDialogDetailedView, "Print Preview", 8);
   toolbar->addSeparator();
   add(QStyle::SP_FileDialogNewFolder, "Copy", 6);
   add(QStyle::SP_DialogApplyButton, "Paste", 7);

@@ -1,6 +1,6 @@
 #pragma once
-// The toolbar every grid window carries: Sort Ascending, Sort Descending, Print, Copy, Paste,
-// as buttons 1, 2, 4, 6, 7 (3 and 5 are separators).
+// The toolbar every grid window carries: Sort Ascending, Sort Descending, Print, Print Preview,
+// Copy, Paste, as buttons 1, 2, 4, 8, 6, 7 (3 and 5 are separators).
 
 #include <functional>
 

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <algorithm>
 #include <vector>
 
@@ -137,6 +138,14 @@ PrintDialogAnswer QtDialogService::PrintDialog(bool selectionPreset) {
   if (dialog.exec() != QDialog::Accepted) return PrintDialogAnswer::Cancelled;
   return printer_.printRange() == QPrinter::AllPages ? PrintDialogAnswer::AllPages
                                                      : PrintDialogAnswer::Selection;
+}
+
+// The preview paints on the service's printer, which is the printer the windows print on.
+void QtDialogService::PrintPreview(const std::function<void()>& printDocument) {
+  QPrintPreviewDialog dialog(&printer_, parent_);
+  QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                   [&printDocument] { printDocument(); });
+  dialog.exec();
 }
 
 void QtDialogService::Beep() { QApplication::beep(); }

@@ -21,6 +21,7 @@ class QtDialogService : public DialogService {
   std::optional<std::string> OpenFile(const FileDialogRequest& request) override;
   std::optional<std::string> SaveFile(const FileDialogRequest& request) override;
   PrintDialogAnswer PrintDialog(bool selectionPreset) override;
+  void PrintPreview(const std::function<void()>& printDocument) override;
   void Beep() override;
 
   // The printer as the last print dialog left it.

@@ -46,8 +46,15 @@ PrintDialogAnswer ScriptedDialogService::PrintDialog(bool selectionPreset) {
   return answer;
 }
 
+void ScriptedDialogService::PrintPreview(const std::function<void()>& printDocument) {
+  ++previews_;
+  if (previewsQueued_ == 0) Fail("unexpected print preview");
+  --previewsQueued_;
+  printDocument();
+}
+
 bool ScriptedDialogService::AllAnswersUsed() const {
-  return answers_.empty() && files_.empty() && prints_.empty();
+  return answers_.empty() && files_.empty() && prints_.empty() && previewsQueued_ == 0;
 }
 
 std::optional<std::string> ScriptedDialogService::AnswerFile(FileDialogShown::Kind kind,

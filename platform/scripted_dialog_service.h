@@ -31,17 +31,21 @@ class ScriptedDialogService : public DialogService {
   // A path the user chooses, or nullopt for a cancelled dialog.
   void QueueFile(std::optional<std::string> path) { files_.push_back(std::move(path)); }
   void QueuePrint(PrintDialogAnswer answer) { prints_.push_back(answer); }
+  // A print preview to show; it prints its document once, as the preview would.
+  void QueuePreview() { ++previewsQueued_; }
 
   MessageAnswer ShowMessage(const Message& message) override;
   std::optional<std::string> OpenFile(const FileDialogRequest& request) override;
   std::optional<std::string> SaveFile(const FileDialogRequest& request) override;
   PrintDialogAnswer PrintDialog(bool selectionPreset) override;
+  void PrintPreview(const std::function<void()>& printDocument) override;
   void Beep() override { ++beeps_; }
 
   const std::vector<Message>& Messages() const { return messages_; }
   const std::vector<FileDialogShown>& FileDialogs() const { return fileDialogs_; }
   // The selection preset of every print dialog shown.
   const std::vector<bool>& PrintDialogs() const { return printDialogs_; }
+  int Previews() const { return previews_; }
   int Beeps() const { return beeps_; }
   // One line per dialog that found no queued answer.
   const std::vector<std::string>& Errors() const { return errors_; }
@@ -60,6 +64,8 @@ class ScriptedDialogService : public DialogService {
   std::vector<FileDialogShown> fileDialogs_;
   std::vector<bool> printDialogs_;
   std::vector<std::string> errors_;
+  int previewsQueued_ = 0;
+  int previews_ = 0;
   int beeps_ = 0;
 };
 

@@ -71,6 +71,8 @@ Dia::Dia(DialogService& dialogs, QPrinter& printer, const std::string& jobFileNa
       cmb(new QComboBox(this)),
       cmdPrintData(new QPushButton("Print Layout(s)", this)),
       cmdLbl(new QPushButton("Print Labels", this)),
+      cmdPreviewLayouts(new QPushButton("Preview Layouts", this)),
+      cmdPreviewLabels(new QPushButton("Preview Labels", this)),
       cmdSettings(new QPushButton("Settings", this)),
       cmdZoomIn(ZoomButton(this, "zoom-in", "+", "Zoom In", QKeySequence::ZoomIn)),
       cmdZoomOut(ZoomButton(this, "zoom-out", "\u2212", "Zoom Out", QKeySequence::ZoomOut)),
@@ -95,6 +97,8 @@ Dia::Dia(DialogService& dialogs, QPrinter& printer, const std::string& jobFileNa
   connect(cmdZoomFit->defaultAction(), &QAction::triggered, this, [this] { ZoomFit(); });
   connect(cmdPrintData, &QPushButton::clicked, this, [this] { cmdPrintData_Click(); });
   connect(cmdLbl, &QPushButton::clicked, this, [this] { cmdLbl_Click(); });
+  connect(cmdPreviewLayouts, &QPushButton::clicked, this, [this] { cmdPreviewLayouts_Click(); });
+  connect(cmdPreviewLabels, &QPushButton::clicked, this, [this] { cmdPreviewLabels_Click(); });
   connect(cmdSettings, &QPushButton::clicked, this, [this] { cmdSettings_Click(); });
 }
 
@@ -185,19 +189,26 @@ void Dia::cmdPrintData_Click() {
   cmb->setFocus();
   const PrintDialogAnswer answer = dialogs_.PrintDialog(false);
   if (answer == PrintDialogAnswer::Cancelled) return;
-  const int remembered = current_;
+  const bool all = answer == PrintDialogAnswer::AllPages;
+  PrintLayoutPages(all ? 1 : current_, all ? model_.layouts : current_);
+  DrawCurrentLayout();
+}
+
+// The whole plan, as Print Layout(s) prints it for all layouts.
+void Dia::cmdPreviewLayouts_Click() {
+  cmb->setFocus();
+  dialogs_.PrintPreview([this] { PrintLayoutPages(1, model_.layouts); });
+  DrawCurrentLayout();
+}
+
+void Dia::PrintLayoutPages(int first, int last) {
   printer_.setPageOrientation(QPageLayout::Portrait);
   QPainter painter;
-  if (painter.begin(&printer_)) {
-    QtPainterSurface surface(painter);
-    model_.jobFileName = jobFileName_;
-    const bool all = answer == PrintDialogAnswer::AllPages;
-    PrintLayouts(model_, all ? 1 : remembered, all ? model_.layouts : remembered, surface,
-                 TodayDayMonthYear());
-    painter.end();
-  }
-  current_ = remembered;
-  DrawCurrentLayout();
+  if (!painter.begin(&printer_)) return;
+  QtPainterSurface surface(painter);
+  model_.jobFileName = jobFileName_;
+  PrintLayouts(model_, first, last, surface, TodayDayMonthYear());
+  painter.end();
 }
 
 // One label per placed piece of all layouts or of the current one, printed from lbl.tlf.
@@ -205,16 +216,31 @@ void Dia::cmdLbl_Click() {
   cmb->setFocus();
   const PrintDialogAnswer answer = dialogs_.PrintDialog(true);
   if (answer == PrintDialogAnswer::Cancelled) return;
-  std::string error;
   const int layout = answer == PrintDialogAnswer::AllPages ? 0 : current_;
-  if (!WriteLabelSheet(model_, layout, &error)) {
-    dialogs_.ShowMessage({error, "Attention!", MessageButtons::Ok, MessageIcon::Exclamation});
-    return;
-  }
-  // Each row of labels whole on a page: the document trimora-cli labels --pdf writes.
-  if (const std::optional<LabelDefinition> definition = ReadLabelDefinition()) {
+  if (const std::optional<LabelDefinition> definition = WriteLabels(layout)) {
     PrintTextBlocks(printer_, LabelSheetRows(model_, *definition, layout));
   }
+}
+
+// The labels of all layouts, as Print Labels prints them.
+void Dia::cmdPreviewLabels_Click() {
+  cmb->setFocus();
+  if (const std::optional<LabelDefinition> definition = WriteLabels(0)) {
+    dialogs_.PrintPreview(
+        [this, &definition] { PrintTextBlocks(printer_, LabelSheetRows(model_, *definition, 0)); });
+  }
+}
+
+// Writes lbl.tlf and answers the label definition its rows are printed with (each row whole
+// on a page: the document trimora-cli labels --pdf writes); nothing, after saying why, when
+// the labels cannot be made.
+std::optional<LabelDefinition> Dia::WriteLabels(int layout) {
+  std::string error;
+  if (!WriteLabelSheet(model_, layout, &error)) {
+    dialogs_.ShowMessage({error, "Attention!", MessageButtons::Ok, MessageIcon::Exclamation});
+    return std::nullopt;
+  }
+  return ReadLabelDefinition();
 }
 
 void Dia::resizeEvent(QResizeEvent* event) {
@@ -229,8 +255,8 @@ void Dia::Form_Resize() {
 }
 
 // The square picture with its scroll bars fills the height, or less where the detail text to
-// its right needs the room for its widest line; the zoom buttons below the text, and the
-// selector and the other buttons below them.
+// its right needs the room for its widest line; below the text the zoom buttons, the preview
+// buttons, and the selector with the other buttons.
 void Dia::PlaceControls() {
   const int bar = VS->sizeHint().width();
   const int textRoom = width() - bar - DetailTextWidth() - Twips(200);
@@ -242,8 +268,9 @@ void Dia::PlaceControls() {
   const int left = side + bar;
   const int rowHeight = cmb->sizeHint().height();
   txt->setGeometry(left, 0, std::max(0, width() - left - Twips(200)),
-                   std::max(0, height() - 2 * rowHeight - Twips(450)));
+                   std::max(0, height() - 3 * rowHeight - Twips(600)));
   PlaceRow(left, txt->height() + Twips(150), {cmdZoomIn, cmdZoomOut, cmdZoomFit});
+  PlaceRow(left, height() - 2 * rowHeight - Twips(300), {cmdPreviewLayouts, cmdPreviewLabels});
   PlaceRow(left, height() - rowHeight - Twips(150), {cmb, cmdPrintData, cmdLbl, cmdSettings});
 }
 

@@ -8,9 +8,11 @@
 #include <QPrinter>
 #include <QWidget>
 #include <initializer_list>
+#include <optional>
 #include <string>
 
 #include "platform/dialog_service.h"
+#include "results/label_sheet.h"
 #include "results/layout_drawing.h"
 #include "results/results_model.h"
 
@@ -43,6 +45,8 @@ class Dia : public QWidget {
   QComboBox* cmb;
   QPushButton* cmdPrintData;
   QPushButton* cmdLbl;
+  QPushButton* cmdPreviewLayouts;
+  QPushButton* cmdPreviewLabels;
   QPushButton* cmdSettings;
   QToolButton* cmdZoomIn;
   QToolButton* cmdZoomOut;
@@ -54,6 +58,8 @@ class Dia : public QWidget {
   void Pic_Click();
   void cmdPrintData_Click();
   void cmdLbl_Click();
+  void cmdPreviewLayouts_Click();
+  void cmdPreviewLabels_Click();
   void cmdSettings_Click();
   void ZoomIn();
   void ZoomOut();
@@ -74,6 +80,9 @@ class Dia : public QWidget {
   void Form_Resize();
   void ReadSettings();
   void DrawCurrentLayout();
+  // Prints layouts first .. last as one document on the printer.
+  void PrintLayoutPages(int first, int last);
+  std::optional<LabelDefinition> WriteLabels(int layout);
   void PlaceControls();
   int DetailTextWidth() const;
   void PlaceRow(int x, int top, std::initializer_list<QWidget*> controls);

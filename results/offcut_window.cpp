@@ -28,15 +28,18 @@ OFFCUT::OFFCUT(ShellServices& services, OffcutHost& host, QWidget* parent)
       cmdSortAscending(new QPushButton("Sort Ascending", this)),
       cmdSortDescending(new QPushButton("Sort Descending", this)),
       cmdPrintData(new QPushButton("Print", this)),
+      cmdPreview(new QPushButton("Print Preview", this)),
       cmdExport(new QPushButton("Export", this)),
       host_(host) {
   SetEditRules(kOffcutRules);
-  for (QPushButton* button : {cmdSortAscending, cmdSortDescending, cmdPrintData, cmdExport})
+  for (QPushButton* button :
+       {cmdSortAscending, cmdSortDescending, cmdPrintData, cmdPreview, cmdExport})
     BottomRow()->addWidget(button);
   BottomRow()->addStretch();
   connect(cmdSortAscending, &QPushButton::clicked, this, [this] { cmdSort_Click(1); });
   connect(cmdSortDescending, &QPushButton::clicked, this, [this] { cmdSort_Click(2); });
-  connect(cmdPrintData, &QPushButton::clicked, this, [this] { cmdPrintData_Click(); });
+  connect(cmdPrintData, &QPushButton::clicked, this, [this] { cmdPrintData_Click(false); });
+  connect(cmdPreview, &QPushButton::clicked, this, [this] { cmdPrintData_Click(true); });
   connect(cmdExport, &QPushButton::clicked, this, [this] { cmdExport_Click(); });
 }
 
@@ -59,9 +62,13 @@ void OFFCUT::cmdSort_Click(int index) {
   if (grid().RowCount() >= 2) RemoveEntryRow();
 }
 
-void OFFCUT::cmdPrintData_Click() {
+void OFFCUT::cmdPrintData_Click(bool preview) {
   const Grid& basic = host_.BasicDetails();
-  Print(PrintedGrid::OffCut, basic.Text(1, 1), basic.Text(1, 3));
+  if (preview) {
+    PrintPreview(PrintedGrid::OffCut, basic.Text(1, 1), basic.Text(1, 3));
+  } else {
+    Print(PrintedGrid::OffCut, basic.Text(1, 1), basic.Text(1, 3));
+  }
 }
 
 void OFFCUT::cmdExport_Click() {

@@ -35,10 +35,12 @@ class OFFCUT : public LibraryWindow {
   QPushButton* cmdSortAscending;   // cmdSort index 1
   QPushButton* cmdSortDescending;  // cmdSort index 2
   QPushButton* cmdPrintData;
+  QPushButton* cmdPreview;
   QPushButton* cmdExport;
 
   void cmdSort_Click(int index);
-  void cmdPrintData_Click();
+  // Prints the listing, or shows all of it in the print preview.
+  void cmdPrintData_Click(bool preview = false);
   void cmdExport_Click();
 
   // Keys reach the shared grid editing only in LOCATION.

@@ -19,7 +19,8 @@ class REPORT : public LibraryWindow {
   // with error, when the report cannot be derived.
   bool REPORT_Form_Load(std::string* error = nullptr);
 
-  // The toolbar: 1 "Sort Ascending", 2 "Sort Descending", 4 "Print", 6 "Copy", 7 "Paste".
+  // The toolbar: 1 "Sort Ascending", 2 "Sort Descending", 4 "Print", 8 "Print Preview", 6 "Copy",
+  // 7 "Paste".
   void TB_ButtonClick(int index);
 };
 

@@ -108,13 +108,11 @@ std::string ListingText(const Grid& grid, const Layout& layout, const GridPrintC
 
 std::string PrintDate() { return TodayText("%d-%m-%Y"); }
 
-std::optional<GridPrintFiles> PrintGrid(const Grid& grid, const GridPrintContext& context,
-                                        GridEditorHost& host) {
-  const PrintDialogAnswer range = host.AskPrintRange();
-  if (range == PrintDialogAnswer::Cancelled) return std::nullopt;
+GridPrintFiles WriteGridListing(const Grid& grid, const GridPrintContext& context,
+                                bool selectedRowsOnly) {
   int first = 1;
   int last = grid.RowCount() - 1;
-  if (range == PrintDialogAnswer::Selection) {
+  if (selectedRowsOnly) {
     first = std::min(grid.row, grid.rowSel);
     last = std::max(grid.row, grid.rowSel);
   }
@@ -123,6 +121,13 @@ std::optional<GridPrintFiles> PrintGrid(const Grid& grid, const GridPrintContext
   WriteWholeFile(kPrintHeaderFile, HeaderText(grid, layout, context, setting));
   WriteWholeFile(kPrintFile, ListingText(grid, layout, context, setting, first, last));
   return GridPrintFiles{kPrintFile, kPrintHeaderFile};
+}
+
+std::optional<GridPrintFiles> PrintGrid(const Grid& grid, const GridPrintContext& context,
+                                        GridEditorHost& host) {
+  const PrintDialogAnswer range = host.AskPrintRange();
+  if (range == PrintDialogAnswer::Cancelled) return std::nullopt;
+  return WriteGridListing(grid, context, range == PrintDialogAnswer::Selection);
 }
 
 }  // namespace trimora

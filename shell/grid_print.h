@@ -40,9 +40,12 @@ struct GridPrintFiles {
   std::string headerFile;
 };
 
-// Asks for the rows to print (all data rows, or the selected ones), writes the header file
-// and the listing, and answers the two files to print; nothing when the user cancels. A file
-// that cannot be written does not stop the rest.
+// Writes the header file and the listing of all data rows, or of the selected ones only, and
+// answers the two files to print. A file that cannot be written does not stop the rest.
+GridPrintFiles WriteGridListing(const Grid& grid, const GridPrintContext& context,
+                                bool selectedRowsOnly);
+
+// Asks for the rows to print, then writes their listing; nothing when the user cancels.
 std::optional<GridPrintFiles> PrintGrid(const Grid& grid, const GridPrintContext& context,
                                         GridEditorHost& host);
 

@@ -10,11 +10,9 @@
 #include <QVBoxLayout>
 
 #include "platform/grid_toolbar.h"
-#include "platform/print_text_file.h"
 #include "shell/grid_clipboard.h"
 #include "shell/grid_header.h"
 #include "shell/grid_input.h"
-#include "shell/grid_print.h"
 #include "shell/grid_rows.h"
 #include "shell/grid_sort.h"
 #include "storage/table_file.h"
@@ -87,7 +85,10 @@ void JobEntryWindow::TB_ButtonClick(int index) {
       SortGrid(grid_, SortDirection::Descending, *this);
       break;
     case 4:
-      PrintData();
+      PrintData(false);
+      break;
+    case 8:
+      PrintData(true);
       break;
     case 6:
       CopyGridSelection(grid_, *this);
@@ -100,12 +101,15 @@ void JobEntryWindow::TB_ButtonClick(int index) {
   ShowMarkers();
 }
 
-void JobEntryWindow::PrintData() {
+void JobEntryWindow::PrintData(bool preview) {
   GridPrintContext context;
   context.caption = design_.caption;
   context.jobFileName = host_.JobFileName();
-  const auto files = PrintGrid(grid_, context, *this);
-  if (files) PrintTextFile(Services().printer, files->textFile, files->headerFile);
+  if (preview) {
+    PreviewListing(grid_, context);
+  } else {
+    PrintListing(grid_, context);
+  }
 }
 
 // The table file is current only once its window has closed.

@@ -54,7 +54,7 @@ class JobEntryWindow : public QWidget, public GridViewHandler, public ServicesGr
   int RowsPerPage() override { return FG->VisibleRows(); }
 
   // The toolbar of the list windows: 1 "Sort Ascending", 2 "Sort Descending", 4 "Print",
-  // 6 "Copy", 7 "Paste" (3 and 5 separate them).
+  // 8 "Print Preview", 6 "Copy", 7 "Paste" (3 and 5 separate them).
   void TB_ButtonClick(int index);
 
  protected:
@@ -70,7 +70,8 @@ class JobEntryWindow : public QWidget, public GridViewHandler, public ServicesGr
   void Reload();
 
  private:
-  void PrintData();
+  // Prints the listing, or shows all of it in the print preview.
+  void PrintData(bool preview);
 
   JobEntryDesign design_;
   JobWindowHost& host_;

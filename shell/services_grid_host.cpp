@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include "platform/print_text_file.h"
+
 namespace trimora {
 
 std::string ServicesGridHost::ClipboardText() { return services_.clipboard.GetText(); }
@@ -26,5 +28,17 @@ void ServicesGridHost::SetBusy(bool busy) {
 }
 
 PrintDialogAnswer ServicesGridHost::AskPrintRange() { return services_.dialogs.PrintDialog(false); }
+
+void ServicesGridHost::PrintListing(const Grid& grid, const GridPrintContext& context) {
+  if (const auto files = PrintGrid(grid, context, *this)) {
+    PrintTextFile(services_.printer, files->textFile, files->headerFile);
+  }
+}
+
+void ServicesGridHost::PreviewListing(const Grid& grid, const GridPrintContext& context) {
+  const GridPrintFiles files = WriteGridListing(grid, context, false);
+  services_.dialogs.PrintPreview(
+      [&] { PrintTextFile(services_.printer, files.textFile, files.headerFile); });
+}
 
 }  // namespace trimora

@@ -1,10 +1,12 @@
 #pragma once
 // What every grid window answers the grid procedures with the program's own services: the
-// clipboard, the message boxes and the beep, the hourglass and the print dialog's range.
+// clipboard, the message boxes and the beep, the hourglass and the print dialog's range; and
+// the printing of a grid's listing on the program's printer.
 
 #include <string>
 
 #include "shell/grid_editor_host.h"
+#include "shell/grid_print.h"
 #include "shell/shell_services.h"
 
 namespace trimora {
@@ -22,6 +24,10 @@ class ServicesGridHost : public GridEditorHost {
 
  protected:
   ShellServices& Services() { return services_; }
+  // Prints the listing of the rows the print dialog asks for.
+  void PrintListing(const Grid& grid, const GridPrintContext& context);
+  // Shows the listing of all rows in the print preview, from which it can be printed.
+  void PreviewListing(const Grid& grid, const GridPrintContext& context);
 
  private:
   ShellServices& services_;

@@ -161,5 +161,27 @@ TEST_F(LayoutsWindowTest, PrintsAllLayoutsOrTheCurrentOneIntoOneDocument) {
   EXPECT_GE(PageCount(ReadFile("labels.pdf")), 1);
 }
 
+TEST_F(LayoutsWindowTest, PreviewsShowTheWholePlanAndAllLabelsWithoutAskingTheRange) {
+  Dia& dia = Open();
+  dia.cmb->setCurrentIndex(1);
+  printer.setOutputFileName("layouts.pdf");
+  dialogs.QueuePreview();
+  QTest::mouseClick(dia.cmdPreviewLayouts, Qt::LeftButton);
+  EXPECT_EQ(PageCount(ReadFile("layouts.pdf")), dia.Model().layouts);
+  EXPECT_EQ(dia.CurrentLayout(), 2);
+  WriteFile("lbl.def", "\"3\",\"1\",\"30\",\"0\",\"1\"\r\n");
+  printer.setOutputFileName("labels.pdf");
+  dialogs.QueuePreview();
+  QTest::mouseClick(dia.cmdPreviewLabels, Qt::LeftButton);
+  EXPECT_GE(PageCount(ReadFile("labels.pdf")), 1);
+  EXPECT_EQ(dialogs.Previews(), 2);
+  EXPECT_TRUE(dialogs.PrintDialogs().empty());
+  std::filesystem::remove("lbl.def");  // no definition: said, and no preview
+  dialogs.QueueAnswer(MessageAnswer::Ok);
+  QTest::mouseClick(dia.cmdPreviewLabels, Qt::LeftButton);
+  EXPECT_EQ(dialogs.Previews(), 2);
+  EXPECT_EQ(dialogs.Messages().size(), 1u);
+}
+
 }  // namespace
 }  // namespace trimora

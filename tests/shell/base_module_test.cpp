@@ -140,14 +140,22 @@ TEST_F(BaseModuleTest, MarkersShowTheCurrentRow) {
   EXPECT_FALSE(cut.OrientationMarkerLabels()[0]->isVisible());
 }
 
-TEST_F(BaseModuleTest, PrintsTheListingThroughThePrintDialog) {
-  WriteFile("cut.tlf", "\"600\",\"300\",\"4\",\"0\",\"DOOR\"\r\n");
+TEST_F(BaseModuleTest, PrintsTheChosenRowsOrPreviewsThemAll) {
+  WriteFile("cut.tlf",
+            "\"600\",\"300\",\"4\",\"0\",\"DOOR\"\r\n\"500\",\"200\",\"2\",\"0\",\"SHELF\"\r\n");
   Open();
-  dialogs.QueuePrint(PrintDialogAnswer::AllPages);
+  dialogs.QueuePrint(PrintDialogAnswer::Selection);
   Window(JobWindow::Cut).TB_ButtonClick(4);
   EXPECT_NE(ReadFile("header.tlf").find("Cut-Piece Measurement"), std::string::npos);
   EXPECT_NE(ReadFile("Print.txt").find("DOOR"), std::string::npos);
+  EXPECT_EQ(ReadFile("Print.txt").find("SHELF"), std::string::npos);
   EXPECT_EQ(ReadFile("listing.pdf").rfind("%PDF", 0), 0u);
+  std::filesystem::remove("listing.pdf");
+  dialogs.QueuePreview();
+  Window(JobWindow::Cut).TB_ButtonClick(8);
+  EXPECT_NE(ReadFile("Print.txt").find("SHELF"), std::string::npos);
+  EXPECT_EQ(ReadFile("listing.pdf").rfind("%PDF", 0), 0u);
+  EXPECT_TRUE(dialogs.AllAnswersUsed());
 }
 
 }  // namespace
