@@ -40,7 +40,6 @@ BaseModule::BaseModule(ShellServices& services, std::function<void()> onClosed, 
   // Large enough for the three job-entry windows with ten rows each, where the screen allows.
   const QSize available = screen()->availableGeometry().size();
   resize(QSize(1100, 900).boundedTo(available * 0.95));
-  layout()->activate();  // the child windows are placed before the window first shows
   BaseModule_Form_Load();
 }
 
@@ -219,6 +218,13 @@ QRect BaseModule::JobWindowPlace(JobWindow kind, const QMdiSubWindow& frame) con
       break;
   }
   return {0, basic + lists / 2, width, lists - lists / 2};
+}
+
+void BaseModule::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (arranged_) return;
+  arranged_ = true;
+  ArrangeJobWindows();
 }
 
 void BaseModule::ArrangeJobWindows() {

@@ -103,6 +103,9 @@ class BaseModule : public QMainWindow,
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // The job-entry windows opened before the main window first showed are placed again once
+  // the window has its real size: until then the child area has none.
+  void showEvent(QShowEvent* event) override;
 
  private:
   void BuildMenus();
@@ -112,6 +115,7 @@ class BaseModule : public QMainWindow,
   void CloseWindow(JobWindow kind);
   QRect JobWindowPlace(JobWindow kind, const QMdiSubWindow& frame) const;
   void ArrangeJobWindows();
+  bool arranged_ = false;
   std::optional<JobWindow> ActiveKind() const;
   void ShowLayouts();
   void ShowReport();

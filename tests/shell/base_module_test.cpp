@@ -61,6 +61,23 @@ TEST_F(BaseModuleTest, OffCutButtonBeforeAnyOptimization) {
                                             MessageButtons::Ok, MessageIcon::Question}));
 }
 
+// The Defaults job's windows are opened before the main window first shows, when the child
+// area has no size yet; they must still come up stacked down the whole area.
+TEST_F(BaseModuleTest, DefaultsWindowsOpenStackedDownTheWholeArea) {
+  WriteFile("Defaults", kDefaults);
+  BaseModule& window = Open();
+  const QSize area = window.Area()->viewport()->size();
+  int top = 0;
+  for (JobWindow kind : {JobWindow::Basic, JobWindow::Sheet, JobWindow::Cut}) {
+    const QWidget* frame = Window(kind).parentWidget();
+    EXPECT_EQ(frame->y(), top);
+    EXPECT_GE(frame->height(), 2 * Window(kind).FG->RowHeight());
+    EXPECT_EQ(frame->width(), std::min(frame->sizeHint().width(), area.width()));
+    top += frame->height();
+  }
+  EXPECT_EQ(top, area.height());
+}
+
 TEST_F(BaseModuleTest, DefaultsAreLoadedWithTheirHiddenValuesKept) {
   WriteFile("Defaults", kDefaults);
   BaseModule& window = Open();
