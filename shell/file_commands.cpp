@@ -1,8 +1,5 @@
 #include "shell/file_commands.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "storage/file_utils.h"
 
 namespace trimora {
@@ -17,12 +14,8 @@ Message Problem(const std::string& text) {
 
 }  // namespace
 
-std::string JobTitle(const std::string& path) {
-  std::string lower = path;
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](unsigned char c) { return char(std::tolower(c)); });
-  return std::string(kBaseTitle) + " - " + lower;
-}
+// The path as it is on disk: where names differ by case, another case is another file.
+std::string JobTitle(const std::string& path) { return std::string(kBaseTitle) + " - " + path; }
 
 MessageAnswer FileCommands::AskSaveChanges() {
   if (!state_.dataChanged) return MessageAnswer::No;

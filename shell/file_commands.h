@@ -33,7 +33,7 @@ class FileCommandHost : public JobWindows {
   virtual void ViewLayouts() = 0;
 };
 
-// The base title, " - " and the path in lower case.
+// The base title, " - " and the path as it is on disk.
 std::string JobTitle(const std::string& path);
 
 class FileCommands {

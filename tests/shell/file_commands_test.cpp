@@ -61,13 +61,12 @@ TEST_F(FileCommandsTest, YesToTheQuestionRunsSaveAsEvenWhenItIsCancelled) {
   EXPECT_TRUE(state.dataChanged);
 }
 
-TEST_F(FileCommandsTest, SaveNamesTheJobInTheTitleInLowerCase) {
+TEST_F(FileCommandsTest, SaveNamesTheJobInTheTitleAsItIsOnDisk) {
   state.dataChanged = true;
-  const std::string path = (std::filesystem::current_path() / "Coil 12.trm").string();
+  const std::string path = (std::filesystem::current_path() / "Coil 12.TRM").string();
   dialogs.QueueFile(path);
   commands.Save();
-  EXPECT_EQ(window.title, JobTitle(path));
-  EXPECT_NE(window.title.find("coil 12.trm"), std::string::npos);
+  EXPECT_EQ(window.title, "Base Module - " + path);
   EXPECT_EQ(state.fileName, path);
   EXPECT_FALSE(state.dataChanged);
   EXPECT_NE(ReadFile(path).find("[CUT.TLF]\r\n" + std::string(kCut) + "[END]"), std::string::npos);
@@ -119,7 +118,7 @@ TEST_F(FileCommandsTest, OpenReadsTheOptionsAndShowsTheLayouts) {
   state.importedFromLibrary = true;
   dialogs.QueueFile("JOB.trm");
   commands.Open();
-  EXPECT_EQ(window.title, "Base Module - job.trm");
+  EXPECT_EQ(window.title, "Base Module - JOB.trm");
   EXPECT_EQ(window.layoutViews, 1);
   EXPECT_FALSE(window.options.maximumYield);
   EXPECT_TRUE(window.options.minimumLayouts);
