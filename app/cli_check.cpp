@@ -17,9 +17,12 @@ namespace {
 
 const char* ModeName(int16_t mode) {
   switch (mode) {
-    case 1: return "Maximum Yield";
-    case 2: return "Minimum Layouts";
-    default: return "neither goal checked (the first complete plan is kept)";
+    case 1:
+      return "Maximum Yield";
+    case 2:
+      return "Minimum Layouts";
+    default:
+      return "neither goal checked (the first complete plan is kept)";
   }
 }
 
@@ -72,16 +75,17 @@ int RunCheckCommand(const std::string& jobPath) {
   OptimizeOptions options;
   if (!OpenJobForCli(ec ? jobPath : absolutePath, jobPath, options)) return 1;
 
-  BasicDetails basic;
-  RollList rolls;
-  CutList cuts;
-  int16_t mode = 0;
-  std::vector<InputNote> notes;
-  ReadEngineInputsFromTables(basic, rolls, cuts, mode, &notes);
+  const TableInputs inputs = ReadTableInputs();
+  EngineJob job;
+  const std::string message = PrepareEngineJob(inputs, job);
+  // The lists as the engine takes them, shown also when a check refuses the job.
+  BasicDetails basic = inputs.basic;
+  RollList rolls = inputs.rolls;
+  CutList cuts = inputs.cuts;
+  const int16_t mode = inputs.mode;
+  const std::vector<InputNote>& notes = inputs.notes;
   const float blade = basic.BLADE;
   ApplyBladeReachAndCheck(basic, rolls, cuts);
-  EngineJob job;
-  const std::string message = PrepareEngineJobFromTables(job);
   AddKerf(rolls, cuts, basic.KERF);
   SortByAreaDescending(rolls, cuts);
 
@@ -89,8 +93,8 @@ int RunCheckCommand(const std::string& jobPath) {
             << "Material: " << basic.MAT << "  Grade: " << basic.GRADE
             << "  Thickness: " << NeutralNumber(basic.THICK) << '\n'
             << "Goal: " << ModeName(mode) << " (mode " << mode << ")\n"
-            << "Blade reach: " << NeutralNumber(basic.BLADE) << " (BLADE "
-            << NeutralNumber(blade) << " + KERF " << NeutralNumber(basic.KERF) << ")\n\n";
+            << "Blade reach: " << NeutralNumber(basic.BLADE) << " (BLADE " << NeutralNumber(blade)
+            << " + KERF " << NeutralNumber(basic.KERF) << ")\n\n";
   PrintRolls(rolls);
   std::cout << '\n';
   PrintCuts(cuts);

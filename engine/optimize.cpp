@@ -55,23 +55,27 @@ std::string PrepareEngineJob(BasicDetails basic, RollList rolls, CutList cuts, i
   return failure;
 }
 
-std::string PrepareEngineJobFromTables(EngineJob& job) {
-  BasicDetails basic;
-  RollList rolls;
-  CutList cuts;
-  int16_t mode = 0;
-  std::vector<InputNote> notes;
-  ReadEngineInputsFromTables(basic, rolls, cuts, mode, &notes);
-  std::string failure =
-      PrepareEngineJob(std::move(basic), std::move(rolls), std::move(cuts), mode, job);
+TableInputs ReadTableInputs() {
+  TableInputs inputs;
+  ReadEngineInputsFromTables(inputs.basic, inputs.rolls, inputs.cuts, inputs.mode, &inputs.notes);
+  return inputs;
+}
+
+std::string PrepareEngineJob(const TableInputs& inputs, EngineJob& job) {
+  std::string failure = PrepareEngineJob(inputs.basic, inputs.rolls, inputs.cuts, inputs.mode, job);
   // Rolls wider than the blade are dropped without a word; say where the blade is set.
   const auto widerThanBlade = [](const InputNote& note) {
     return note.text == kRollWiderThanBlade;
   };
-  if (failure == kNoValidSheets && std::any_of(notes.begin(), notes.end(), widerThanBlade)) {
+  if (failure == kNoValidSheets &&
+      std::any_of(inputs.notes.begin(), inputs.notes.end(), widerThanBlade)) {
     failure += std::string("\nEvery roll is wider than BLADE. ") + kBladeAndKerfHint;
   }
   return failure;
+}
+
+std::string PrepareEngineJobFromTables(EngineJob& job) {
+  return PrepareEngineJob(ReadTableInputs(), job);
 }
 
 SearchOutcome Optimize(const EngineJob& job, RunControl& control, int threads) {

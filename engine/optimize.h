@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "engine/engine_inputs.h"
 #include "engine/run_control.h"
@@ -27,7 +28,22 @@ struct EngineJob {
 std::string PrepareEngineJob(BasicDetails basic, RollList rolls, CutList cuts, int16_t mode,
                              EngineJob& job);
 
-// The same for the job tables of the working directory (ReadEngineInputsFromTables).
+// The job tables of the working directory as ReadEngineInputsFromTables reads them, with the
+// notes on the rows it dropped or changed.
+struct TableInputs {
+  BasicDetails basic;
+  RollList rolls;
+  CutList cuts;
+  int16_t mode = 0;
+  std::vector<InputNote> notes;
+};
+TableInputs ReadTableInputs();
+
+// PrepareEngineJob for inputs read from the tables; where every roll was dropped for being
+// wider than BLADE, the message also says where BLADE is set.
+std::string PrepareEngineJob(const TableInputs& inputs, EngineJob& job);
+
+// Both of the above for the job tables of the working directory.
 std::string PrepareEngineJobFromTables(EngineJob& job);
 
 // Runs trials 1 .. (number of cuts) x 99 and returns the best complete plan under the goal.
