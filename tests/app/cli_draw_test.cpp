@@ -70,17 +70,5 @@ TEST_F(CliDraw, PicturesArePerLayoutAndFollowTheSettings) {
   EXPECT_NE(svg.find(">800</text>"), std::string::npos);   // its used length beside it
 }
 
-TEST_F(CliDraw, UnreadableInputGivesOneLineAndExitOne) {
-  for (const char* args : {"missing.trm --pdf out.pdf", "jobs/rack.trm --pdf out.pdf --layout 3",
-                           "jobs/rack.trm --pdf out.pdf --settings none.set"}) {
-    const CliRun run = RunCli(std::string("draw ") + args);
-    EXPECT_EQ(run.status, 1) << args;
-    EXPECT_TRUE(run.err.starts_with("trimora-cli: ")) << run.err;
-    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
-  }
-  EXPECT_FALSE(fs::exists("out.pdf"));
-  EXPECT_EQ(RunCli("draw jobs/rack.trm").status, 1);  // no output named
-}
-
 }  // namespace
 }  // namespace trimora

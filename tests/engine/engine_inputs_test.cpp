@@ -92,12 +92,6 @@ TEST(ReadEngineInputs, TheEntryRowIsNeverRead) {
   EXPECT_EQ(RecordCount(in.cuts), 1);
 }
 
-TEST(ReadEngineInputs, ModeFollowsTheCheckedGoal) {
-  EXPECT_EQ(Read("1", {}, {}, {false, false}).mode, 0);
-  EXPECT_EQ(Read("1", {}, {}, {true, false}).mode, 1);
-  EXPECT_EQ(Read("1", {}, {}, {true, true}).mode, 2);
-}
-
 TEST(StartChecks, MessagesInTheirOrder) {
   const std::vector<std::string> roll{"2500", "1250", "1"};
   const std::vector<std::string> cut{"600", "300", "1"};
@@ -114,17 +108,6 @@ TEST(StartChecks, MessagesInTheirOrder) {
   in = Read("1300", {roll}, {cut}, {}, "5");
   EXPECT_EQ(ApplyBladeReachAndCheck(in.basic, in.rolls, in.cuts), "");
   EXPECT_EQ(in.basic.BLADE, 1305);
-}
-
-TEST(Kerf, AddedToSizesOnlyAndRemovedAgain) {
-  Inputs in = Read("3000", {{"2500", "1000", "3", "10", "10", "10", "10"}}, {{"600", "300", "4"}});
-  AddKerf(in.rolls, in.cuts, 5);
-  EXPECT_EQ(in.rolls[1].WIDTH, 1005);
-  EXPECT_EQ(in.rolls[1].ML, 10);
-  EXPECT_EQ(in.cuts[1].LENGTH, 605);
-  RemoveKerf(in.rolls, in.cuts, 5);
-  EXPECT_EQ(in.cuts[1].LENGTH, 600);
-  EXPECT_EQ(in.rolls[1].WIDTH, 1000);
 }
 
 }  // namespace

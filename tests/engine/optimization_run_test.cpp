@@ -5,7 +5,6 @@
 #include <limits>
 #include <map>
 #include <random>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -13,7 +12,6 @@
 #include "engine/engine_inputs.h"
 #include "engine/layout_results.h"
 #include "engine/optimize.h"
-#include "engine/random.h"
 #include "engine/trial.h"
 #include "layout_check.h"
 #include "test_support.h"
@@ -24,21 +22,6 @@ namespace {
 using testing::InWorkDir;
 using testing::ReadFile;
 using testing::WriteFile;
-
-// --- Roll lengths of a trial --------------------------------------------------------------
-
-TEST(RandomizeRollLengths, OnlyLongUnlimitedRollsBecomeWholeMultiplesOfTheLongestCut) {
-  const WorkCuts cuts = {WorkCut{}, {1200, 300, 1, 0}, {400, 200, 1, 0}};
-  std::set<float> lengths;
-  for (int32_t trial = 1; trial <= 200; ++trial) {
-    TrialRandom random;
-    random.Seed(trial);
-    WorkRolls rolls = {{}, {5000, 1000, kUnlimitedQty, 0, 0, 0, 0}};
-    RandomizeRollLengths(rolls, cuts, random);
-    lengths.insert(rolls[1].LENGTH);
-  }
-  EXPECT_EQ(lengths, (std::set<float>{1200, 2400, 3600, 4800}));
-}
 
 // --- Whole runs on job tables -------------------------------------------------------------
 
@@ -93,6 +76,15 @@ class RecordingControl : public RunControl {
 };
 
 class OptimizationRun : public InWorkDir {};
+
+// The lists as the run builds them from the tables, also for a job the fit check refuses.
+EngineJob ListsAsTheRunBuildsThem() {
+  TableInputs in = ReadTableInputs();
+  ApplyBladeReachAndCheck(in.basic, in.rolls, in.cuts);
+  AddKerf(in.rolls, in.cuts, in.basic.KERF);
+  SortByAreaDescending(in.rolls, in.cuts);
+  return {ToWorkRolls(in.rolls), ToWorkCuts(in.cuts), in.basic.BLADE, in.mode};
+}
 
 Job TwoCutJob() {
   Job job;
@@ -175,37 +167,14 @@ TEST_F(OptimizationRun, AnyNumberOfThreadsGivesTheSameRun) {
   }
 }
 
-TEST_F(OptimizationRun, LengthwisePieceAtTheUsableCornerIncludesTheKerf) {
-  Job job;
-  job.blade = "1200";
-  job.kerf = "5";
-  job.sheets = {{"2500", "1000", "1", "10", "10", "10", "10"}};
-  job.cuts = {{"300", "600", "1", "1"}};
-  WriteJob(job);
-  RecordingControl control;
-  RunOptimization(control);
-  const std::string dia = ReadFile("dia.tlf");
-  EXPECT_EQ(dia.substr(0, dia.find("\r\n")), "1,-1,1,0,0,1005,615,1,0");
-  EXPECT_NE(dia.find("\r\n1,1,1,10,10,315,615,1,1\r\n"), std::string::npos) << dia;
-}
-
 // A job with a cut-piece no trial could place is refused before the run, naming its lines in
 // order; the run itself could never have completed a trial. A piece that fits only in some
 // way the run can reach (turned, or on a coil cut to a longer length) is not refused.
 TEST_F(OptimizationRun, PiecesThatFitNoRollAreNamedAndTheJobIsRefused) {
   const auto trialsComplete = [] {
-    BasicDetails basic;
-    RollList rolls;
-    CutList cuts;
-    int16_t mode = 0;
-    ReadEngineInputsFromTables(basic, rolls, cuts, mode);
-    ApplyBladeReachAndCheck(basic, rolls, cuts);
-    AddKerf(rolls, cuts, basic.KERF);
-    SortByAreaDescending(rolls, cuts);
-    const int32_t trialCount = RecordCount(cuts) * 99;
-    const WorkRolls workRolls = ToWorkRolls(rolls);
-    const WorkCuts workCuts = ToWorkCuts(cuts);
-    TrialRunner runner(workRolls, workCuts, basic.BLADE, trialCount);
+    const EngineJob job = ListsAsTheRunBuildsThem();
+    const int32_t trialCount = int32_t(job.cuts.size() - 1) * 99;
+    TrialRunner runner(job.rolls, job.cuts, job.bladeReach, trialCount);
     RunControl quiet;
     TrialOutcome outcome;
     for (int32_t trial = 1; trial <= trialCount; ++trial) {
@@ -215,7 +184,9 @@ TEST_F(OptimizationRun, PiecesThatFitNoRollAreNamedAndTheJobIsRefused) {
     return false;
   };
   Job refused = TwoCutJob();  // 2500 x 1250, margins 10: usable 2480 x 1230
-  refused.cuts = {{"600", "300", "2", "0"}, {"2600", "200", "1", "0"}, {"500", "400", "1", "3"},
+  refused.cuts = {{"600", "300", "2", "0"},
+                  {"2600", "200", "1", "0"},
+                  {"500", "400", "1", "3"},
                   {"1240", "300", "1", "2"}};
   Job coil;  // the coil is always cut back to the longest side, 1000: 980 usable
   coil.sheets = {{"1500", "800", "", "0", "10", "0", "10"}};
@@ -295,16 +266,10 @@ Job RandomJob(uint32_t seed) {
 // Every plan fits its rolls' usable areas without overlaps, gives each piece its cut's size in
 // an orientation the cut's ORN allows, meets the demand exactly and never overdraws stock.
 void CheckPlan(const AreaList& plan) {
-  BasicDetails basic;  // the lists as the run built them
-  RollList rolls;
-  CutList cuts;
-  int16_t mode = 0;
-  ReadEngineInputsFromTables(basic, rolls, cuts, mode);
-  ApplyBladeReachAndCheck(basic, rolls, cuts);
-  AddKerf(rolls, cuts, basic.KERF);
-  SortByAreaDescending(rolls, cuts);
-
-  EXPECT_EQ(testing::CheckLayout(plan, ToWorkRolls(rolls)), "");
+  const EngineJob job = ListsAsTheRunBuildsThem();
+  const WorkRolls& rolls = job.rolls;
+  const WorkCuts& cuts = job.cuts;
+  EXPECT_EQ(testing::CheckLayout(plan, rolls), "");
   std::map<int16_t, float> produced, rollsUsed;
   const AreaRecord* outline = nullptr;
   for (size_t k = 1; k < plan.size(); ++k) {
@@ -320,7 +285,7 @@ void CheckPlan(const AreaList& plan) {
     EXPECT_EQ(a.repeat, outline->repeat);
     if (a.TYPE <= 0) continue;
     ASSERT_LT(size_t(a.TYPE), cuts.size());
-    const CutRecord& cut = cuts[size_t(a.TYPE)];
+    const WorkCut& cut = cuts[size_t(a.TYPE)];
     const bool lengthwise = a.orientation == kLengthwise;
     EXPECT_TRUE(lengthwise || a.orientation == kCrosswise);
     EXPECT_TRUE(cut.ORN == 0 || cut.ORN == a.orientation);

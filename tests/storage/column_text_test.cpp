@@ -41,17 +41,6 @@ TEST(ColumnText, EmptyFieldsAreNotPlacedAndLinesNeverEndInSpaces) {
   EXPECT_EQ(out.Text(), "2000\r\n1200" + std::string(37, ' ') + "NORTHWIND\r\n");
 }
 
-TEST(ColumnText, EmptyLinesAndPositions) {
-  ColumnText out;
-  EXPECT_EQ(out.NextLinePosition(), 1);
-  out.Line("Total Layouts=2");
-  out.EmptyLines(2);
-  EXPECT_EQ(out.NextLinePosition(), 17 + 4 + 1);  // 15 characters and CR LF, two CR LF
-  out.Place(0, "A");                              // a column below 1 counts as 1
-  out.EndLine();
-  EXPECT_EQ(out.Text(), "Total Layouts=2\r\n\r\n\r\nA\r\n");
-}
-
 TEST(PlainNumber, SevenSignificantDigitsWithoutTrailingZeros) {
   EXPECT_EQ(PlainNumber(1200), "1200");
   EXPECT_EQ(PlainNumber(12.5f), "12.5");

@@ -13,18 +13,6 @@ using testing::WriteFile;
 
 class FileUtils : public testing::InWorkDir {};
 
-TEST_F(FileUtils, ExistsAndEmpty) {
-  WriteFile("empty.tlf", "");
-  WriteFile("full.tlf", "x\r\n");
-  std::filesystem::create_directory("folder");
-  EXPECT_TRUE(FileExists("empty.tlf"));
-  EXPECT_FALSE(FileExists("missing.tlf"));
-  EXPECT_FALSE(FileExists("folder"));
-  EXPECT_TRUE(IsFileEmpty("empty.tlf"));
-  EXPECT_TRUE(IsFileEmpty("missing.tlf"));
-  EXPECT_FALSE(IsFileEmpty("full.tlf"));
-}
-
 TEST_F(FileUtils, DeleteFilesMatchesWildcardsWithoutRegardToCase) {
   for (const char* name : {"basic.tlf", "CUT.TLF", "sheets.Adj", "Defaults", "mlm.dat"}) {
     WriteFile(name, "x");
@@ -42,13 +30,6 @@ TEST(WildcardMatch, StarAndQuestionMark) {
   EXPECT_TRUE(WildcardMatch("*", "anything"));
   EXPECT_FALSE(WildcardMatch("*.tlf", "dia.tlf.bak"));
   EXPECT_FALSE(WildcardMatch("?.tlf", "ab.tlf"));
-}
-
-TEST(FileNameFromPath, PartAfterTheLastSeparator) {
-  EXPECT_EQ(FileNameFromPath("C:\\Jobs\\2024\\KITCHEN.trm"), "KITCHEN.trm");
-  EXPECT_EQ(FileNameFromPath("/home/user/jobs/kitchen.trm"), "kitchen.trm");
-  EXPECT_EQ(FileNameFromPath("kitchen.trm"), "kitchen.trm");
-  EXPECT_EQ(FileNameFromPath("C:\\Jobs\\"), "");
 }
 
 }  // namespace

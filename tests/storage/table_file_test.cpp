@@ -71,14 +71,5 @@ TEST(SplitRecordFields, QuotedAndUnquotedFields) {
   EXPECT_EQ(SplitRecordFields("\"unclosed"), (std::vector<std::string>{"unclosed"}));
 }
 
-TEST_F(TableFile, OptionsLineHoldsTwoCheckMarks) {
-  ASSERT_TRUE(WriteOptionsFile({true, false}));
-  EXPECT_EQ(ReadFile("options.tlf"), "-1,0\r\n");
-  WriteFile("options.tlf", "0,1\r\n");
-  const OptimizeOptions options = ReadOptionsFile();
-  EXPECT_FALSE(options.maximumYield);
-  EXPECT_TRUE(options.minimumLayouts);
-}
-
 }  // namespace
 }  // namespace trimora
