@@ -28,8 +28,11 @@ bool PrepareWorkingDirectory(const QString& folder, const QStringList& seedFiles
   for (const QString& seed : seedFiles) {
     const QString copy = dir.filePath(QFileInfo(seed).fileName());
     if (QFileInfo::exists(copy)) continue;
-    // A copy out of the program's resources is read-only.
-    if (QFile::copy(seed, copy)) QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
+    // A copy out of the program's resources is read-only; the shop's other users read it too.
+    if (QFile::copy(seed, copy)) {
+      QFile::setPermissions(
+          copy, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    }
   }
   return true;
 }

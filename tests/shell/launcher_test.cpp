@@ -3,12 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <filesystem>
 
 #include "main_window_fixture.h"
-#include "shell/single_instance_check.h"
 #include "shell/working_directory.h"
 
 namespace trimora {
@@ -22,17 +23,6 @@ class LauncherTest : public testing::MainWindowTest {
   LauncherTest() : folder(QString::fromStdString(std::filesystem::current_path().string())) {}
   QString folder;
 };
-
-TEST_F(LauncherTest, ButtonsOfTheModulesThatExist) {
-  TRIMORA launcher(folder, services);
-  EXPECT_EQ(launcher.cmd()[0]->text(), "Base Module");
-  EXPECT_EQ(launcher.cmd()[7]->toolTip(), "Close TRIMORA Suite");
-  EXPECT_EQ(launcher.cmd()[2]->toolTip(), "Material Library Manager");
-  EXPECT_TRUE(launcher.cmd()[0]->isEnabled());
-  for (size_t index : {2, 3, 4, 5}) EXPECT_TRUE(launcher.cmd()[index]->isEnabled());
-  EXPECT_EQ(launcher.cmd()[5]->toolTip(), "Modify Settings");
-  EXPECT_EQ(launcher.cmd()[1], nullptr);
-}
 
 TEST_F(LauncherTest, HiddenWhileTheMainWindowIsOpen) {
   TRIMORA launcher(folder, services);
@@ -49,14 +39,12 @@ TEST_F(LauncherTest, ExitDeletesTheTemporaryFiles) {
   TRIMORA launcher(QDir::tempPath(), services);  // the launcher makes its folder current
   EXPECT_EQ(QDir::currentPath(), QDir(QDir::tempPath()).canonicalPath());
   QDir::setCurrent(folder);
-  for (const char* name : {"cut.tlf", "MLM.TLF", "dia.tlf", "sheets.Adj", "Defaults", "a.trm"}) {
+  for (const char* name : {"cut.tlf", "MLM.TLF", "dia.tlf", "sheets.Adj", "Defaults", "a.trm"})
     WriteFile(name, "x");
-  }
   launcher.cmd_Click(7);
-  EXPECT_FALSE(std::filesystem::exists("cut.tlf"));
-  EXPECT_FALSE(std::filesystem::exists("MLM.TLF"));
-  EXPECT_FALSE(std::filesystem::exists("sheets.Adj"));
-  EXPECT_TRUE(std::filesystem::exists("Defaults"));
+  for (const char* name : {"cut.tlf", "MLM.TLF", "sheets.Adj"})
+    EXPECT_FALSE(std::filesystem::exists(name)) << name;
+  EXPECT_TRUE(std::filesystem::exists("Defaults"));  // the user's own files stay
   EXPECT_TRUE(std::filesystem::exists("a.trm"));
 }
 
@@ -69,37 +57,27 @@ TEST(WorkingDirectory, ChosenByOptionThenProgramFolderThenAppData) {
   EXPECT_EQ(WorkdirArgument({"trimora", "--workdir"}), "");
 }
 
-// A new folder and an existing empty one get the seed files; a file already there is kept.
+// A new folder and an existing one get the seed files they lack, writable by their user and
+// readable by the others, though the seeds are read-only; a file already there is kept.
 TEST(WorkingDirectory, AFolderGetsTheSeedFilesItLacks) {
   QTemporaryDir base;
-  const QStringList seeds = {base.filePath("seed/Defaults"), base.filePath("seed/dia.set")};
   QDir(base.path()).mkpath("seed");
+  QDir(base.path()).mkpath("existing");
+  const QStringList seeds = {base.filePath("seed/Defaults"), base.filePath("seed/dia.set")};
   WriteFile(seeds[0].toStdString(), "[BASIC.TLF]\r\n[END]\r\n");
   WriteFile(seeds[1].toStdString(), "1\r\n");
-  const QString created = base.filePath("work/data");
-  ASSERT_TRUE(PrepareWorkingDirectory(created, seeds));
-  EXPECT_EQ(ReadFile((created + "/Defaults").toStdString()), "[BASIC.TLF]\r\n[END]\r\n");
-  EXPECT_EQ(ReadFile((created + "/dia.set").toStdString()), "1\r\n");
-
-  const QString existing = base.filePath("existing");
-  QDir(base.path()).mkpath("existing");
-  WriteFile((existing + "/Defaults").toStdString(), "mine");
-  ASSERT_TRUE(PrepareWorkingDirectory(existing, seeds));
-  EXPECT_EQ(ReadFile((existing + "/Defaults").toStdString()), "mine");
-  EXPECT_EQ(ReadFile((existing + "/dia.set").toStdString()), "1\r\n");
-}
-
-TEST(SingleInstanceCheck, SecondCopyIsToldAndRefused) {
-  QTemporaryDir folder;
-  ScriptedDialogService dialogs;
-  SingleInstanceLock first("Trimora", folder.path());
-  EXPECT_TRUE(IsFirstCopy(first, dialogs));
-  SingleInstanceLock second("Trimora", folder.path());
-  dialogs.QueueAnswer(MessageAnswer::Ok);
-  EXPECT_FALSE(IsFirstCopy(second, dialogs));
-  ASSERT_EQ(dialogs.Messages().size(), 1u);
-  EXPECT_EQ(dialogs.Messages()[0], (Message{"Trimora is already running", "Trimora",
-                                            MessageButtons::Ok, MessageIcon::Information}));
+  QFile::setPermissions(seeds[0], QFile::ReadOwner);
+  WriteFile(base.filePath("existing/Defaults").toStdString(), "mine");
+  for (const QString& folder : {base.filePath("work/data"), base.filePath("existing")}) {
+    ASSERT_TRUE(PrepareWorkingDirectory(folder, seeds));
+    EXPECT_EQ(ReadFile((folder + "/dia.set").toStdString()), "1\r\n");
+  }
+  EXPECT_EQ(ReadFile(base.filePath("work/data/Defaults").toStdString()),
+            "[BASIC.TLF]\r\n[END]\r\n");
+  EXPECT_TRUE(QFileInfo(base.filePath("work/data/Defaults"))
+                  .permissions()
+                  .testFlags(QFile::WriteOwner | QFile::ReadOther));
+  EXPECT_EQ(ReadFile(base.filePath("existing/Defaults").toStdString()), "mine");
 }
 
 }  // namespace
