@@ -32,7 +32,7 @@ TEST_F(JobCommandsTest, SaveCloseStartAgainAndOpen) {
   const std::string path = Path("Cabinet.trm");
   dialogs.QueueFile(path);
   window.mnuFile_Click(3);
-  EXPECT_EQ(window.windowTitle().toStdString(), JobTitle(path));
+  EXPECT_EQ(window.windowTitle().toStdString(), "Base Module - " + path);  // case as on disk
   EXPECT_FALSE(window.State().dataChanged);
   EXPECT_EQ(window.Area()->activeSubWindow()->widget(), window.Window(JobWindow::Cut));
   const std::string job = ReadFile(path);
@@ -43,7 +43,6 @@ TEST_F(JobCommandsTest, SaveCloseStartAgainAndOpen) {
   EXPECT_EQ(closed, 1);
   WriteFile("cut.tlf", "");
   BaseModule& again = Open();
-  EXPECT_EQ(again.windowTitle(), "Base Module");
   dialogs.QueueFile(path);
   dialogs.QueueAnswer(MessageAnswer::Ok);  // not optimized
   again.mnuFile_Click(2);
@@ -52,6 +51,9 @@ TEST_F(JobCommandsTest, SaveCloseStartAgainAndOpen) {
   EXPECT_EQ(GridOf(JobWindow::Cut).Text(1, 5), "DOOR");
   EXPECT_EQ(GridOf(JobWindow::Basic).Text(1, 1), "MS");
   EXPECT_EQ(again.State().fileName, path);
+  again.mnuFile_Click(1);  // New without Defaults only forgets the file
+  EXPECT_EQ(again.windowTitle(), "Base Module");
+  EXPECT_EQ(again.State().fileName, "");
 }
 
 // Types into the Blade and Kerf dialog once it shows, then presses OK, or Cancel when OK is
@@ -86,19 +88,25 @@ TEST_F(JobCommandsTest, BladeAndKerfAreSetThroughTheirDialog) {
   EXPECT_TRUE(taken);
   EXPECT_TRUE(window.State().dataChanged);
   EXPECT_EQ(ReadFile("dia.tlf"), "");
-  EXPECT_EQ(GridOf(JobWindow::Basic).Text(1, 4), "1300");
-  EXPECT_EQ(GridOf(JobWindow::Basic).Text(1, 6), "3");
   dialogs.QueueFile(Path("job.trm"));
   window.mnuFile_Click(3);
   EXPECT_NE(ReadFile("job.trm").find("\"MS\",\"\",\"2\",\"1300\",\"10\",\"3\""), std::string::npos);
 }
 
-TEST_F(JobCommandsTest, NewWithDefaultsReplacesTheJob) {
-  WriteFile("Defaults",
-            "[BASIC.TLF]\r\n\"AL\"\r\n[END]\r\n[OPTIONS.TLF]\r\n-1,0\r\n[END]\r\n[SHEET.TLF]\r\n"
-            "[END]\r\n[CUT.TLF]\r\n[END]\r\n[DIA.TLF]\r\n[END]\r\n");
+// Save as Defaults empties the saved lists but not the rows on screen; New then loads it.
+TEST_F(JobCommandsTest, SaveAsDefaultsThenNewStartsFromThem) {
   BaseModule& window = Open();
+  TypeAt(JobWindow::Basic, 1, 1, "al");
   TypeAt(JobWindow::Cut, 1, 1, "600");
+  dialogs.QueueAnswer(MessageAnswer::Yes);
+  window.mnuFile_Click(6);
+  EXPECT_NE(ReadFile("Defaults").find("[CUT.TLF]\r\n[END]"), std::string::npos);
+  EXPECT_EQ(GridOf(JobWindow::Cut).Text(1, 1), "600");
+  EXPECT_EQ(window.windowTitle(), "Base Module");
+
+  dialogs.QueueAnswer(MessageAnswer::Cancel);  // save changes?
+  window.mnuFile_Click(1);
+  EXPECT_EQ(GridOf(JobWindow::Cut).Text(1, 1), "600");
   dialogs.QueueAnswer(MessageAnswer::No);
   window.mnuFile_Click(1);
   EXPECT_EQ(GridOf(JobWindow::Cut).Text(1, 1), "");
@@ -106,86 +114,73 @@ TEST_F(JobCommandsTest, NewWithDefaultsReplacesTheJob) {
   EXPECT_FALSE(window.State().dataChanged);
 }
 
-TEST_F(JobCommandsTest, SaveAsDefaultsKeepsTheRowsOnScreen) {
+// Edits not yet saved survive a failed save or open; on close, Cancel keeps the window and
+// them, No closes it with the tables written (they come back in the next window), Yes saves.
+TEST_F(JobCommandsTest, UnsavedEditsSurviveFailuresAndTheCloseQuestion) {
+  WriteFile("notes.trm", "shopping list\r\n");
   BaseModule& window = Open();
-  TypeAt(JobWindow::Basic, 1, 1, "ss");
   TypeAt(JobWindow::Cut, 1, 1, "600");
-  dialogs.QueueAnswer(MessageAnswer::Yes);
-  window.mnuFile_Click(6);
-  const std::string defaults = ReadFile("Defaults");
-  EXPECT_NE(defaults.find("[BASIC.TLF]\r\n\"SS\""), std::string::npos);
-  EXPECT_NE(defaults.find("[CUT.TLF]\r\n[END]"), std::string::npos);
-  EXPECT_EQ(ReadFile("cut.tlf"), "");
-  EXPECT_EQ(GridOf(JobWindow::Cut).Text(1, 1), "600");
+  dialogs.QueueFile("no-such-folder/job.trm");
+  dialogs.QueueAnswer(MessageAnswer::Ok);
+  window.mnuFile_Click(3);
+  EXPECT_EQ(dialogs.Messages().back().text.rfind("Could not save no-such-folder/job.trm: ", 0), 0u);
+  EXPECT_TRUE(window.State().dataChanged);
   EXPECT_EQ(window.windowTitle(), "Base Module");
-}
+  dialogs.QueueFile(Path("job.trm"));
+  window.mnuFile_Click(3);
+  TypeAt(JobWindow::Cut, 1, 2, "300");
+  dialogs.QueueAnswer(MessageAnswer::No);  // save changes?
+  dialogs.QueueFile("notes.trm");
+  dialogs.QueueAnswer(MessageAnswer::Ok);
+  window.mnuFile_Click(2);
+  EXPECT_EQ(dialogs.Messages().back().text.rfind("Could not open notes.trm: ", 0), 0u);
+  EXPECT_EQ(window.State().fileName, Path("job.trm"));
 
-TEST_F(JobCommandsTest, CancelOnCloseKeepsTheWindowAndItsEdits) {
-  BaseModule& window = Open();
-  TypeAt(JobWindow::Cut, 1, 1, "600");
   dialogs.QueueAnswer(MessageAnswer::Cancel);
   EXPECT_FALSE(window.close());
   EXPECT_TRUE(window.isVisible());
   EXPECT_EQ(closed, 0);
-  EXPECT_EQ(GridOf(JobWindow::Cut).Text(1, 1), "600");
-}
-
-TEST_F(JobCommandsTest, NoOnCloseClosesAndWritesTheTables) {
-  BaseModule& window = Open();
-  TypeAt(JobWindow::Cut, 1, 1, "600");
+  EXPECT_EQ(GridOf(JobWindow::Cut).Text(1, 2), "300");
   dialogs.QueueAnswer(MessageAnswer::No);
   EXPECT_TRUE(window.close());
   EXPECT_EQ(closed, 1);
-  EXPECT_EQ(ReadFile("cut.tlf").rfind("\"600\"", 0), 0u);
-}
+  EXPECT_EQ(ReadFile("cut.tlf").rfind("\"600\",\"300\"", 0), 0u);
 
-TEST_F(JobCommandsTest, YesOnCloseSavesFirst) {
-  BaseModule& window = Open();
-  TypeAt(JobWindow::Cut, 1, 1, "600");
+  BaseModule& again = Open();
+  TypeAt(JobWindow::Cut, 1, 5, "door");
   dialogs.QueueAnswer(MessageAnswer::Yes);
   dialogs.QueueFile(Path("closing.trm"));
-  EXPECT_TRUE(window.close());
-  EXPECT_NE(ReadFile("closing.trm").find("[CUT.TLF]\r\n\"600\""), std::string::npos);
+  EXPECT_TRUE(again.close());
+  EXPECT_NE(ReadFile("closing.trm").find("[CUT.TLF]\r\n\"600\",\"300\""), std::string::npos);
 }
 
-constexpr const char* kLibrary =
-    "\"MS\",\"A\",\"2\",\"2500\",\"1250\",\"4\",\"BAY 1\"\r\n"
-    "\"MS\",\"A\",\"2\",\"2000\",\"1000\",\"2\",\"SCRAP\"\r\n"
-    "\"MS\",\"a\",\"2\",\"3000\",\"1500\",\"1\",\"BAY 2\"\r\n"
-    "\"MS\",\"A\",\"2\",\"3000\",\"1250\",\"2\",\"BAY 3\"\r\n";
-
-TEST_F(JobCommandsTest, ImportReplacesTheRollsTwiceOver) {
-  WriteFile("mlm.dat", kLibrary);
-  WriteFile("basic.tlf", "\"MS\",\"A\",\"2\"\r\n");
-  WriteFile("dia.tlf", "1,-1,1,0,0,1255,2400,1,0\r\n");
-  BaseModule& window = Open();
-  TypeAt(JobWindow::Sheet, 1, 8, "old");
-  auto& sheet = dynamic_cast<SHEET&>(Window(JobWindow::Sheet));
-  for (int round = 0; round < 2; ++round) {
-    if (round == 0) dialogs.QueueAnswer(MessageAnswer::Ok);  // optimize again
-    dialogs.QueueAnswer(MessageAnswer::Ok);
-    sheet.cmdImport_Click();
-    EXPECT_EQ(dialogs.Messages().back().text, "2 size(s) imported from MLM");
-  }
-  EXPECT_EQ(ReadFile("dia.tlf"), "");
-  EXPECT_EQ(sheet.grid().RowCount(), 4);
-  EXPECT_EQ(sheet.grid().Text(2, 8), "BAY 3");
-  EXPECT_TRUE(window.State().importedFromLibrary);
-}
-
-TEST_F(JobCommandsTest, ImportWithoutAMatchKeepsTheRollsAndTheirFile) {
-  WriteFile("mlm.dat", kLibrary);
+// A failed import loses nothing; a found one replaces the rolls and empties the results.
+TEST_F(JobCommandsTest, ImportReplacesTheRollsOnlyWhenTheLibraryHasSome) {
+  WriteFile("mlm.dat",
+            "\"MS\",\"A\",\"2\",\"2500\",\"1250\",\"4\",\"BAY 1\"\r\n"
+            "\"MS\",\"A\",\"2\",\"2000\",\"1000\",\"2\",\"SCRAP\"\r\n"
+            "\"MS\",\"a\",\"2\",\"3000\",\"1500\",\"1\",\"BAY 2\"\r\n"
+            "\"MS\",\"A\",\"2\",\"3000\",\"1250\",\"2\",\"BAY 3\"\r\n");
   WriteFile("basic.tlf", "\"MS\",\"B\",\"2\"\r\n");
   WriteFile("sheet.tlf", "\"900\",\"900\",\"1\"\r\n");
+  WriteFile("dia.tlf", "1,-1,1,0,0,1255,2400,1,0\r\n");
   BaseModule& window = Open();
   auto& sheet = dynamic_cast<SHEET&>(Window(JobWindow::Sheet));
   dialogs.QueueAnswer(MessageAnswer::No);  // do not refer to the library
   sheet.cmdImport_Click();
-  EXPECT_EQ(dialogs.Messages().back().text,
-            "Material specified was not found in MLM. Do you want to refer to MLM?");
   EXPECT_EQ(ReadFile("sheet.tlf"), "\"900\",\"900\",\"1\"\r\n");
   EXPECT_EQ(sheet.grid().Text(1, 1), "900");
   EXPECT_FALSE(window.State().importedFromLibrary);
+
+  GridOf(JobWindow::Basic).SetText(1, 2, "A");
+  dialogs.QueueAnswer(MessageAnswer::Ok);  // optimize again
+  dialogs.QueueAnswer(MessageAnswer::Ok);
+  sheet.cmdImport_Click();
+  EXPECT_EQ(dialogs.Messages().back().text, "2 size(s) imported from MLM");
+  EXPECT_EQ(ReadFile("dia.tlf"), "");
+  EXPECT_EQ(sheet.grid().RowCount(), 4);
+  EXPECT_EQ(sheet.grid().Text(2, 8), "BAY 3");
+  EXPECT_TRUE(window.State().importedFromLibrary);
 }
 
 }  // namespace

@@ -38,18 +38,9 @@ class OptimizeCommandTest : public testing::InWorkDir {
   RecordingOptimizeHost host;
 };
 
-constexpr const char* kRoad = "save:tmp.tlf close changed progress saveas layouts";
-
-TEST_F(OptimizeCommandTest, WithoutWeightsOrWithADensityNothingIsAsked) {
-  Optimize(dialogs, host);
-  WriteFile("misc.set", "\"Weight\"\r\n");
-  WriteFile("density.dat", "\"MS\",\"7.85\"\r\n");
-  Optimize(dialogs, host);
-  EXPECT_TRUE(dialogs.Messages().empty());
-  EXPECT_EQ(host.steps, std::string(kRoad) + kRoad);
-}
-
-TEST_F(OptimizeCommandTest, YesOpensTheTableAndAsksAgainUntilNo) {
+// Each Yes opens the Density Table and asks again while the material is missing; No goes on
+// without it, and adding the material ends the questions.
+TEST_F(OptimizeCommandTest, DensityQuestionsUntilNoOrTheMaterialIsAdded) {
   WriteFile("misc.set", "\"Weight\"\r\n");
   for (MessageAnswer answer : {MessageAnswer::Yes, MessageAnswer::Yes, MessageAnswer::No})
     dialogs.QueueAnswer(answer);
@@ -58,7 +49,14 @@ TEST_F(OptimizeCommandTest, YesOpensTheTableAndAsksAgainUntilNo) {
   EXPECT_EQ(dialogs.Messages()[0],
             (Message{kDensityMissingQuestion, "Attention!", MessageButtons::YesNo,
                      MessageIcon::Question, MessageDefault::Second}));
-  EXPECT_EQ(host.steps, std::string("density density ") + kRoad);
+  EXPECT_EQ(host.steps, "density density save:tmp.tlf close changed progress saveas layouts");
+
+  host.steps.clear();
+  host.densityAfterEdit = "\"MS\",\"7.85\"\r\n";
+  dialogs.QueueAnswer(MessageAnswer::Yes);
+  CheckDensity(dialogs, host);
+  EXPECT_EQ(host.steps, "density ");
+  EXPECT_EQ(dialogs.Messages().size(), 4u);
 }
 
 // A refused job or a run without a plan leaves nothing to save or show.
@@ -66,15 +64,6 @@ TEST_F(OptimizeCommandTest, NoPlanNoSaveAs) {
   host.planWritten = false;
   Optimize(dialogs, host);
   EXPECT_EQ(host.steps, "save:tmp.tlf close changed progress ");
-}
-
-TEST_F(OptimizeCommandTest, AddingTheMaterialEndsTheQuestions) {
-  WriteFile("misc.set", "\"Weight\"\r\n");
-  host.densityAfterEdit = "\"MS\",\"7.85\"\r\n";
-  dialogs.QueueAnswer(MessageAnswer::Yes);
-  CheckDensity(dialogs, host);
-  EXPECT_EQ(host.steps, "density ");
-  EXPECT_EQ(dialogs.Messages().size(), 1u);
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 namespace trimora {
 namespace {
 
-using testing::ReadFile;
 using testing::WriteFile;
 
 using RollImport = testing::InWorkDir;
@@ -28,13 +27,6 @@ TEST_F(RollImport, TakesTheFirstBlockOfTheMaterialWithoutScrapOrOtherGrades) {
                                           {"1200", "800", "", "scrap"}};
   EXPECT_EQ(FindLibraryRolls("MS", "A", 2.0f), expected);
   EXPECT_TRUE(FindLibraryRolls("ms", "A", 2.0f).empty());
-}
-
-TEST_F(RollImport, NoLibraryFindsNothing) { EXPECT_TRUE(FindLibraryRolls("MS", "A", 2).empty()); }
-
-TEST_F(RollImport, WritesTheRollsWithEmptyMargins) {
-  ASSERT_TRUE(WriteImportedRolls({{"2500", "1250", "4", "BAY 1"}}));
-  EXPECT_EQ(ReadFile("sheet.tlf"), "\"2500\",\"1250\",\"4\",\"\",\"\",\"\",\"\",\"BAY 1\"\r\n");
 }
 
 }  // namespace
