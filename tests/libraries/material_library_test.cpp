@@ -30,17 +30,6 @@ std::string Line(const std::vector<std::string>& fields) {
 
 using MaterialLibrary = testing::InWorkDir;
 
-TEST_F(MaterialLibrary, LongerSideFirstAsPlainNumbers) {
-  Grid grid = LibraryGrid({{"MS", "A", "2", "1000", "1250.0", "1", ""},
-                           {"MS", "A", "2", "2000", "1000", "1", ""},
-                           {"MS", "A", "2", "", "x", "1", ""}});
-  PutLongerSideFirst(grid);
-  EXPECT_EQ(grid.Text(1, 4), "1250");
-  EXPECT_EQ(grid.Text(1, 5), "1000");
-  EXPECT_EQ(grid.Text(2, 4), "2000");
-  EXPECT_EQ(grid.Text(3, 5), "x");  // not a number: 0 is not less than 0
-}
-
 TEST_F(MaterialLibrary, SaveSortsByMaterialAndMergesEqualSizes) {
   GridEditorHost host;
   Grid grid = LibraryGrid({{"MS", "A", "2", "2500", "1250", "3", "BAY 1"},
@@ -69,17 +58,6 @@ TEST_F(MaterialLibrary, AnEmptiedRecordEndsTheScanOnceItsMaterialWasMet) {
                                      Line({"MS", "A", "2", "900", "600", "2", "B2"}) +
                                      Line({"MS", "A", "2", "900", "600", "3", "B3"}) +
                                      Line({"MS", "A", "2", "900", "600", "5", "B2"}));
-}
-
-TEST(MergeLibraryRecords, RecordsWithoutMaterialArePassedOverUntilTheBlockBegins) {
-  std::vector<LibraryRecord> records = {{"MS", "A", "2", "900", "600", "1", ""},
-                                        {"", "A", "2", "900", "600", "1", ""},
-                                        {"MS", "A", "2", "900", "600", "2", ""},
-                                        {"MS", "A", "2", "900", "601", "2", ""}};
-  MergeLibraryRecords(records);
-  EXPECT_EQ(records[0][5], "3");
-  EXPECT_EQ(records[2], LibraryRecord(7));
-  EXPECT_EQ(records[3][5], "2");
 }
 
 }  // namespace

@@ -4,10 +4,8 @@
 
 #include <filesystem>
 
-#include "engine/optimization_run.h"
 #include "libraries/product_library.h"
 #include "shell/grid_header.h"
-#include "storage/job_file.h"
 #include "test_support.h"
 
 namespace trimora {
@@ -51,8 +49,10 @@ class ProductLoading : public testing::InWorkDir {
   }
 };
 
-TEST_F(ProductLoading, OneJobFilePerMaterialGradeAndThickness) {
-  const LoadOutcome outcome = LoadProducts(
+TEST_F(ProductLoading, OneJobFilePerMaterialGradeAndThicknessAndASecondLoadReplacesThem) {
+  WriteFile("ABCD-old.trm", "x");
+  WriteFile("other.TRM", "x");
+  LoadOutcome outcome = LoadProducts(
       OrderGrid({{"CHAIR", "3", "ACME"}, {"DESK", "1", ""}, {"BENCH", "2", ""}, {"DESK", ""}}),
       "ABCD", ".TRM");
   EXPECT_EQ(outcome.message, (Message{"2 '.TRM' file(s) starting from ABCD generated.",
@@ -73,52 +73,32 @@ TEST_F(ProductLoading, OneJobFilePerMaterialGradeAndThickness) {
   EXPECT_EQ(ReadFile("loadprod.tlf"),
             "\"CHAIR\",\"3\",\"ACME\"\r\n\"DESK\",\"1\",\"\"\r\n\"BENCH\",\"2\",\"\"\r\n"
             "\"DESK\",\"\",\"\"\r\n");
-}
 
-TEST_F(ProductLoading, ASecondLoadDeletesTheFirstRunsFiles) {
-  WriteFile("ABCD-old.trm", "x");
-  WriteFile("other.TRM", "x");
-  LoadProducts(OrderGrid({{"CHAIR", "1"}, {"DESK", "1"}}), "ABCD", ".TRM");
-  ASSERT_TRUE(std::filesystem::exists(kTwoMillimetre));
-  const LoadOutcome outcome = LoadProducts(OrderGrid({{"DESK", "2"}}), "ABCD", ".TRM");
+  outcome = LoadProducts(OrderGrid({{"DESK", "2"}}), "ABCD", ".TRM");
   EXPECT_EQ(outcome.message.text, "1 '.TRM' file(s) starting from ABCD generated.");
-  EXPECT_FALSE(std::filesystem::exists(kTwoMillimetre));
+  EXPECT_FALSE(std::filesystem::exists(kTwoMillimetre));  // the prefix's earlier files go
   EXPECT_FALSE(std::filesystem::exists("ABCD-old.trm"));
   EXPECT_TRUE(std::filesystem::exists(kThreeMillimetre));
   EXPECT_TRUE(std::filesystem::exists("other.TRM"));
 }
 
-TEST_F(ProductLoading, NothingToGenerateKeepsTheWindowOpen) {
-  std::filesystem::remove("plm.dat");
-  const LoadOutcome outcome = LoadProducts(OrderGrid({{"CHAIR", "1"}}), "ABCD", ".TRM");
-  EXPECT_EQ(outcome.message, (Message{"Could not generate '.TRM' files.", "Attention!",
-                                      MessageButtons::Ok, MessageIcon::Question}));
-  EXPECT_FALSE(outcome.closeWindow);
-}
-
-TEST_F(ProductLoading, WithoutDefaultsNothingIsWrittenOrDeleted) {
+TEST_F(ProductLoading, NoDefaultsOrNothingToGenerateKeepsTheWindowOpen) {
   std::filesystem::remove("Defaults");
   WriteFile("ABCD-old.TRM", "x");
-  const LoadOutcome outcome = LoadProducts(OrderGrid({{"CHAIR", "1"}}), "ABCD", ".TRM");
+  LoadOutcome outcome = LoadProducts(OrderGrid({{"CHAIR", "1"}}), "ABCD", ".TRM");
   EXPECT_EQ(outcome.message.text,
             "The Defaults file is missing: save a job with Save As Defaults first.");
   EXPECT_EQ(outcome.message.title, "Attention!");
   EXPECT_FALSE(outcome.closeWindow);
-  EXPECT_TRUE(std::filesystem::exists("ABCD-old.TRM"));
+  EXPECT_TRUE(std::filesystem::exists("ABCD-old.TRM"));  // nothing written or deleted
   EXPECT_FALSE(std::filesystem::exists("loadprod.tlf"));
   EXPECT_FALSE(std::filesystem::exists("tmp.tlf"));
-}
-
-TEST_F(ProductLoading, AGeneratedJobLoadsAndOptimizes) {
-  LoadProducts(OrderGrid({{"CHAIR", "2", "ACME"}}), "ABCD", ".TRM");
-  JobWindows windows;
-  OptimizeOptions options;
-  ASSERT_TRUE(LoadJob(kTwoMillimetre, windows, options));
-  RunControl control;
-  const RunResult result = RunOptimization(control, 1);
-  EXPECT_FALSE(result.startCheckFailed);
-  EXPECT_TRUE(result.resultsWritten);
-  EXPECT_GT(result.layouts, 0);
+  WriteFile("Defaults", kDefaults);
+  std::filesystem::remove("plm.dat");
+  outcome = LoadProducts(OrderGrid({{"CHAIR", "1"}}), "ABCD", ".TRM");
+  EXPECT_EQ(outcome.message, (Message{"Could not generate '.TRM' files.", "Attention!",
+                                      MessageButtons::Ok, MessageIcon::Question}));
+  EXPECT_FALSE(outcome.closeWindow);
 }
 
 TEST_F(ProductLoading, ProductListFollowsTheSortedLibrary) {

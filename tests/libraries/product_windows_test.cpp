@@ -46,7 +46,6 @@ TEST_F(ProductWindows, AKeyInTheProductColumnOpensTheChoice) {
   EXPECT_EQ(dialogs.Beeps(), 1);
   Choice* choice = window.ProductChoice();
   ASSERT_NE(choice, nullptr);
-  EXPECT_EQ(choice->windowTitle(), "Product Choice");
   EXPECT_TRUE(choice->isModal());
   ASSERT_EQ(choice->Lst->count(), 2);
   choice->Lst->setCurrentRow(1);
@@ -59,23 +58,32 @@ TEST_F(ProductWindows, AKeyInTheProductColumnOpensTheChoice) {
   EXPECT_EQ(window.grid().Text(1, 1), "CHAIR");
 }
 
-TEST_F(ProductWindows, LoadWritesTheJobThatOpensInTheMainWindow) {
-  WriteFile("Defaults", kDefaults);
+TEST_F(ProductWindows, OpensEmptyAndWithDefaultsWritesTheJobThatOpensInTheMainWindow) {
   LOADPROD window(services);
   window.show();
+  EXPECT_EQ(window.grid().RowCount(), 2);  // the earlier order list is gone
+  EXPECT_EQ(window.txt->text(), "ABCD");
+  EXPECT_EQ(window.cmb->currentText(), ".TRM");
   window.grid().SetText(1, 1, "CHAIR");
   TypeAt(window, 1, 2, "3");
   TypeAt(window, 1, 3, "acme");
   window.txt->setText(" ORDER7 ");
   dialogs.QueueAnswer(MessageAnswer::Ok);
+  window.cmdClose_Click();
+  EXPECT_EQ(dialogs.Messages().back(),
+            (Message{"The Defaults file is missing: save a job with Save As Defaults first.",
+                     "Attention!", MessageButtons::Ok, MessageIcon::Exclamation}));
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_FALSE(std::filesystem::exists("loadprod.tlf"));
+
+  WriteFile("Defaults", kDefaults);
+  dialogs.QueueAnswer(MessageAnswer::Ok);
   window.cmdClose->click();
   EXPECT_EQ(dialogs.Messages().back().text, "1 '.TRM' file(s) starting from ORDER7 generated.");
   EXPECT_FALSE(window.isVisible());
   EXPECT_FALSE(std::filesystem::exists("loadprod.tlf"));
-
-  const std::string job = Path("ORDER7[MAT=MS,GRADE=A,THICK=2].TRM");
   BaseModule& main = Open();
-  dialogs.QueueFile(job);
+  dialogs.QueueFile(Path("ORDER7[MAT=MS,GRADE=A,THICK=2].TRM"));
   dialogs.QueueAnswer(MessageAnswer::Ok);  // not optimized yet
   main.mnuFile_Click(2);
   EXPECT_EQ(GridOf(JobWindow::Basic).Text(1, 1), "MS");
@@ -84,24 +92,6 @@ TEST_F(ProductWindows, LoadWritesTheJobThatOpensInTheMainWindow) {
   EXPECT_EQ(cut.Text(1, 3), "12");
   EXPECT_EQ(cut.Text(1, 6), "CHAIR");
   EXPECT_EQ(cut.Text(1, 7), "ACME");
-}
-
-TEST_F(ProductWindows, OpensEmptyAndWithoutDefaultsLoadsNothing) {
-  LOADPROD window(services);
-  window.show();
-  EXPECT_EQ(window.grid().RowCount(), 2);  // the earlier order list is gone
-  EXPECT_EQ(window.txt->text(), "ABCD");
-  EXPECT_EQ(window.cmb->currentText(), ".TRM");
-  EXPECT_EQ(window.cmdClose->toolTip(), "Make '.trm' files");
-  window.grid().SetText(1, 1, "CHAIR");
-  TypeAt(window, 1, 2, "1");
-  dialogs.QueueAnswer(MessageAnswer::Ok);
-  window.cmdClose_Click();
-  EXPECT_EQ(dialogs.Messages().back(),
-            (Message{"The Defaults file is missing: save a job with Save As Defaults first.",
-                     "Attention!", MessageButtons::Ok, MessageIcon::Exclamation}));
-  EXPECT_TRUE(window.isVisible());
-  EXPECT_FALSE(std::filesystem::exists("loadprod.tlf"));
 }
 
 }  // namespace

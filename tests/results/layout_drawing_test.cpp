@@ -29,14 +29,14 @@ RollRecord MarginRoll(float length, float width) {
   return roll;
 }
 
-// One layout on a 3000 x 1500 roll with margins of 10 and kerf 3: the roll outline and the
-// given pieces, every piece 453 x 253 (a 450 x 250 cut with its kerf).
+// One layout on a 3000 x 1500 roll with margins of 10 and kerf 3: the roll outline, its
+// margin strip and the given pieces, with cut rows of 450 x 250.
 ResultsModel OneLayout(const std::vector<AreaRecord>& pieces, int cutRows = 2) {
   std::vector<AreaRecord> records = {Rec(1, -1, 1, 0, 0, 1503, 2000, 1),
                                      Rec(1, -2, 1, 0, 0, 10, 2000, 1)};
   records.insert(records.end(), pieces.begin(), pieces.end());
-  std::vector<CutRecord> cuts(size_t(cutRows), Cut(450, 250, "GUSSET"));
-  ResultsModel model = ModelOf(records, {MarginRoll(3000, 1500)}, cuts);
+  ResultsModel model = ModelOf(records, {MarginRoll(3000, 1500)},
+                               std::vector<CutRecord>(size_t(cutRows), Cut(450, 250, "GUSSET")));
   model.basic.KERF = 3;
   model.layoutStart = {0, 1};
   return model;
@@ -46,13 +46,16 @@ AreaRecord Piece(int16_t type, float xs, float ys) {
   return Rec(1, type, 1, xs, ys, xs + 253, ys + 453, 1, 1);
 }
 
-long CountOf(const std::vector<std::string>& texts, const std::string& text) {
-  return std::count(texts.begin(), texts.end(), text);
+std::vector<std::string> ScreenTexts(const ResultsModel& model) {
+  RecordingSurface surface(800, 800);
+  ScreenView view;
+  DrawLayoutOnScreen(model, 1, surface, view);
+  return surface.Texts();
 }
 
 class LayoutDrawing : public testing::InWorkDir {};
 
-TEST(CoordinateSetup, ScreenShowsTheWholeWidthAndZoomsAndPaperFollowsThePrinterScale) {
+TEST(CoordinateSetup, ScreenShowsTheWholeWidthAndZooms) {
   RecordingSurface surface(800, 800);
   ScreenView view;
   SetUpScreen(surface, 3000, 1500, view);
@@ -64,20 +67,10 @@ TEST(CoordinateSetup, ScreenShowsTheWholeWidthAndZoomsAndPaperFollowsThePrinterS
   SetUpScreen(surface, 3000, 1500, view);
   EXPECT_FLOAT_EQ(surface.Scale().width, fit.width / 2);
   EXPECT_GT(view.horizontal.max + surface.Scale().width, 1500);
-  ZoomScreenView(view, 1);
-  SetUpScreen(surface, 3000, 1500, view);
-  EXPECT_EQ(surface.Scale(), fit);
   ZoomScreenView(view, 0.01f);  // stops with the whole layout in view
   SetUpScreen(surface, 3000, 1500, view);
   EXPECT_FALSE(view.vertical.enabled);
   EXPECT_GT(view.zoom, 0.4f);
-  RecordingSurface paper(1000, 1250);
-  SetUpPaper(paper, 2000, 1250, 2, 700);  // f = 5
-  const UserScale scale = paper.Scale();
-  EXPECT_FLOAT_EQ(scale.left, -0.05f * 3906.25f);
-  EXPECT_EQ(scale.top, 700);
-  EXPECT_EQ(scale.width, 3125);  // the height follows the page
-  EXPECT_EQ(scale.height, 3906.25);
 }
 
 TEST_F(LayoutDrawing, LongLayoutGoesOnPageHighBandsAndTheTextOnANewPage) {
@@ -90,8 +83,7 @@ TEST_F(LayoutDrawing, LongLayoutGoesOnPageHighBandsAndTheTextOnANewPage) {
   DrawLayoutOnPaper(model, 1, surface, "24/12/2024");
   const std::vector<SurfaceCall> scales = surface.CallsOf(Kind::kScale);
   ASSERT_EQ(scales.size(), 3u);
-  EXPECT_EQ(scales[0].y1, 0);  // the top of each band
-  EXPECT_EQ(scales[1].y1, 1000);
+  EXPECT_EQ(scales[1].y1, 1000);  // the top of each band
   EXPECT_EQ(scales[2].y1, 2000);
   EXPECT_EQ(surface.Pages(), 3);
   const std::vector<SurfaceCall> texts = surface.CallsOf(Kind::kText);
@@ -101,173 +93,87 @@ TEST_F(LayoutDrawing, LongLayoutGoesOnPageHighBandsAndTheTextOnANewPage) {
   EXPECT_EQ(texts[1].text, "Layout No. 1/1");
 }
 
-TEST_F(LayoutDrawing, PrintingStartsEachLayoutOnANewPageAfterTheFileAndDate) {
-  ResultsModel model =
-      ModelOf({Rec(1, -1, 1, 0, 0, 1000, 800, 1), Rec(2, -1, 1, 0, 0, 1000, 400, 2)},
-              {MarginRoll(3000, 997)}, {});
-  model.jobFileName = "/jobs/march/cabinet.trm";
-  ASSERT_TRUE(WriteReport(model));
-  RecordingSurface surface(1000, 1414);
-  PrintLayouts(model, 1, 2, surface, "05/03/2025");
-  EXPECT_EQ(surface.Pages(), 2);
-  const std::vector<SurfaceCall>& calls = surface.calls();
-  const auto newPage = std::find_if(calls.begin(), calls.end(),
-                                    [](const SurfaceCall& c) { return c.kind == Kind::kNewPage; });
-  ASSERT_NE(newPage, calls.end());
-  EXPECT_EQ(std::next(newPage)->kind, Kind::kScale);  // layout 2 sets up its own page
-  EXPECT_EQ(std::next(newPage)->y1, 0);
-  const std::vector<SurfaceCall> texts = surface.CallsOf(Kind::kText);
-  EXPECT_EQ(texts[0].text, "File: cabinet.trm");
-  EXPECT_EQ(texts[1].text, "Date: 05/03/2025");
-  const float lineHeight = texts[1].y1 - texts[0].y1;
-  EXPECT_FLOAT_EQ(texts[0].y1, 800 + 20 + 2 * lineHeight);     // after two empty lines
-  EXPECT_FLOAT_EQ(texts[2].y1, texts[1].y1 + 2 * lineHeight);  // after one empty line
-}
-
-TEST(PieceColors, TwentyTwoColoursRepeatAndLightCyanWhenOff) {
-  EXPECT_EQ(PieceColor(0, true), (Rgb{200, 163, 250}));
-  EXPECT_EQ(PieceColor(21, true), (Rgb{20, 206, 239}));
-  EXPECT_EQ(PieceColor(23, true), (Rgb{255, 185, 185}));  // row 23 takes row 1's colour
-  EXPECT_EQ(PieceColor(5, false), kLightCyan);
-}
-
 TEST_F(LayoutDrawing, ScreenFillsPiecesInTheirColoursInsetAndPaperFillsThemWhite) {
   ResultsModel model = OneLayout({Piece(1, 10, 10), Piece(23, 263, 10)}, 23);
   model.settings.cutPieceColor = true;
   ASSERT_TRUE(WriteReport(model));
   RecordingSurface screen(800, 800);
   ScreenView view;
-  EXPECT_FALSE(DrawLayoutOnScreen(model, 1, screen, view).empty());  // the detail text
-  EXPECT_TRUE(screen.Texts().empty());                               // every label is off
+  DrawLayoutOnScreen(model, 1, screen, view);
   const std::vector<SurfaceCall> fills = screen.CallsOf(Kind::kFilledBox);
   ASSERT_EQ(fills.size(), 3u);
   EXPECT_EQ(fills[0].color, kWhite);  // the stock
   EXPECT_EQ(fills[1].color, PieceColor(1, true));
   EXPECT_EQ(fills[1].x1, 10);                      // on the left margin: not inset
-  EXPECT_EQ(fills[1].y1, 10);                      // nor on the top one
-  EXPECT_EQ(fills[2].color, PieceColor(1, true));  // row 23
+  EXPECT_EQ(fills[2].color, PieceColor(1, true));  // the colours repeat after 22 rows
   EXPECT_EQ(fills[2].x1, 264.5);                   // half the kerf in from each side
   EXPECT_EQ(fills[2].x2, 514.5);
-  EXPECT_EQ(fills[2].y2, 461.5);
-  const std::vector<SurfaceCall> boxes = screen.CallsOf(Kind::kBox);
-  ASSERT_EQ(boxes.size(), 3u);  // the sheet and two pieces; the margin strip is not drawn
-  for (const SurfaceCall& box : boxes) EXPECT_EQ(box.color, kBlack);
+  EXPECT_EQ(screen.CallsOf(Kind::kBox).size(), 3u);  // the sheet and two pieces, no margin
 
   RecordingSurface paper(1000, 1414);
   DrawLayoutOnPaper(model, 1, paper, "01/01/2025");
   for (const SurfaceCall& fill : paper.CallsOf(Kind::kFilledBox)) EXPECT_EQ(fill.color, kWhite);
 }
 
-TEST_F(LayoutDrawing, ScreenHatchesGreyAndPaperDarkBlueAtHalfTheSpacing) {
-  ResultsModel model = OneLayout({});
-  ASSERT_TRUE(WriteReport(model));
-  RecordingSurface screen(800, 800);
-  ScreenView view;
-  DrawLayoutOnScreen(model, 1, screen, view);
-  const std::vector<SurfaceCall> grey = screen.CallsOf(Kind::kLine);
-  ASSERT_GE(grey.size(), 2u);
-  EXPECT_EQ(grey[0].color, kLightGrey);
-  EXPECT_FLOAT_EQ(grey[1].x1, screen.Scale().height / 25);
-
-  RecordingSurface paper(1000, 1000);
-  DrawLayoutOnPaper(model, 1, paper, "01/01/2025");
-  EXPECT_FLOAT_EQ(paper.Scale().width, 1503 * 5);  // printer scale 0 prints as 1: f = 2 + 3
-  const std::vector<SurfaceCall> blue = paper.CallsOf(Kind::kLine);
-  ASSERT_GE(blue.size(), 2u);
-  EXPECT_EQ(blue[0].color, kDarkBlue);
-  EXPECT_FLOAT_EQ(blue[1].x1, paper.Scale().height / 50);
-}
-
-TEST(PrintStringRule, ATextStartingInTheLastLineOfTheBandIsDropped) {
-  RecordingSurface surface(1000, 1000);
-  surface.SetScale({0, 500, 1000, 1000});
-  surface.SetFont("Small Fonts", 7);
-  const float lastLine = 1500 - surface.TextHeight("A");
-  PrintString(surface, 0, lastLine - 0.5f, "kept");
-  PrintString(surface, 0, lastLine, "dropped");
-  PrintString(surface, 0, 2500, "far below");
-  PrintString(surface, 0, 100, "above the band");  // only the bottom is guarded
-  EXPECT_EQ(surface.Texts(), (std::vector<std::string>{"kept", "above the band"}));
-}
-
-std::vector<std::string> ScreenTexts(const ResultsModel& model) {
-  RecordingSurface surface(800, 800);
-  ScreenView view;
-  DrawLayoutOnScreen(model, 1, surface, view);
-  return surface.Texts();
-}
-
 TEST_F(LayoutDrawing, OnlyFirstInBlockLabelsOneOfAConsecutiveRun) {
-  // Five pieces of row 1 side by side in consecutive records, then each followed by a piece
+  // Five pieces of row 1 side by side in consecutive records; then each followed by a piece
   // of row 2, which makes every piece of row 1 the first of its run.
   std::vector<AreaRecord> run, separated;
   for (int i = 0; i < 5; ++i) {
     run.push_back(Piece(1, 10 + 253.0f * float(i), 10));
-    separated.push_back(run.back());
-    separated.push_back(Piece(2, 10 + 253.0f * float(i), 463));
+    separated.insert(separated.end(), {run.back(), Piece(2, 10 + 253.0f * float(i), 463)});
   }
+  const auto count250 = [](const ResultsModel& model) {
+    const std::vector<std::string> texts = ScreenTexts(model);
+    return std::count(texts.begin(), texts.end(), "250");
+  };
   ResultsModel model = OneLayout(run);
   model.settings.cutPieceDimensions = true;
   model.settings.onlyFirstInBlock = true;
   ASSERT_TRUE(WriteReport(model));
   EXPECT_EQ(ScreenTexts(model), (std::vector<std::string>{"250", "450"}));
   model.settings.onlyFirstInBlock = false;
-  EXPECT_EQ(CountOf(ScreenTexts(model), "250"), 5);
+  EXPECT_EQ(count250(model), 5);
   ResultsModel apart = OneLayout(separated);
   apart.settings = model.settings;
   apart.settings.onlyFirstInBlock = true;
   ASSERT_TRUE(WriteReport(apart));
-  EXPECT_EQ(CountOf(ScreenTexts(apart), "250"), 10);
+  EXPECT_EQ(count250(apart), 10);
 }
 
-TEST_F(LayoutDrawing, SizesFollowTheOrientationAndTheDescriptionIsLowerCase) {
-  AreaRecord crosswise = Rec(1, 1, 1, 10, 10, 463, 263, 1, 2);
-  ResultsModel model = OneLayout({crosswise});
+TEST_F(LayoutDrawing, LabelsFollowTheOrientationAndOnlyThoseThatFitAreDrawn) {
+  // A piece turned crosswise: LENGTH runs across, the description goes lower case on its
+  // bottom line.
+  ResultsModel model = OneLayout({Rec(1, 1, 1, 10, 10, 463, 263, 1, 2)});
   model.cuts[1] = Cut(450, 250.5f, "BACK PANEL");
   model.settings.cutPieceDimensions = true;
   model.settings.cutPieceDescription = true;
   ASSERT_TRUE(WriteReport(model));
-  RecordingSurface surface(800, 800);
-  ScreenView view;
-  DrawLayoutOnScreen(model, 1, surface, view);
-  const std::vector<SurfaceCall> texts = surface.CallsOf(Kind::kText);
-  ASSERT_EQ(texts.size(), 3u);
-  EXPECT_EQ(texts[0].text, "450");  // LENGTH runs across
-  EXPECT_EQ(texts[1].text, "250.5");
-  EXPECT_EQ(texts[2].text, "back panel");
-  const float h = surface.TextHeight("450");
-  EXPECT_FLOAT_EQ(texts[0].x1, 10 + 1.5f + (450 - surface.TextWidth("450")) / 2);  // centred
-  EXPECT_FLOAT_EQ(texts[2].y1, 10 + 1.5f + 250.5f - h);  // on the bottom line
-}
-
-TEST_F(LayoutDrawing, ALabelTooWideForItsPieceIsLeftOutAndADescriptionCutShort) {
+  EXPECT_EQ(ScreenTexts(model), (std::vector<std::string>{"450", "250.5", "back panel"}));
   // Two pieces 450 long side by side, 70 and 30 wide; at the screen's fit a character is
-  // about 11 units wide.
-  ResultsModel model =
-      OneLayout({Rec(1, 1, 1, 10, 10, 83, 463, 1, 1), Rec(1, 2, 1, 83, 10, 116, 463, 1, 1)});
+  // about 11 units wide: a label too wide is left out, a description cut short.
+  model.records.resize(3);
+  model.records.push_back(Rec(1, 1, 1, 10, 10, 83, 463, 1, 1));
+  model.records.push_back(Rec(1, 2, 1, 83, 10, 116, 463, 1, 1));
   model.cuts[1] = Cut(450, 70, "BACK PANEL");
   model.cuts[2] = Cut(450, 30, "BACK PANEL");
-  model.settings.cutPieceDimensions = true;
-  model.settings.cutPieceDescription = true;
   ASSERT_TRUE(WriteReport(model));
   EXPECT_EQ(ScreenTexts(model), (std::vector<std::string>{"70", "450", "back.", "30"}));
 }
 
-// The optimized demo job's layouts with every piece label on.
-class DemoPlan : public testing::InWorkDir {
- protected:
-  void SetUp() override {
-    JobWindows noWindows;
-    OptimizeOptions options;
-    ASSERT_TRUE(LoadJob(std::string(TRIMORA_EXAMPLES) + "/demo-optimized.trm", noWindows, options));
-    ASSERT_EQ(BuildResultsModel(model), ResultsStatus::kReady);
-    ASSERT_TRUE(WriteReport(model));
-    model.settings.cutPieceDimensions = true;
-    model.settings.cutPieceDescription = true;
-  }
-
-  // Every text over the sheet lies inside a piece (the pieces do not overlap).
-  void ExpectLabelsInsidePieces(int n, const RecordingSurface& surface) {
+// The optimized demo job's layouts with every piece label on: every text over the sheet lies
+// inside a piece (the pieces do not overlap).
+TEST_F(LayoutDrawing, EveryLabelOfARealPlanLiesInsideItsPieceOnScreenAtAnyZoomAndOnPaper) {
+  JobWindows noWindows;
+  OptimizeOptions options;
+  ASSERT_TRUE(LoadJob(std::string(TRIMORA_EXAMPLES) + "/demo-optimized.trm", noWindows, options));
+  ResultsModel model;
+  ASSERT_EQ(BuildResultsModel(model), ResultsStatus::kReady);
+  ASSERT_TRUE(WriteReport(model));
+  model.settings.cutPieceDimensions = true;
+  model.settings.cutPieceDescription = true;
+  int labels = 0;
+  const auto expectLabelsInsidePieces = [&](int n, const RecordingSurface& surface) {
     const RecordRange range = LayoutRecords(model, n);
     for (const SurfaceCall& text : surface.CallsOf(Kind::kText)) {
       if (text.y1 >= model.records[size_t(range.first)].YE) continue;  // the detail text
@@ -283,22 +189,16 @@ class DemoPlan : public testing::InWorkDir {
       EXPECT_TRUE(inside) << "layout " << n << ": " << text.text;
       ++labels;
     }
-  }
-
-  ResultsModel model;
-  int labels = 0;
-};
-
-TEST_F(DemoPlan, EveryLabelLiesInsideItsPieceOnScreenAtAnyZoomAndOnPaper) {
+  };
   for (int n = 1; n <= model.layouts; ++n) {
     for (ScreenView view : {ScreenView{1}, ScreenView{4}}) {
       RecordingSurface screen(800, 800);
       DrawLayoutOnScreen(model, n, screen, view);
-      ExpectLabelsInsidePieces(n, screen);
+      expectLabelsInsidePieces(n, screen);
     }
     RecordingSurface paper(1000, 1414);
     DrawLayoutOnPaper(model, n, paper, "01/01/2025");
-    ExpectLabelsInsidePieces(n, paper);
+    expectLabelsInsidePieces(n, paper);
   }
   EXPECT_GT(labels, 500);
 }
@@ -316,8 +216,6 @@ TEST_F(LayoutDrawing, DetailTextIsTheLayoutsReportSectionWithTheBasicDetails) {
             (std::vector<std::string>{"Layout No. 2/2", "", "Basic Details",
                                       "Mat=MS             Grade=A             Thk=2",
                                       "Note: TEST ORDER", "", "Sheet(s) Used"}));
-  EXPECT_EQ(lines.back(), "");  // the row of asterisks that ends the section is not copied
-  EXPECT_EQ(CountOf(lines, "Quantity : 2"), 1);
   EXPECT_EQ(testing::ReadFile(kDetailTextFile), JoinLines(lines));
 }
 

@@ -24,10 +24,6 @@ namespace {
 using testing::ReadFile;
 using testing::WriteFile;
 
-constexpr const char* kSheets = "\"2500\",\"1250\",\"6\",\"10\",\"10\",\"10\",\"10\",\"\"\r\n";
-constexpr const char* kCuts =
-    "\"1200\",\"600\",\"7\",\"0\",\"DOOR\"\r\n\"800\",\"500\",\"9\",\"0\",\"SHELF\"\r\n";
-
 int PageCount(const std::string& pdf) {
   return int(QString::fromLatin1(pdf).count(QRegularExpression("/Type\\s*/Page\\b(?!s)")));
 }
@@ -35,10 +31,10 @@ int PageCount(const std::string& pdf) {
 class LayoutsWindowTest : public testing::InWorkDir {
  protected:
   // Optimizes the tables silently and opens the window on the results.
-  Dia& Open(const char* sheets = kSheets, const char* cuts = kCuts) {
+  Dia& Open() {
     WriteFile("basic.tlf", "\"AL\",\"H14\",\"3\",\"1550\",\"10\",\"3\",\"\"\r\n");
-    WriteFile("sheet.tlf", sheets);
-    WriteFile("cut.tlf", cuts);
+    WriteFile("sheet.tlf", "\"2500\",\"1250\",\"6\",\"10\",\"10\",\"10\",\"10\",\"\"\r\n");
+    WriteFile("cut.tlf", "\"1200\",\"600\",\"7\",\"0\",\"DOOR\"\r\n\"800\",\"500\",\"9\"\r\n");
     RunControl silent;
     EXPECT_TRUE(RunOptimization(silent, 1).resultsWritten);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -54,42 +50,6 @@ class LayoutsWindowTest : public testing::InWorkDir {
   std::string jobFileName = "C:\\JOBS\\CABINET.TRM";
   std::unique_ptr<Dia> window;
 };
-
-TEST_F(LayoutsWindowTest, OpensOnLayoutOneAndDrawsTheChosenOne) {
-  Dia& dia = Open();
-  const int n = dia.Model().layouts;
-  ASSERT_GE(n, 2);
-  EXPECT_EQ(dia.cmb->count(), n);
-  EXPECT_EQ(dia.cmb->itemText(n - 1), QString("%1 / %1").arg(n));
-  EXPECT_EQ(dia.cmb->currentText(), QString("1 / %1").arg(n));
-  EXPECT_TRUE(dia.txt->toPlainText().startsWith("Layout No. 1"));
-  EXPECT_FALSE(ReadFile("report.tlf").empty());
-  EXPECT_EQ(dia.Pic->width(), dia.Pic->height());  // square
-  EXPECT_EQ(dia.Pic->height() + dia.HS->height(), dia.height());
-  dia.txt->setFocus();
-  EXPECT_FALSE(dia.txt->hasFocus());
-  const QImage first = dia.Pic->Image();
-  dia.cmb->setCurrentIndex(1);
-  EXPECT_EQ(dia.CurrentLayout(), 2);
-  EXPECT_NE(ReadFile("DiaCur.tlf").find("Layout No. 2"), std::string::npos);
-  EXPECT_NE(dia.Pic->Image(), first);
-}
-
-TEST_F(LayoutsWindowTest, ALongLayoutScrolls) {
-  Dia& dia = Open("\"20000\",\"1000\",\"1\",\"0\",\"0\",\"0\",\"0\",\"\"\r\n",
-                  "\"900\",\"1000\",\"18\",\"0\",\"PLANK\"\r\n");
-  EXPECT_TRUE(dia.VS->isEnabled());
-  EXPECT_GT(dia.VS->maximum(), 10000);
-  const QImage top = dia.Pic->Image();
-  dia.VS->setValue(2000);
-  EXPECT_EQ(dia.View().vertical.value, 2000);
-  EXPECT_NE(dia.Pic->Image(), top);
-  const int wholeWidthMax = dia.VS->maximum();
-  dia.ZoomIn();
-  EXPECT_GT(dia.VS->maximum(), wholeWidthMax);
-  dia.VS->setValue(dia.VS->maximum());
-  EXPECT_EQ(dia.View().vertical.value, dia.VS->maximum());
-}
 
 TEST_F(LayoutsWindowTest, ZoomsByButtonsAndKeysAndFitGoesBackToTheWholeWidth) {
   Dia& dia = Open();
@@ -131,19 +91,25 @@ TEST_F(LayoutsWindowTest, SettingsGoThroughDiaSetAndAreDrawnAtOnce) {
   EXPECT_TRUE(dia.Model().settings.cutPieceColor);
   EXPECT_FALSE(dia.Model().settings.offCutBoundries);  // always off in the drawing
   EXPECT_NE(dia.Pic->Image(), before);
-  DiaSet again;
-  EXPECT_TRUE(again.chk[8]->isChecked());
-  EXPECT_EQ(again.cmb->currentText(), "2");
 }
 
-TEST_F(LayoutsWindowTest, PrintsAllLayoutsOrTheCurrentOneIntoOneDocument) {
+TEST_F(LayoutsWindowTest, DrawsTheChosenLayoutPrintsItOrAllAndPreviewsTheWholePlan) {
   Dia& dia = Open();
+  const int n = dia.Model().layouts;
+  ASSERT_GE(n, 2);
+  EXPECT_EQ(dia.cmb->currentText(), QString("1 / %1").arg(n));
+  EXPECT_TRUE(dia.txt->toPlainText().startsWith("Layout No. 1"));
+  EXPECT_FALSE(ReadFile("report.tlf").empty());
+  const QImage first = dia.Pic->Image();
   dia.cmb->setCurrentIndex(1);
+  EXPECT_EQ(dia.CurrentLayout(), 2);
+  EXPECT_NE(dia.Pic->Image(), first);
+
   printer.setOutputFileName("all.pdf");
   dialogs.QueuePrint(PrintDialogAnswer::AllPages);
   QTest::mouseClick(dia.cmdPrintData, Qt::LeftButton);
   EXPECT_EQ(dialogs.PrintDialogs(), std::vector<bool>{false});  // all layouts preset
-  EXPECT_EQ(PageCount(ReadFile("all.pdf")), dia.Model().layouts);
+  EXPECT_EQ(PageCount(ReadFile("all.pdf")), n);
   EXPECT_NE(ReadFile("DiaCur.tlf").find("Layout No. 2"), std::string::npos);  // redrawn
   printer.setOutputFileName("current.pdf");
   dialogs.QueuePrint(PrintDialogAnswer::Selection);
@@ -153,34 +119,25 @@ TEST_F(LayoutsWindowTest, PrintsAllLayoutsOrTheCurrentOneIntoOneDocument) {
   dialogs.QueuePrint(PrintDialogAnswer::Cancelled);
   dia.cmdPrintData_Click();
   EXPECT_FALSE(std::filesystem::exists("cancelled.pdf"));
-  WriteFile("lbl.def", "\"3\",\"1\",\"30\",\"0\",\"1\"\r\n");  // and the labels
-  printer.setOutputFileName("labels.pdf");
-  dialogs.QueuePrint(PrintDialogAnswer::AllPages);
-  dia.cmdLbl_Click();
-  EXPECT_NE(ReadFile("lbl.tlf").find("Descr:DOOR"), std::string::npos);
-  EXPECT_GE(PageCount(ReadFile("labels.pdf")), 1);
-}
 
-TEST_F(LayoutsWindowTest, PreviewsShowTheWholePlanAndAllLabelsWithoutAskingTheRange) {
-  Dia& dia = Open();
-  dia.cmb->setCurrentIndex(1);
+  // Previews ask no range.
   printer.setOutputFileName("layouts.pdf");
   dialogs.QueuePreview();
   QTest::mouseClick(dia.cmdPreviewLayouts, Qt::LeftButton);
-  EXPECT_EQ(PageCount(ReadFile("layouts.pdf")), dia.Model().layouts);
+  EXPECT_EQ(PageCount(ReadFile("layouts.pdf")), n);
   EXPECT_EQ(dia.CurrentLayout(), 2);
+  dialogs.QueueAnswer(MessageAnswer::Ok);  // no label definition: said, and no preview
+  QTest::mouseClick(dia.cmdPreviewLabels, Qt::LeftButton);
+  EXPECT_EQ(dialogs.Previews(), 1);
+  EXPECT_EQ(dialogs.Messages().size(), 1u);
   WriteFile("lbl.def", "\"3\",\"1\",\"30\",\"0\",\"1\"\r\n");
   printer.setOutputFileName("labels.pdf");
   dialogs.QueuePreview();
   QTest::mouseClick(dia.cmdPreviewLabels, Qt::LeftButton);
+  EXPECT_NE(ReadFile("lbl.tlf").find("Descr:DOOR"), std::string::npos);
   EXPECT_GE(PageCount(ReadFile("labels.pdf")), 1);
   EXPECT_EQ(dialogs.Previews(), 2);
-  EXPECT_TRUE(dialogs.PrintDialogs().empty());
-  std::filesystem::remove("lbl.def");  // no definition: said, and no preview
-  dialogs.QueueAnswer(MessageAnswer::Ok);
-  QTest::mouseClick(dia.cmdPreviewLabels, Qt::LeftButton);
-  EXPECT_EQ(dialogs.Previews(), 2);
-  EXPECT_EQ(dialogs.Messages().size(), 1u);
+  EXPECT_EQ(dialogs.PrintDialogs().size(), 3u);  // only the three prints asked
 }
 
 }  // namespace

@@ -34,9 +34,7 @@ TEST(ProgressWindowTest, ShowsTheRunAndStopsItThenOffersOk) {
   EXPECT_EQ(progress.NOLlbl->text(), "3");
   EXPECT_EQ(progress.Percentlbl->text(), "94.35 %");
   EXPECT_EQ(progress.Yieldlbl->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-  EXPECT_NE(progress.NOLlbl->palette().color(QPalette::WindowText), QColor(255, 0, 0));
   EXPECT_FALSE(progress.PBar->isVisible());
-  EXPECT_TRUE(progress.NOLlbl->isVisible());
   EXPECT_EQ(progress.cmd->text(), "OK");
   QTest::mouseClick(progress.cmd, Qt::LeftButton);
   EXPECT_FALSE(progress.isVisible());

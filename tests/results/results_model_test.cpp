@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "results/layout_settings.h"
 #include "test_support.h"
 
 namespace trimora {
@@ -52,37 +51,6 @@ TEST_F(ResultsModelBuild, ListsInTheRunsOrderWithTheEnteredSizes) {
   EXPECT_EQ(model.cuts[1].DESCRIPTION, "LARGE");
   EXPECT_EQ(model.cuts[2].LENGTH, 300.0f);  // normalised: LENGTH is the longer side
   EXPECT_EQ(model.basic.BLADE, 1500.0f);    // as entered
-}
-
-class LayoutSettingsFile : public testing::InWorkDir {};
-
-TEST_F(LayoutSettingsFile, ElevenNumbersTheOffcutSettingsForcedOffAndNoFileChangesNothing) {
-  LayoutSettings settings;
-  settings.cutPieceColor = true;
-  settings.offCutList = true;
-  settings.printerScale = 3;
-  ReadLayoutSettings("dia.set", settings);
-  EXPECT_TRUE(settings.cutPieceColor);
-  EXPECT_FALSE(settings.offCutList);
-  EXPECT_EQ(settings.printerScale, 3);
-
-  WriteFile("dia.set", "1\r\n0\r\n0\r\n0\r\n1\r\n0\r\n0\r\n1\r\n1\r\n1\r\n2\r\n");
-  ReadLayoutSettings("dia.set", settings);
-  EXPECT_TRUE(settings.basicDetailsList);
-  EXPECT_FALSE(settings.sheetDimensions);
-  EXPECT_TRUE(settings.cutPieceDimensions);
-  EXPECT_FALSE(settings.cutPieceColor);
-  EXPECT_FALSE(settings.offCutList);  // stored 1, forced off
-  EXPECT_EQ(settings.printerScale, 2);
-}
-
-TEST(EffectivePrinterScale, ZeroIsOneAndOthersAreClamped) {
-  const std::vector<std::pair<int, int>> cases = {{0, 1}, {-2, 1}, {1, 1}, {3, 3}, {5, 5}, {9, 5}};
-  for (const auto& [stored, used] : cases) {
-    LayoutSettings settings;
-    settings.printerScale = stored;
-    EXPECT_EQ(EffectivePrinterScale(settings), used) << stored;
-  }
 }
 
 }  // namespace
