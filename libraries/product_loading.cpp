@@ -85,7 +85,7 @@ LoadOutcome LoadProducts(const Grid& orderGrid, const std::string& prefix,
       GroupOrder(ReadLibraryRecords(orderGrid.Tag(), kOrderFieldCount));
   if (groups.empty()) {
     return {{"Could not generate '" + extension + "' files.", kTitle, MessageButtons::Ok,
-             MessageIcon::Question},
+             MessageIcon::Exclamation},
             false};
   }
   for (const Group& group : groups) {
@@ -95,7 +95,7 @@ LoadOutcome LoadProducts(const Grid& orderGrid, const std::string& prefix,
   }
   return {{std::to_string(groups.size()) + " '" + extension + "' file(s) starting from " + prefix +
                " generated.",
-           kTitle, MessageButtons::Ok, MessageIcon::Question},
+           kTitle, MessageButtons::Ok, MessageIcon::Information},
           true};
 }
 

@@ -118,7 +118,7 @@ void BaseModule::mnuOptimize_Click(int index) {
 void BaseModule::mnuView_Click(int index) {
   if (IsFileEmpty(kLayoutResultsFile)) {
     services_.dialogs.ShowMessage(
-        {"This file was not optimized.", "Attention!", MessageButtons::Ok, MessageIcon::Question});
+        {"This file was not optimized.", "Attention!", MessageButtons::Ok, MessageIcon::Information});
     return;
   }
   switch (index) {

@@ -56,7 +56,7 @@ TEST_F(ProductLoading, OneJobFilePerMaterialGradeAndThicknessAndASecondLoadRepla
       OrderGrid({{"CHAIR", "3", "ACME"}, {"DESK", "1", ""}, {"BENCH", "2", ""}, {"DESK", ""}}),
       "ABCD", ".TRM");
   EXPECT_EQ(outcome.message, (Message{"2 '.TRM' file(s) starting from ABCD generated.",
-                                      "Attention!", MessageButtons::Ok, MessageIcon::Question}));
+                                      "Attention!", MessageButtons::Ok, MessageIcon::Information}));
   EXPECT_TRUE(outcome.closeWindow);
   // The CHAIR scan ends at DESK: its BACK record after DESK is never reached.
   EXPECT_EQ(ReadFile(kTwoMillimetre),
@@ -97,7 +97,7 @@ TEST_F(ProductLoading, NoDefaultsOrNothingToGenerateKeepsTheWindowOpen) {
   std::filesystem::remove("plm.dat");
   outcome = LoadProducts(OrderGrid({{"CHAIR", "1"}}), "ABCD", ".TRM");
   EXPECT_EQ(outcome.message, (Message{"Could not generate '.TRM' files.", "Attention!",
-                                      MessageButtons::Ok, MessageIcon::Question}));
+                                      MessageButtons::Ok, MessageIcon::Exclamation}));
   EXPECT_FALSE(outcome.closeWindow);
 }
 

@@ -47,6 +47,7 @@ TEST_F(JobCommandsTest, SaveCloseStartAgainAndOpen) {
   dialogs.QueueAnswer(MessageAnswer::Ok);  // not optimized
   again.mnuFile_Click(2);
   EXPECT_EQ(dialogs.Messages().back().text, "This file was not optimized.");
+  EXPECT_EQ(dialogs.Messages().back().icon, MessageIcon::Information);
   EXPECT_EQ(again.windowTitle().toStdString(), JobTitle(path));
   EXPECT_EQ(GridOf(JobWindow::Cut).Text(1, 5), "DOOR");
   EXPECT_EQ(GridOf(JobWindow::Basic).Text(1, 1), "MS");
