@@ -264,7 +264,7 @@ void Dia::PlaceControls() {
       std::max(0, std::min(height() - HS->sizeHint().height(), std::max(kLeastPicture, textRoom)));
   Pic->setGeometry(0, 0, side, side);
   VS->setGeometry(side, 0, bar, side);
-  HS->setGeometry(0, side, side, height() - side);
+  HS->setGeometry(0, side, side, HS->sizeHint().height());
   const int left = side + bar;
   const int rowHeight = cmb->sizeHint().height();
   txt->setGeometry(left, 0, std::max(0, width() - left - Twips(200)),

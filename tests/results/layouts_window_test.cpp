@@ -57,6 +57,7 @@ TEST_F(LayoutsWindowTest, ZoomsByButtonsAndKeysAndFitGoesBackToTheWholeWidth) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&dia));
   const QImage whole = dia.Pic->Image();
   EXPECT_FALSE(dia.HS->isEnabled());
+  EXPECT_EQ(dia.HS->height(), dia.HS->sizeHint().height());
   QTest::keyClick(dia.cmb, Qt::Key_Plus, Qt::ControlModifier);
   EXPECT_GT(dia.View().zoom, 1);
   EXPECT_TRUE(dia.HS->isEnabled());  // the width no longer fits
