@@ -83,10 +83,18 @@ void TRIMORA::cmd_Click(int index) {
       return;
   }
   if (index != 0 || main_) return;
-  main_ = new BaseModule(services_, [this] { show(); });
+  // Minimized rather than hidden: a window manager places a window that was withdrawn as if it
+  // were new, but gives a minimized one back where it was. Disabled meanwhile, so that its Exit
+  // cannot end the program under the main window's unsaved job.
+  main_ = new BaseModule(services_, [this] {
+    setEnabled(true);
+    showNormal();
+    activateWindow();
+  });
   main_->setAttribute(Qt::WA_DeleteOnClose);
   main_->show();
-  hide();
+  setEnabled(false);
+  showMinimized();
 }
 
 void TRIMORA::closeEvent(QCloseEvent* event) {

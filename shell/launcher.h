@@ -1,6 +1,6 @@
 #pragma once
 // The launcher: the first window, a row of buttons, one per module. It makes the working
-// directory current, hides itself while the main window is open, opens the Material Library,
+// directory current, steps aside (minimized, disabled) while the main window is open, opens the Material Library,
 // Product Library, Load Products and Define Labels windows, and on Exit deletes the program's
 // temporary table files.
 

@@ -24,15 +24,19 @@ class LauncherTest : public testing::MainWindowTest {
   QString folder;
 };
 
-TEST_F(LauncherTest, HiddenWhileTheMainWindowIsOpen) {
+TEST_F(LauncherTest, StepsAsideWhileTheMainWindowIsOpenAndComesBackInItsPlace) {
   TRIMORA launcher(folder, services);
   launcher.show();
+  const QPoint place = launcher.pos();
   launcher.cmd()[0]->click();
   ASSERT_NE(launcher.MainWindow(), nullptr);
-  EXPECT_FALSE(launcher.isVisible());
+  EXPECT_TRUE(launcher.isMinimized());
+  EXPECT_FALSE(launcher.isEnabled());  // its Exit would drop the open job unasked
   EXPECT_TRUE(launcher.MainWindow()->isVisible());
   launcher.MainWindow()->close();
-  EXPECT_TRUE(launcher.isVisible());
+  EXPECT_FALSE(launcher.isMinimized());
+  EXPECT_TRUE(launcher.isEnabled());
+  EXPECT_EQ(launcher.pos(), place);
 }
 
 TEST_F(LauncherTest, ExitDeletesTheTemporaryFiles) {
