@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
   const QString workdir =
       ChooseWorkingDirectory(QApplication::arguments(), QApplication::applicationDirPath(),
                              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-  if (!PrepareWorkingDirectory(workdir, {":/seed/Defaults", ":/seed/dia.set"})) {
+  if (!PrepareWorkingDirectory(workdir, {":/seed/Defaults", ":/seed/dia.set", ":/seed/lbl.def"})) {
     dialogs.ShowMessage({"The working folder " + workdir.toStdString() + " cannot be created.",
                          kApplicationTitle, MessageButtons::Ok, MessageIcon::Critical});
     return 1;

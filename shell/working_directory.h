@@ -16,8 +16,8 @@ QString ChooseWorkingDirectory(const QStringList& arguments, const QString& prog
 
 // Creates the folder when it does not exist and copies each seed file the folder lacks into
 // it, under the seed's own name: the sample Defaults job, so that a new job starts with the
-// blade and kerf set, and the sample layout drawing settings. A file already there is kept as
-// it is. Answers false when the folder cannot be created.
+// blade and kerf set, the sample layout drawing settings and label definition. A file already
+// there is kept as it is. Answers false when the folder cannot be created.
 bool PrepareWorkingDirectory(const QString& folder, const QStringList& seedFiles);
 
 }  // namespace trimora

@@ -61,15 +61,16 @@ class CliLabelsPdf : public testing::InWorkDir {
   }
 };
 
-// Two labels a row and two empty lines after it: rows of 7 lines, on A4 pages with 822 points
-// inside their margins.
+// The sample definition a new working folder gets: two labels a row and two empty lines after
+// it, rows of 7 lines, on A4 pages with 822 points inside their margins.
 TEST_F(CliLabelsPdf, ElevenPointLabelsFillEachPageWithWholeRows) {
-  WriteFile("lbl.def", "\"2\",\"1\",\"40\",\"0\",\"2\"\r\n");
-  ASSERT_EQ(RunCli("labels rack.trm --layout 1 --pdf labels.pdf").status, 0);
+  const std::string sample = std::string(TRIMORA_EXAMPLES) + "/lbl.def";
+  ASSERT_EQ(RunCli("labels rack.trm --layout 1 --def '" + sample + "' --pdf labels.pdf").status, 0);
   const std::vector<Word> words = WordsOf("labels.pdf");
   ASSERT_FALSE(words.empty()) << "is pdftotext installed?";
   for (const Word& w : words) {  // a fixed-pitch font advances 0.6 em a character
     EXPECT_NEAR((w.right - w.left) / (0.6 * double(w.text.size())), 11, 0.25) << w.text;
+    EXPECT_LT(w.right, 595.0) << w.text;  // inside the A4 page's width
   }
   const auto second =
       std::find_if(words.begin(), words.end(), [](const Word& w) { return w.text == "500"; });
