@@ -214,6 +214,12 @@ void Dia::PrintLayoutPages(int first, int last) {
 // One label per placed piece of all layouts or of the current one, printed from lbl.tlf.
 void Dia::cmdLbl_Click() {
   cmb->setFocus();
+  // Said before the printer is chosen, not after.
+  if (!ReadLabelDefinition()) {
+    dialogs_.ShowMessage(
+        {kLabelsNotDefinedMessage, "Attention!", MessageButtons::Ok, MessageIcon::Exclamation});
+    return;
+  }
   const PrintDialogAnswer answer = dialogs_.PrintDialog(true);
   if (answer == PrintDialogAnswer::Cancelled) return;
   const int layout = answer == PrintDialogAnswer::AllPages ? 0 : current_;

@@ -63,10 +63,10 @@ TEST_F(LabelsWindowTest, PrintLabelsForTheCurrentLayoutOrAllLayouts) {
   };
   ASSERT_LT(pieces(1), pieces(0));
 
-  dialogs.QueuePrint(PrintDialogAnswer::AllPages);
   dialogs.QueueAnswer(MessageAnswer::Ok);
-  dia.cmdLbl_Click();  // without a definition: the message, nothing printed
+  dia.cmdLbl_Click();  // without a definition: the message, no printer asked for
   EXPECT_EQ(dialogs.Messages().back().text, kLabelsNotDefinedMessage);
+  EXPECT_TRUE(dialogs.PrintDialogs().empty());
   EXPECT_FALSE(std::filesystem::exists("labels.pdf"));
 
   WriteFile("lbl.def", "\"3\",\"1\",\"30\",\"0\",\"1\"\r\n");
