@@ -1,9 +1,11 @@
 #include "platform/grid_view.h"
 
+#include <QFontMetricsF>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 #include "platform/grid_table_model.h"
@@ -117,11 +119,12 @@ void GridView::focusOutEvent(QFocusEvent* event) {
 }
 
 void GridView::ApplyColumnWidths() {
-  const int charWidth = fontMetrics().horizontalAdvance(QLatin1Char('0'));
+  // The advance is fractional: rounded per character, a long column would cut its last ones.
+  const qreal charWidth = QFontMetricsF(font()).horizontalAdvance(QLatin1Char('0'));
   for (int column = 0; column < grid_.ColumnCount(); ++column) {
     const int width = grid_.ColumnWidth(column);
     setColumnHidden(column, width <= 0);
-    if (width > 0) setColumnWidth(column, width * charWidth + kCellPadding);
+    if (width > 0) setColumnWidth(column, int(std::ceil(width * charWidth)) + kCellPadding);
   }
 }
 

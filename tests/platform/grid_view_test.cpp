@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontMetricsF>
 #include <QLineEdit>
+#include <QStyle>
 #include <QTest>
 #include <string>
 #include <vector>
@@ -97,6 +99,18 @@ TEST_F(GridViewTest, ArrowsSkipHiddenColumnsAndTheSerialColumn) {
   QTest::keyClick(&view, Qt::Key_Down);
   EXPECT_EQ(grid.row, 2);
   EXPECT_EQ(handler.events, (std::vector<std::string>{"cell 1,3", "cell 1,1", "cell 2,1"}));
+}
+
+// Whatever the font's fractional advance: the report's 76-character lines are not cut short.
+TEST_F(GridViewTest, AColumnShowsAsManyCharactersAsItsWidthSays) {
+  QFont font = view.font();
+  font.setPointSize(10);  // 8.27 pixels a character here
+  view.setFont(font);
+  grid.SetColumnWidth(1, 76);
+  view.Refresh();
+  const int textMargins = 2 * (view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+  EXPECT_GE(view.columnWidth(1) - textMargins,
+            QFontMetricsF(view.font()).horizontalAdvance(QString(76, '0')));
 }
 
 TEST_F(GridViewTest, RefreshShowsTheGridsCurrentCellSelectionAndShape) {
