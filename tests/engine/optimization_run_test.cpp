@@ -75,7 +75,21 @@ class RecordingControl : public RunControl {
   void Beep() override { ++beeps; }
 };
 
-class OptimizationRun : public InWorkDir {};
+class OptimizationRun : public InWorkDir {
+ protected:
+  // A start check refuses the job: its message alone, no trial, the old results kept.
+  static void ExpectRefused(const Job& job, const std::string& message) {
+    WriteJob(job);
+    WriteFile("dia.tlf", "old results\r\n");
+    RecordingControl control;
+    const RunResult result = RunOptimization(control);
+    EXPECT_TRUE(result.startCheckFailed) << message;
+    EXPECT_EQ(result.message, message);
+    EXPECT_EQ(control.messages, std::vector<std::string>{message});
+    EXPECT_EQ(control.startTrialCount, -1);
+    EXPECT_EQ(ReadFile("dia.tlf"), "old results\r\n");
+  }
+};
 
 // The lists as the run builds them from the tables, also for a job the fit check refuses.
 EngineJob ListsAsTheRunBuildsThem() {
@@ -97,19 +111,8 @@ TEST_F(OptimizationRun, StartCheckFailuresLeaveTheResultsFileAlone) {
   Job noCuts = TwoCutJob(), tooMany = TwoCutJob();
   noCuts.cuts = {{"600", "300", "0", "0"}};
   tooMany.sheets.assign(32768, {"2500", "1250", "1", "0", "0", "0", "0"});
-  for (const auto& [job, message] :
-       {std::pair<Job, std::string>{noCuts, "No valid CUT-PIECES specfied."},
-        {tooMany, "Too many SHEETS: at most 32767 are allowed."}}) {
-    WriteJob(job);
-    WriteFile("dia.tlf", "old results\r\n");
-    RecordingControl control;
-    const RunResult result = RunOptimization(control);
-    EXPECT_TRUE(result.startCheckFailed);
-    EXPECT_EQ(result.message, message);
-    EXPECT_EQ(control.messages, std::vector<std::string>{message});
-    EXPECT_EQ(control.startTrialCount, -1);
-    EXPECT_EQ(ReadFile("dia.tlf"), "old results\r\n");
-  }
+  ExpectRefused(noCuts, "No valid CUT-PIECES specfied.");
+  ExpectRefused(tooMany, "Too many SHEETS: at most 32767 are allowed.");
 }
 
 TEST_F(OptimizationRun, TwoCutsRun198TrialsAndReportEachOne) {
@@ -201,14 +204,7 @@ TEST_F(OptimizationRun, PiecesThatFitNoRollAreNamedAndTheJobIsRefused) {
       {coil, "Cut-piece 1 (1000 x 200) fits on no roll."},
   };
   for (const auto& [job, message] : refusals) {
-    WriteJob(job);
-    WriteFile("dia.tlf", "old results\r\n");
-    RecordingControl control;
-    const RunResult result = RunOptimization(control);
-    EXPECT_TRUE(result.startCheckFailed);
-    EXPECT_EQ(result.message, message);
-    EXPECT_EQ(control.startTrialCount, -1);
-    EXPECT_EQ(ReadFile("dia.tlf"), "old results\r\n");
+    ExpectRefused(job, message);
     EXPECT_FALSE(trialsComplete()) << message;
   }
 
