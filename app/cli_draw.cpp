@@ -11,7 +11,6 @@
 #include "app/cli_job.h"
 #include "app/headless_qt.h"
 #include "app/temp_workdir.h"
-#include "libraries/settings_file.h"
 #include "platform/qt_painter_surface.h"
 #include "results/layout_detail_text.h"
 #include "results/layout_drawing.h"
@@ -19,6 +18,7 @@
 #include "results/report.h"
 #include "results/results_model.h"
 #include "storage/file_utils.h"
+#include "storage/settings_file.h"
 
 namespace trimora {
 

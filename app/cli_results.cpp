@@ -5,9 +5,9 @@
 
 #include "app/cli_job.h"
 #include "app/temp_workdir.h"
-#include "libraries/settings_file.h"
 #include "storage/file_utils.h"
 #include "storage/number_text.h"
+#include "storage/settings_file.h"
 #include "storage/text_file.h"
 
 namespace trimora {

@@ -7,10 +7,10 @@
 #include "platform/qt_clipboard.h"
 #include "platform/qt_dialog_service.h"
 #include "platform/single_instance_lock.h"
-#include "shell/application_title.h"
 #include "shell/launcher.h"
 #include "shell/single_instance_check.h"
 #include "shell/working_directory.h"
+#include "storage/application_title.h"
 
 int main(int argc, char** argv) {
   using namespace trimora;

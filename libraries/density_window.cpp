@@ -4,11 +4,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "libraries/report_measure.h"
-#include "shell/grid_header.h"
-#include "shell/grid_input.h"
-#include "shell/grid_rows.h"
-#include "shell/grid_sort.h"
+#include "grid/grid_header.h"
+#include "grid/grid_input.h"
+#include "grid/grid_rows.h"
+#include "grid/grid_sort.h"
+#include "storage/report_measure.h"
 #include "storage/table_file.h"
 
 namespace trimora {

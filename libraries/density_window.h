@@ -4,11 +4,11 @@
 
 #include <QDialog>
 
+#include "grid/grid_editor_host.h"
 #include "platform/clipboard.h"
 #include "platform/dialog_service.h"
 #include "platform/grid_view.h"
 #include "platform/grid_view_handler.h"
-#include "shell/grid_editor_host.h"
 #include "storage/grid.h"
 
 class QPushButton;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/file_commands.h"  // kDefaultsFile
+#include "storage/job_file.h"
 
 namespace trimora {
 

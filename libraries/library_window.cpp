@@ -7,11 +7,11 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "grid/grid_clipboard.h"
+#include "grid/grid_header.h"
+#include "grid/grid_input.h"
+#include "grid/grid_sort.h"
 #include "platform/grid_toolbar.h"
-#include "shell/grid_clipboard.h"
-#include "shell/grid_header.h"
-#include "shell/grid_input.h"
-#include "shell/grid_sort.h"
 #include "storage/table_file.h"
 
 namespace trimora {

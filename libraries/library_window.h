@@ -9,12 +9,12 @@
 #include <string_view>
 #include <vector>
 
+#include "grid/grid_edit_rules.h"
+#include "grid/grid_print.h"
+#include "grid/services_grid_host.h"
 #include "platform/grid_view.h"
 #include "platform/grid_view_handler.h"
-#include "shell/grid_edit_rules.h"
-#include "shell/grid_print.h"
-#include "shell/services_grid_host.h"
-#include "shell/shell_services.h"
+#include "platform/shell_services.h"
 
 class QHBoxLayout;
 

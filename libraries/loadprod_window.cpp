@@ -7,8 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "grid/grid_header.h"
 #include "libraries/product_loading.h"
-#include "shell/grid_header.h"
 #include "storage/file_utils.h"
 #include "storage/table_file.h"
 

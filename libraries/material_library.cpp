@@ -1,6 +1,6 @@
 #include "libraries/material_library.h"
 
-#include "shell/grid_sort.h"
+#include "grid/grid_sort.h"
 #include "storage/number_text.h"
 #include "storage/text_file.h"
 

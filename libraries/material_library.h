@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "grid/grid_editor_host.h"
 #include "libraries/library_file.h"
-#include "shell/grid_editor_host.h"
 #include "storage/grid.h"
 
 namespace trimora {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "grid/grid_sort.h"
 #include "libraries/library_file.h"
-#include "shell/grid_sort.h"
 #include "storage/file_utils.h"
 #include "storage/table_file.h"
 #include "storage/text_file.h"

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/grid_editor_host.h"
+#include "grid/grid_editor_host.h"
 #include "storage/grid.h"
 
 namespace trimora {

@@ -3,7 +3,7 @@
 // does nothing by default so that a window overrides only the events it handles. The view
 // repaints the grid after each of them, since handlers change the grid they edit.
 
-#include "shell/key_event.h"
+#include "platform/key_event.h"
 
 namespace trimora {
 

@@ -3,7 +3,7 @@
 
 #include <QKeyEvent>
 
-#include "shell/key_event.h"
+#include "platform/key_event.h"
 
 namespace trimora {
 

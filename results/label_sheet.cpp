@@ -4,11 +4,11 @@
 #include <cmath>
 #include <vector>
 
-#include "libraries/settings_file.h"
 #include "results/report.h"
 #include "storage/column_text.h"
 #include "storage/number_picture.h"
 #include "storage/number_text.h"
+#include "storage/settings_file.h"
 #include "storage/text_file.h"
 
 namespace trimora {

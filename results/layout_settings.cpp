@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "libraries/settings_file.h"
 #include "storage/file_utils.h"
 #include "storage/number_text.h"
+#include "storage/settings_file.h"
 #include "storage/table_file.h"
 #include "storage/text_file.h"
 

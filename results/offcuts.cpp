@@ -4,10 +4,10 @@
 #include <map>
 #include <optional>
 
-#include "libraries/settings_file.h"
 #include "results/report.h"
 #include "storage/number_picture.h"
 #include "storage/number_text.h"
+#include "storage/settings_file.h"
 #include "storage/table_file.h"
 #include "storage/text_file.h"
 

@@ -3,10 +3,10 @@
 #include <vector>
 
 #include "engine/layout_metrics.h"
-#include "libraries/report_measure.h"
 #include "storage/column_text.h"
 #include "storage/number_picture.h"
 #include "storage/number_text.h"
+#include "storage/report_measure.h"
 #include "storage/text_file.h"
 
 namespace trimora {

@@ -11,7 +11,6 @@
 namespace trimora {
 
 inline constexpr const char* kBaseTitle = "Base Module";
-inline constexpr const char* kDefaultsFile = "Defaults";
 inline constexpr const char* kJobFileFilter = "*.trm|*.trm";
 
 // The job's flags and file, owned by the main window.

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "grid/grid_edit_rules.h"
+#include "grid/services_grid_host.h"
 #include "platform/grid_view.h"
 #include "platform/grid_view_handler.h"
-#include "shell/grid_edit_rules.h"
 #include "shell/job_window_host.h"
-#include "shell/services_grid_host.h"
 #include "storage/job_tables.h"
 
 class QHBoxLayout;

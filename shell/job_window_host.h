@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "shell/shell_services.h"
+#include "platform/shell_services.h"
 #include "storage/grid.h"
 
 namespace trimora {

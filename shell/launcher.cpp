@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QStyle>
 
-#include "shell/application_title.h"
+#include "storage/application_title.h"
 #include "storage/file_utils.h"
 
 namespace trimora {

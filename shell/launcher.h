@@ -1,8 +1,8 @@
 #pragma once
 // The launcher: the first window, a row of buttons, one per module. It makes the working
-// directory current, steps aside (minimized, disabled) while the main window is open, opens the Material Library,
-// Product Library, Load Products and Define Labels windows, and on Exit deletes the program's
-// temporary table files.
+// directory current, steps aside (minimized, disabled) while the main window is open, opens the
+// Material Library, Product Library, Load Products and Define Labels windows, and on Exit deletes
+// the program's temporary table files.
 
 #include <QPointer>
 #include <QString>
@@ -12,9 +12,9 @@
 #include "libraries/loadprod_window.h"
 #include "libraries/mlm_window.h"
 #include "libraries/plm_window.h"
+#include "platform/shell_services.h"
 #include "results/labels_window.h"
 #include "shell/base_module.h"
-#include "shell/shell_services.h"
 
 class QPushButton;
 

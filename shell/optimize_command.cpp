@@ -1,6 +1,6 @@
 #include "shell/optimize_command.h"
 
-#include "libraries/report_measure.h"
+#include "storage/report_measure.h"
 
 namespace trimora {
 

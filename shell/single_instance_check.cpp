@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "shell/application_title.h"
+#include "storage/application_title.h"
 
 namespace trimora {
 

@@ -9,6 +9,9 @@
 
 namespace trimora {
 
+// The job every new job starts from, in the working directory.
+inline constexpr const char* kDefaultsFile = "Defaults";
+
 // What the main window does around a save or a load: the job-entry windows hold the
 // current rows in their grids and write them to their table files when they close.
 class JobWindows {

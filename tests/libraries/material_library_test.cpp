@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/grid_header.h"
+#include "grid/grid_header.h"
 #include "test_support.h"
 
 namespace trimora {

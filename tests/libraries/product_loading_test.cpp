@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
+#include "grid/grid_header.h"
 #include "libraries/product_library.h"
-#include "shell/grid_header.h"
 #include "test_support.h"
 
 namespace trimora {

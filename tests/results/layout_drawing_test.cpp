@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "platform/recording_surface.h"
 #include "results/layout_detail_text.h"
 #include "results/layout_elements.h"
 #include "results/report.h"
 #include "results/results_fixtures.h"
 #include "storage/job_file.h"
 #include "storage/text_file.h"
+#include "support/recording_surface.h"
 #include "test_support.h"
 
 namespace trimora {

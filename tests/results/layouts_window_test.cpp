@@ -13,9 +13,9 @@
 
 #include "../shell/modal_driver.h"
 #include "engine/optimization_run.h"
-#include "platform/scripted_dialog_service.h"
 #include "results/layout_picture.h"
 #include "results/layout_settings_window.h"
+#include "support/scripted_dialog_service.h"
 #include "test_support.h"
 
 namespace trimora {

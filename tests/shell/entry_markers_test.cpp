@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "grid_fixtures.h"
+#include "grid/grid_fixtures.h"
 
 namespace trimora {
 namespace {

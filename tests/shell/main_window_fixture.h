@@ -8,8 +8,8 @@
 #include <string>
 
 #include "platform/clipboard.h"
-#include "platform/scripted_dialog_service.h"
 #include "shell/base_module.h"
+#include "support/scripted_dialog_service.h"
 #include "test_support.h"
 
 namespace trimora::testing {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/scripted_dialog_service.h"
+#include "support/scripted_dialog_service.h"
 #include "test_support.h"
 
 namespace trimora {

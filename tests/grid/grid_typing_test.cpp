@@ -5,9 +5,9 @@
 
 #include <string>
 
+#include "grid/grid_input.h"
 #include "grid_fixtures.h"
 #include "recording_host.h"
-#include "shell/grid_input.h"
 
 namespace trimora {
 namespace {

@@ -1,4 +1,4 @@
-#include "libraries/settings_file.h"
+#include "storage/settings_file.h"
 
 #include <filesystem>
 

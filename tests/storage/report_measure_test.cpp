@@ -1,4 +1,4 @@
-#include "libraries/report_measure.h"
+#include "storage/report_measure.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "shell/grid_rows.h"
+#include "grid/grid_rows.h"
 
 #include <string>
 

@@ -1,9 +1,9 @@
-#include "libraries/report_measure.h"
+#include "storage/report_measure.h"
 
-#include "libraries/settings_file.h"
 #include "storage/file_utils.h"
 #include "storage/number_picture.h"
 #include "storage/number_text.h"
+#include "storage/settings_file.h"
 #include "storage/table_file.h"
 #include "storage/text_file.h"
 

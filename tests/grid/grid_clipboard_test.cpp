@@ -1,11 +1,11 @@
-#include "shell/grid_clipboard.h"
+#include "grid/grid_clipboard.h"
 
 #include <gtest/gtest.h>
 
+#include "grid/grid_input.h"
 #include "grid_fixtures.h"
 #include "recording_host.h"
-#include "shell/application_title.h"
-#include "shell/grid_input.h"
+#include "storage/application_title.h"
 
 namespace trimora {
 namespace {

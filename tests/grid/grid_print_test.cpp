@@ -1,4 +1,4 @@
-#include "shell/grid_print.h"
+#include "grid/grid_print.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "shell/grid_keys.h"
+#include "grid/grid_keys.h"
 
 #include <string>
 
-#include "shell/grid_header.h"
+#include "grid/grid_header.h"
 
 namespace trimora {
 

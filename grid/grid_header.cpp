@@ -1,4 +1,4 @@
-#include "shell/grid_header.h"
+#include "grid/grid_header.h"
 
 #include "storage/table_file.h"
 

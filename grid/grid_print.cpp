@@ -1,15 +1,15 @@
-#include "shell/grid_print.h"
+#include "grid/grid_print.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "libraries/report_measure.h"
-#include "shell/grid_rows.h"
+#include "grid/grid_rows.h"
 #include "storage/column_text.h"
 #include "storage/date_text.h"
 #include "storage/field_catalogue.h"
 #include "storage/file_utils.h"
 #include "storage/number_text.h"
+#include "storage/report_measure.h"
 #include "storage/table_file.h"
 #include "storage/text_file.h"
 

@@ -1,13 +1,13 @@
 // Moving the current cell with the keys and the mouse: hidden columns, the header row and the
 // serial column cannot be reached.
 
-#include "shell/grid_cursor.h"
+#include "grid/grid_cursor.h"
 
 #include <gtest/gtest.h>
 
+#include "grid/grid_input.h"
 #include "grid_fixtures.h"
 #include "recording_host.h"
-#include "shell/grid_input.h"
 
 namespace trimora {
 namespace {

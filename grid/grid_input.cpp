@@ -1,11 +1,11 @@
-#include "shell/grid_input.h"
+#include "grid/grid_input.h"
 
 #include <optional>
 
-#include "shell/grid_clipboard.h"
-#include "shell/grid_cursor.h"
-#include "shell/grid_keys.h"
-#include "shell/grid_rows.h"
+#include "grid/grid_clipboard.h"
+#include "grid/grid_cursor.h"
+#include "grid/grid_keys.h"
+#include "grid/grid_rows.h"
 
 namespace trimora {
 

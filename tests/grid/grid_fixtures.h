@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/grid_header.h"
+#include "grid/grid_header.h"
 #include "storage/grid.h"
 #include "storage/job_tables.h"
 

@@ -1,11 +1,11 @@
-#include "shell/grid_sort.h"
+#include "grid/grid_sort.h"
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
-#include "shell/grid_header.h"
-#include "shell/grid_rows.h"
+#include "grid/grid_header.h"
+#include "grid/grid_rows.h"
 #include "storage/number_text.h"
 #include "storage/table_file.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/grid_editor_host.h"
+#include "grid/grid_editor_host.h"
 
 namespace trimora::testing {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Sorting a table grid by its current column and compacting it through its table file.
 
-#include "shell/grid_editor_host.h"
+#include "grid/grid_editor_host.h"
 #include "storage/grid.h"
 
 namespace trimora {

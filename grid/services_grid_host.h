@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "shell/grid_editor_host.h"
-#include "shell/grid_print.h"
-#include "shell/shell_services.h"
+#include "grid/grid_editor_host.h"
+#include "grid/grid_print.h"
+#include "platform/shell_services.h"
 
 namespace trimora {
 

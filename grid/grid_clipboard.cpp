@@ -1,11 +1,11 @@
-#include "shell/grid_clipboard.h"
+#include "grid/grid_clipboard.h"
 
 #include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "shell/application_title.h"
+#include "storage/application_title.h"
 
 namespace trimora {
 

@@ -1,4 +1,4 @@
-#include "shell/services_grid_host.h"
+#include "grid/services_grid_host.h"
 
 #include <QApplication>
 

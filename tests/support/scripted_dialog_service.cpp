@@ -1,4 +1,4 @@
-#include "platform/scripted_dialog_service.h"
+#include "support/scripted_dialog_service.h"
 
 namespace trimora {
 

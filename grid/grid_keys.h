@@ -2,8 +2,8 @@
 // The entry rules of a table grid: what a typed key adds to the current cell under the field
 // catalogue, and the Delete key that empties a cell.
 
-#include "shell/grid_editor_host.h"
-#include "shell/key_event.h"
+#include "grid/grid_editor_host.h"
+#include "platform/key_event.h"
 #include "storage/grid.h"
 
 namespace trimora {

@@ -2,8 +2,8 @@
 // Copying a block of cells to the clipboard and pasting clipboard text into a grid. The text
 // has one line per row, ended by CR LF, and a tab between the cells of a line.
 
-#include "shell/grid_edit_rules.h"
-#include "shell/grid_editor_host.h"
+#include "grid/grid_edit_rules.h"
+#include "grid/grid_editor_host.h"
 #include "storage/grid.h"
 
 namespace trimora {

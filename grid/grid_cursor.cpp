@@ -1,4 +1,4 @@
-#include "shell/grid_cursor.h"
+#include "grid/grid_cursor.h"
 
 #include <algorithm>
 

@@ -2,9 +2,9 @@
 // One entry point for every key a table grid receives: the window forwards its key events
 // here and refreshes whatever it shows of the current row afterwards.
 
-#include "shell/grid_edit_rules.h"
-#include "shell/grid_editor_host.h"
-#include "shell/key_event.h"
+#include "grid/grid_edit_rules.h"
+#include "grid/grid_editor_host.h"
+#include "platform/key_event.h"
 #include "storage/grid.h"
 
 namespace trimora {

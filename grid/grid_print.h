@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "shell/grid_editor_host.h"
+#include "grid/grid_editor_host.h"
 #include "storage/grid.h"
 
 namespace trimora {

@@ -1,4 +1,4 @@
-#include "shell/grid_sort.h"
+#include "grid/grid_sort.h"
 
 #include <gtest/gtest.h>
 
