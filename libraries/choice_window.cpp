@@ -9,25 +9,22 @@
 namespace trimora {
 
 Choice::Choice(std::function<void(const std::string&)> onChoice, QWidget* parent)
-    : QDialog(parent), onChoice_(std::move(onChoice)) {
+    : QDialog(parent), list_(new QListWidget(this)), onChoice_(std::move(onChoice)) {
   setWindowTitle("Product Choice");
-  Lst = new QListWidget(this);
-  cmd = new QPushButton("Select", this);
-  connect(cmd, &QPushButton::clicked, this, [this] { cmd_Click(); });
-  connect(Lst, &QListWidget::itemDoubleClicked, this, [this] { cmd_Click(); });
+  list_->setObjectName("productList");
+  for (const std::string& name : ReadProductList()) list_->addItem(QString::fromLatin1(name));
+  auto* select = new QPushButton("Select", this);
+  select->setObjectName("selectButton");
+  connect(select, &QPushButton::clicked, this, [this] { Select(); });
+  connect(list_, &QListWidget::itemDoubleClicked, this, [this] { Select(); });
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(Lst);
-  layout->addWidget(cmd);
+  layout->addWidget(list_);
+  layout->addWidget(select);
   resize(260, 320);
-  Choice_Form_Load();
 }
 
-void Choice::Choice_Form_Load() {
-  for (const std::string& name : ReadProductList()) Lst->addItem(QString::fromLatin1(name));
-}
-
-void Choice::cmd_Click() {
-  const QListWidgetItem* item = Lst->currentItem();
+void Choice::Select() {
+  const QListWidgetItem* item = list_->currentItem();
   const std::string name =
       item != nullptr && item->isSelected() ? item->text().toLatin1().toStdString() : "";
   accept();

@@ -7,7 +7,6 @@
 #include <string>
 
 class QListWidget;
-class QPushButton;
 
 namespace trimora {
 
@@ -16,15 +15,11 @@ class Choice : public QDialog {
   // onChoice receives the chosen name.
   explicit Choice(std::function<void(const std::string&)> onChoice, QWidget* parent = nullptr);
 
-  QListWidget* Lst;
-  QPushButton* cmd;
-
-  // "Select": the selected name ("" when none is selected).
-  void cmd_Click();
-
  private:
-  void Choice_Form_Load();
+  // Hands on the selected name ("" when none is selected) and closes the window.
+  void Select();
 
+  QListWidget* list_;
   std::function<void(const std::string&)> onChoice_;
 };
 

@@ -15,49 +15,63 @@ namespace trimora {
 
 namespace {
 
-constexpr std::array<const char*, 10> kCaptions = {"Basic Details List",   "Sheet Dimensions",
-                                                   "Margin Dimensions",    "Only First In Block",
-                                                   "Cut-Piece Dimensions", "Cut-Piece Description",
-                                                   "Cut-Piece Color",      "OffCut Dimensions",
-                                                   "OffCut Boundries",     "OffCut List"};
+// The check boxes in dia.set's order, with the names they are found by.
+struct ShowBox {
+  const char* caption;
+  const char* name;
+};
+constexpr std::array<ShowBox, 10> kBoxes = {{{"Basic Details List", "basicDetailsList"},
+                                             {"Sheet Dimensions", "sheetDimensions"},
+                                             {"Margin Dimensions", "marginDimensions"},
+                                             {"Only First In Block", "onlyFirstInBlock"},
+                                             {"Cut-Piece Dimensions", "cutPieceDimensions"},
+                                             {"Cut-Piece Description", "cutPieceDescription"},
+                                             {"Cut-Piece Color", "cutPieceColor"},
+                                             {"OffCut Dimensions", "offCutDimensions"},
+                                             {"OffCut Boundries", "offCutBoundries"},
+                                             {"OffCut List", "offCutList"}}};
 
 }  // namespace
 
-DiaSet::DiaSet(QWidget* parent)
-    : QDialog(parent), cmb(new QComboBox(this)), cmdApply(new QPushButton("Apply", this)) {
+DiaSet::DiaSet(QWidget* parent) : QDialog(parent), scale_(new QComboBox(this)) {
   setWindowTitle("Layout Settings");
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   auto* frame = new QGroupBox("Show", this);
-  auto* boxes = new QVBoxLayout(frame);
-  for (size_t i = 0; i < chk.size(); ++i) {
-    chk[i] = new QCheckBox(kCaptions[i], frame);
-    boxes->addWidget(chk[i]);
+  auto* column = new QVBoxLayout(frame);
+  for (size_t i = 0; i < boxes_.size(); ++i) {
+    boxes_[i] = new QCheckBox(kBoxes[i].caption, frame);
+    boxes_[i]->setObjectName(kBoxes[i].name);
+    column->addWidget(boxes_[i]);
   }
-  auto* scale = new QHBoxLayout;
-  scale->addWidget(new QLabel("Printer Scale", this));
-  scale->addWidget(cmb);
-  scale->addStretch();
-  scale->addWidget(cmdApply);
+  scale_->setObjectName("printerScale");
+  for (int i = 1; i <= 5; ++i) scale_->addItem(QString::number(i));
+  scale_->setCurrentIndex(-1);
+  auto* apply = new QPushButton("Apply", this);
+  apply->setObjectName("applyButton");
+  auto* row = new QHBoxLayout;
+  row->addWidget(new QLabel("Printer Scale", this));
+  row->addWidget(scale_);
+  row->addStretch();
+  row->addWidget(apply);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(frame);
-  layout->addLayout(scale);
-  connect(cmdApply, &QPushButton::clicked, this, [this] { cmdApply_Click(); });
-  DiaSet_Form_Load();
+  layout->addLayout(row);
+  connect(apply, &QPushButton::clicked, this, [this] { Apply(); });
+  ShowStoredSettings();
 }
 
-void DiaSet::DiaSet_Form_Load() {
-  for (int i = 1; i <= 5; ++i) cmb->addItem(QString::number(i));
-  cmb->setCurrentIndex(-1);
+// Boxes off and no scale chosen until dia.set is written.
+void DiaSet::ShowStoredSettings() {
   const auto stored = ReadStoredLayoutSettings(kLayoutSettingsFile);
   if (!stored) return;
-  for (size_t i = 0; i < chk.size(); ++i) chk[i]->setChecked((*stored)[i] != 0);
-  cmb->setCurrentIndex(cmb->findText(QString::number((*stored)[10])));
+  for (size_t i = 0; i < boxes_.size(); ++i) boxes_[i]->setChecked((*stored)[i] != 0);
+  scale_->setCurrentIndex(scale_->findText(QString::number((*stored)[10])));
 }
 
-void DiaSet::cmdApply_Click() {
+void DiaSet::Apply() {
   StoredLayoutSettings values{};
-  for (size_t i = 0; i < chk.size(); ++i) values[i] = chk[i]->isChecked() ? 1 : 0;
-  values[10] = int(LeadingNumber(cmb->currentText().toStdString()));
+  for (size_t i = 0; i < boxes_.size(); ++i) values[i] = boxes_[i]->isChecked() ? 1 : 0;
+  values[10] = int(LeadingNumber(scale_->currentText().toStdString()));
   WriteStoredLayoutSettings(kLayoutSettingsFile, values);
   accept();
 }

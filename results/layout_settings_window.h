@@ -7,7 +7,6 @@
 
 class QCheckBox;
 class QComboBox;
-class QPushButton;
 
 namespace trimora {
 
@@ -17,15 +16,13 @@ class DiaSet : public QDialog {
  public:
   explicit DiaSet(QWidget* parent = nullptr);
 
-  std::array<QCheckBox*, 10> chk{};
-  QComboBox* cmb;
-  QPushButton* cmdApply;
-
-  // Writes dia.set from the boxes and the scale list, then closes the window.
-  void cmdApply_Click();
-
  private:
-  void DiaSet_Form_Load();
+  void ShowStoredSettings();
+  // Writes dia.set from the boxes and the scale list, then closes the window.
+  void Apply();
+
+  std::array<QCheckBox*, 10> boxes_{};
+  QComboBox* scale_;
 };
 
 }  // namespace trimora

@@ -1,6 +1,7 @@
 #include "results/layouts_window.h"
 
 #include <QAction>
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QEvent>
 #include <QPainter>
@@ -9,6 +10,9 @@
 #include <QScrollBar>
 #include <QToolButton>
 #include <algorithm>
+#include <cmath>
+#include <functional>
+#include <initializer_list>
 
 #include "platform/print_text_file.h"
 #include "platform/qt_painter_surface.h"
@@ -25,30 +29,42 @@ namespace trimora {
 
 namespace {
 
-// Twips at the screen's 96 dots per inch.
-constexpr int Twips(int twips) { return twips / 15; }
-
 QString Text(const std::string& text) { return QString::fromLatin1(text); }
 
 constexpr float kZoomStep = 1.25f;
 
-// The picture keeps at least this side however wide the detail text is.
-constexpr int kLeastPicture = 240;
+QPushButton* Button(const char* text, const char* name, QWidget* window,
+                    std::function<void()> handler) {
+  auto* button = new QPushButton(text, window);
+  button->setObjectName(name);
+  QObject::connect(button, &QPushButton::clicked, window, std::move(handler));
+  return button;
+}
 
 // A zoom command on a tool button: the theme's icon, or iconText where the theme has none,
 // and a key that works wherever the focus is in the window.
-QToolButton* ZoomButton(QWidget* window, const char* icon, const char* iconText,
-                        const QString& text, const QKeySequence& key) {
+QToolButton* ZoomButton(const char* name, const char* icon, const char* iconText,
+                        const QString& text, const QKeySequence& key, QWidget* window,
+                        std::function<void()> handler) {
   auto* action = new QAction(QIcon::fromTheme(icon), text, window);
   action->setIconText(iconText);
   action->setShortcut(key);
   action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
   action->setToolTip(text + " (" + key.toString(QKeySequence::NativeText) + ")");
+  QObject::connect(action, &QAction::triggered, window, std::move(handler));
   window->addAction(action);
   auto* button = new QToolButton(window);
-  button->setObjectName(icon);
+  button->setObjectName(name);
   button->setDefaultAction(action);
   return button;
+}
+
+// Controls side by side at their natural widths, from the left.
+QHBoxLayout* Row(std::initializer_list<QWidget*> controls) {
+  auto* row = new QHBoxLayout;
+  for (QWidget* control : controls) row->addWidget(control);
+  row->addStretch();
+  return row;
 }
 
 void ShowScrollBar(QScrollBar* bar, const ScrollBarState& state) {
@@ -60,109 +76,122 @@ void ShowScrollBar(QScrollBar* bar, const ScrollBarState& state) {
   bar->setEnabled(state.enabled);
 }
 
+// The widest line of the text with the box's frame, margins and vertical scroll bar.
+int WholeLinesWidth(const QPlainTextEdit& box) {
+  qreal widest = 0;
+  const QFontMetricsF metrics(box.font());
+  for (const QString& line : box.toPlainText().split('\n'))
+    widest = std::max(widest, metrics.horizontalAdvance(line));
+  return int(std::ceil(widest + 2 * box.document()->documentMargin())) + 2 * box.frameWidth() +
+         box.verticalScrollBar()->sizeHint().width();
+}
+
 }  // namespace
 
 Dia::Dia(DialogService& dialogs, QPrinter& printer, const std::string& jobFileName, QWidget* parent)
     : QWidget(parent),
-      Pic(new LayoutPicture(this)),
-      VS(new QScrollBar(Qt::Vertical, this)),
-      HS(new QScrollBar(Qt::Horizontal, this)),
-      txt(new QPlainTextEdit(this)),
-      cmb(new QComboBox(this)),
-      cmdPrintData(new QPushButton("Print Layout(s)", this)),
-      cmdLbl(new QPushButton("Print Labels", this)),
-      cmdPreviewLayouts(new QPushButton("Preview Layouts", this)),
-      cmdPreviewLabels(new QPushButton("Preview Labels", this)),
-      cmdSettings(new QPushButton("Settings", this)),
-      cmdZoomIn(ZoomButton(this, "zoom-in", "+", "Zoom In", QKeySequence::ZoomIn)),
-      cmdZoomOut(ZoomButton(this, "zoom-out", "\u2212", "Zoom Out", QKeySequence::ZoomOut)),
-      cmdZoomFit(ZoomButton(this, "zoom-fit-width", "Fit", "Fit Width", QKeySequence("Ctrl+0"))),
+      picture_(new LayoutPicture(this)),
+      verticalBar_(new QScrollBar(Qt::Vertical, this)),
+      horizontalBar_(new QScrollBar(Qt::Horizontal, this)),
+      detailText_(new QPlainTextEdit(this)),
+      selector_(new QComboBox(this)),
       dialogs_(dialogs),
       printer_(printer),
       jobFileName_(jobFileName) {
   setWindowTitle("Layouts");
+  picture_->setObjectName("picture");
+  verticalBar_->setObjectName("verticalScrollBar");
+  horizontalBar_->setObjectName("horizontalScrollBar");
+  detailText_->setObjectName("detailText");
+  selector_->setObjectName("layoutSelector");
   QFont font("Courier New", 9);
   font.setStyleHint(QFont::TypeWriter);
-  txt->setFont(font);
-  txt->setReadOnly(true);
-  txt->setLineWrapMode(QPlainTextEdit::NoWrap);
-  txt->installEventFilter(this);
-  cmb->setToolTip("Select Layout");
-  Pic->onClick = [this] { Pic_Click(); };
-  connect(cmb, &QComboBox::currentIndexChanged, this, [this] { cmb_Click(); });
-  connect(VS, &QScrollBar::valueChanged, this, [this] { VS_Change(); });
-  connect(HS, &QScrollBar::valueChanged, this, [this] { HS_Change(); });
-  connect(cmdZoomIn->defaultAction(), &QAction::triggered, this, [this] { ZoomIn(); });
-  connect(cmdZoomOut->defaultAction(), &QAction::triggered, this, [this] { ZoomOut(); });
-  connect(cmdZoomFit->defaultAction(), &QAction::triggered, this, [this] { ZoomFit(); });
-  connect(cmdPrintData, &QPushButton::clicked, this, [this] { cmdPrintData_Click(); });
-  connect(cmdLbl, &QPushButton::clicked, this, [this] { cmdLbl_Click(); });
-  connect(cmdPreviewLayouts, &QPushButton::clicked, this, [this] { cmdPreviewLayouts_Click(); });
-  connect(cmdPreviewLabels, &QPushButton::clicked, this, [this] { cmdPreviewLabels_Click(); });
-  connect(cmdSettings, &QPushButton::clicked, this, [this] { cmdSettings_Click(); });
+  detailText_->setFont(font);
+  detailText_->setReadOnly(true);
+  detailText_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  detailText_->installEventFilter(this);
+  selector_->setToolTip("Select Layout");
+  setFocusProxy(selector_);
+  PlaceControls();
+  picture_->onClick = [this] {
+    selector_->setFocus();
+    DrawCurrentLayout();
+  };
+  picture_->onResize = [this] { DrawCurrentLayout(); };
+  connect(selector_, &QComboBox::currentIndexChanged, this, [this] { ShowChosenLayout(); });
+  connect(verticalBar_, &QScrollBar::valueChanged, this, [this](int value) {
+    view_.vertical.value = value;
+    DrawCurrentLayout();
+  });
+  connect(horizontalBar_, &QScrollBar::valueChanged, this, [this](int value) {
+    view_.horizontal.value = value;
+    DrawCurrentLayout();
+  });
+}
+
+// The square picture with its scroll bars on the left takes the height, or less where the
+// detail text needs the room for its widest line; below the text the zoom buttons, the
+// preview buttons, and the selector with the other buttons.
+void Dia::PlaceControls() {
+  auto* column = new QVBoxLayout;
+  column->addWidget(detailText_, 1);
+  column->addLayout(
+      Row({ZoomButton("zoomInButton", "zoom-in", "+", "Zoom In", QKeySequence::ZoomIn, this,
+                      [this] { ZoomTo(view_.zoom * kZoomStep); }),
+           ZoomButton("zoomOutButton", "zoom-out", "\u2212", "Zoom Out", QKeySequence::ZoomOut,
+                      this, [this] { ZoomTo(view_.zoom / kZoomStep); }),
+           // Back to the whole width, as the window opens.
+           ZoomButton("zoomFitButton", "zoom-fit-width", "Fit", "Fit Width", QKeySequence("Ctrl+0"),
+                      this, [this] { ZoomTo(1); })}));
+  column->addLayout(
+      Row({Button("Preview Layouts", "previewLayoutsButton", this, [this] { PreviewLayouts(); }),
+           Button("Preview Labels", "previewLabelsButton", this, [this] { PreviewLabels(); })}));
+  column->addLayout(Row(
+      {selector_, Button("Print Layout(s)", "printLayoutsButton", this, [this] { PrintLayouts(); }),
+       Button("Print Labels", "printLabelsButton", this, [this] { PrintLabels(); }),
+       Button("Settings", "settingsButton", this, [this] { EditSettings(); })}));
+  auto* layout = new QHBoxLayout(this);
+  // The picture area takes what the column leaves, up to its square.
+  layout->addWidget(new LayoutPictureArea(picture_, verticalBar_, horizontalBar_, this), 1);
+  layout->addLayout(column);
 }
 
 bool Dia::Dia_Form_Load(std::string* error) {
   if (BuildResultsModel(model_, error) != ResultsStatus::kReady) return false;
   {
-    const QSignalBlocker blocker(cmb);
-    cmb->clear();
+    const QSignalBlocker blocker(selector_);
+    selector_->clear();
     for (int i = 1; i <= model_.layouts; ++i)
-      cmb->addItem(QString("%1 / %2").arg(i).arg(model_.layouts));
+      selector_->addItem(QString("%1 / %2").arg(i).arg(model_.layouts));
   }
   if (!WriteOffcutTable(model_, error) || !WriteReport(model_, error)) return false;
   {
-    const QSignalBlocker blocker(cmb);
-    cmb->setCurrentIndex(0);
+    const QSignalBlocker blocker(selector_);
+    selector_->setCurrentIndex(0);
   }
-  cmb_Click();
+  ShowChosenLayout();
   ReadSettings();
-  Form_Resize();
+  DrawCurrentLayout();
   return true;
 }
 
 // The three off-cut settings are always off here.
 void Dia::ReadSettings() { ReadLayoutSettings(kLayoutSettingsFile, model_.settings); }
 
-void Dia::cmb_Click() {
-  current_ = int(LeadingNumber(cmb->currentText().toStdString()));
+void Dia::ShowChosenLayout() {
+  current_ = int(LeadingNumber(selector_->currentText().toStdString()));
   view_.horizontal.value = 0;
   view_.vertical.value = 0;
   DrawCurrentLayout();
 }
 
-void Dia::VS_Change() {
-  view_.vertical.value = VS->value();
+void Dia::ZoomTo(float zoom) {
+  ZoomScreenView(view_, zoom);
   DrawCurrentLayout();
 }
 
-void Dia::HS_Change() {
-  view_.horizontal.value = HS->value();
-  DrawCurrentLayout();
-}
-
-void Dia::ZoomIn() {
-  ZoomScreenView(view_, view_.zoom * kZoomStep);
-  DrawCurrentLayout();
-}
-
-void Dia::ZoomOut() {
-  ZoomScreenView(view_, view_.zoom / kZoomStep);
-  DrawCurrentLayout();
-}
-
-void Dia::ZoomFit() {
-  ZoomScreenView(view_, 1);
-  DrawCurrentLayout();
-}
-
-void Dia::Pic_Click() {
-  cmb->setFocus();
-  DrawCurrentLayout();
-}
-
-void Dia::cmdSettings_Click() {
-  cmb->setFocus();
+void Dia::EditSettings() {
+  selector_->setFocus();
   DiaSet settings(this);
   settings.exec();
   ReadSettings();
@@ -171,22 +200,28 @@ void Dia::cmdSettings_Click() {
 
 void Dia::DrawCurrentLayout() {
   if (current_ < 1) return;
-  QPainter painter(&Pic->Canvas());
+  QPainter painter(&picture_->Canvas());
   QtPainterSurface surface(painter);
   const std::vector<std::string> lines = DrawLayoutOnScreen(model_, current_, surface, view_);
   painter.end();
-  ShowScrollBar(VS, view_.vertical);
-  ShowScrollBar(HS, view_.horizontal);
+  ShowScrollBar(verticalBar_, view_.vertical);
+  ShowScrollBar(horizontalBar_, view_.horizontal);
+  ShowDetailText(lines);
+  picture_->update();
+}
+
+// The text box is never narrower than the widest line; the picture gives way.
+void Dia::ShowDetailText(const std::vector<std::string>& lines) {
   QString text;
   for (const std::string& line : lines) text += Text(line) + "\n";
-  txt->setPlainText(text);
-  Pic->update();
+  detailText_->setPlainText(text);
+  detailText_->setMinimumWidth(WholeLinesWidth(*detailText_));
 }
 
 // All layouts or the current one go into one print document; the screen is redrawn after.
 // The dialog offers all layouts first, the plan as a whole being what is usually printed.
-void Dia::cmdPrintData_Click() {
-  cmb->setFocus();
+void Dia::PrintLayouts() {
+  selector_->setFocus();
   const PrintDialogAnswer answer = dialogs_.PrintDialog(false);
   if (answer == PrintDialogAnswer::Cancelled) return;
   const bool all = answer == PrintDialogAnswer::AllPages;
@@ -195,8 +230,8 @@ void Dia::cmdPrintData_Click() {
 }
 
 // The whole plan, as Print Layout(s) prints it for all layouts.
-void Dia::cmdPreviewLayouts_Click() {
-  cmb->setFocus();
+void Dia::PreviewLayouts() {
+  selector_->setFocus();
   dialogs_.PrintPreview([this] { PrintLayoutPages(1, model_.layouts); });
   DrawCurrentLayout();
 }
@@ -207,13 +242,13 @@ void Dia::PrintLayoutPages(int first, int last) {
   if (!painter.begin(&printer_)) return;
   QtPainterSurface surface(painter);
   model_.jobFileName = jobFileName_;
-  PrintLayouts(model_, first, last, surface, TodayDayMonthYear());
+  trimora::PrintLayouts(model_, first, last, surface, TodayDayMonthYear());
   painter.end();
 }
 
 // One label per placed piece of all layouts or of the current one, printed from lbl.tlf.
-void Dia::cmdLbl_Click() {
-  cmb->setFocus();
+void Dia::PrintLabels() {
+  selector_->setFocus();
   // Said before the printer is chosen, not after.
   if (!ReadLabelDefinition()) {
     dialogs_.ShowMessage(
@@ -229,8 +264,8 @@ void Dia::cmdLbl_Click() {
 }
 
 // The labels of all layouts, as Print Labels prints them.
-void Dia::cmdPreviewLabels_Click() {
-  cmb->setFocus();
+void Dia::PreviewLabels() {
+  selector_->setFocus();
   if (const std::optional<LabelDefinition> definition = WriteLabels(0)) {
     dialogs_.PrintPreview(
         [this, &definition] { PrintTextBlocks(printer_, LabelSheetRows(model_, *definition, 0)); });
@@ -249,58 +284,9 @@ std::optional<LabelDefinition> Dia::WriteLabels(int layout) {
   return ReadLabelDefinition();
 }
 
-void Dia::resizeEvent(QResizeEvent* event) {
-  QWidget::resizeEvent(event);
-  Form_Resize();
-}
-
-void Dia::Form_Resize() {
-  if (current_ < 1) return;
-  PlaceControls();
-  DrawCurrentLayout();
-}
-
-// The square picture with its scroll bars fills the height, or less where the detail text to
-// its right needs the room for its widest line; below the text the zoom buttons, the preview
-// buttons, and the selector with the other buttons.
-void Dia::PlaceControls() {
-  const int bar = VS->sizeHint().width();
-  const int textRoom = width() - bar - DetailTextWidth() - Twips(200);
-  const int side =
-      std::max(0, std::min(height() - HS->sizeHint().height(), std::max(kLeastPicture, textRoom)));
-  Pic->setGeometry(0, 0, side, side);
-  VS->setGeometry(side, 0, bar, side);
-  HS->setGeometry(0, side, side, HS->sizeHint().height());
-  const int left = side + bar;
-  const int rowHeight = cmb->sizeHint().height();
-  txt->setGeometry(left, 0, std::max(0, width() - left - Twips(200)),
-                   std::max(0, height() - 3 * rowHeight - Twips(600)));
-  PlaceRow(left, txt->height() + Twips(150), {cmdZoomIn, cmdZoomOut, cmdZoomFit});
-  PlaceRow(left, height() - 2 * rowHeight - Twips(300), {cmdPreviewLayouts, cmdPreviewLabels});
-  PlaceRow(left, height() - rowHeight - Twips(150), {cmb, cmdPrintData, cmdLbl, cmdSettings});
-}
-
-// The widest line of the detail text with the text box's frame and scroll bar.
-int Dia::DetailTextWidth() const {
-  int widest = 0;
-  const QFontMetrics metrics(txt->font());
-  const QStringList lines = txt->toPlainText().split('\n');
-  for (const QString& line : lines) widest = std::max(widest, metrics.horizontalAdvance(line));
-  return widest + 2 * txt->frameWidth() + txt->verticalScrollBar()->sizeHint().width() +
-         2 * int(txt->document()->documentMargin());
-}
-
-// Controls side by side at their natural widths, as high as the selector.
-void Dia::PlaceRow(int x, int top, std::initializer_list<QWidget*> controls) {
-  for (QWidget* control : controls) {
-    control->setGeometry(x, top, control->sizeHint().width(), cmb->sizeHint().height());
-    x = control->geometry().right() + Twips(control == cmb ? 150 : 60);
-  }
-}
-
 // The detail text never keeps the focus: it goes on to the selector.
 bool Dia::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == txt && event->type() == QEvent::FocusIn) cmb->setFocus();
+  if (watched == detailText_ && event->type() == QEvent::FocusIn) selector_->setFocus();
   return QWidget::eventFilter(watched, event);
 }
 

@@ -7,7 +7,6 @@
 
 #include <QPrinter>
 #include <QWidget>
-#include <initializer_list>
 #include <optional>
 #include <string>
 
@@ -18,9 +17,7 @@
 
 class QComboBox;
 class QPlainTextEdit;
-class QPushButton;
 class QScrollBar;
-class QToolButton;
 
 namespace trimora {
 
@@ -38,54 +35,37 @@ class Dia : public QWidget {
   // the results cannot be read or written.
   bool Dia_Form_Load(std::string* error = nullptr);
 
-  LayoutPicture* Pic;
-  QScrollBar* VS;
-  QScrollBar* HS;
-  QPlainTextEdit* txt;
-  QComboBox* cmb;
-  QPushButton* cmdPrintData;
-  QPushButton* cmdLbl;
-  QPushButton* cmdPreviewLayouts;
-  QPushButton* cmdPreviewLabels;
-  QPushButton* cmdSettings;
-  QToolButton* cmdZoomIn;
-  QToolButton* cmdZoomOut;
-  QToolButton* cmdZoomFit;
-
-  void cmb_Click();
-  void VS_Change();
-  void HS_Change();
-  void Pic_Click();
-  void cmdPrintData_Click();
-  void cmdLbl_Click();
-  void cmdPreviewLayouts_Click();
-  void cmdPreviewLabels_Click();
-  void cmdSettings_Click();
-  void ZoomIn();
-  void ZoomOut();
-  // Back to the whole width, as the window opens.
-  void ZoomFit();
-
   // 0 until a layout is chosen.
   int CurrentLayout() const { return current_; }
   const ResultsModel& Model() const { return model_; }
   const ScreenView& View() const { return view_; }
 
  protected:
-  void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // Lays out the controls for the window's size and redraws the current layout.
-  void Form_Resize();
+  void PlaceControls();
+  void ShowChosenLayout();
+  void ZoomTo(float zoom);
+  void EditSettings();
   void ReadSettings();
   void DrawCurrentLayout();
+  void ShowDetailText(const std::vector<std::string>& lines);
+  // Asks for all layouts or the current one and prints them.
+  void PrintLayouts();
+  void PreviewLayouts();
   // Prints layouts first .. last as one document on the printer.
   void PrintLayoutPages(int first, int last);
+  // Asks for the labels of all layouts or of the current one and prints them.
+  void PrintLabels();
+  void PreviewLabels();
   std::optional<LabelDefinition> WriteLabels(int layout);
-  void PlaceControls();
-  int DetailTextWidth() const;
-  void PlaceRow(int x, int top, std::initializer_list<QWidget*> controls);
+
+  LayoutPicture* picture_;
+  QScrollBar* verticalBar_;
+  QScrollBar* horizontalBar_;
+  QPlainTextEdit* detailText_;
+  QComboBox* selector_;
 
   DialogService& dialogs_;
   QPrinter& printer_;

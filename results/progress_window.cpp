@@ -3,11 +3,11 @@
 #include <QApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QVBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
+#include <QVBoxLayout>
 
 namespace trimora {
 
@@ -24,57 +24,67 @@ void PaintRed(QLabel* label) {
   label->setPalette(palette);
 }
 
+// A label with the name it is found by.
+QLabel* Figure(const char* text, const char* name, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  return label;
+}
+
 }  // namespace
 
 Progress::Progress(Run run, QWidget* parent)
     : QDialog(parent),
-      Msglbl(new QLabel(kMessagePreparing, this)),
-      Trialslbl(new QLabel("0", this)),
-      Improvementslbl(new QLabel("0", this)),
-      NOLlbl(new QLabel("0", this)),
-      Yieldlbl(new QLabel("0", this)),
-      Percentlbl(new QLabel(this)),
-      PBar(new QProgressBar(this)),
-      cmd(new QPushButton(kStop, this)),
+      message_(Figure(kMessagePreparing, "message", this)),
+      trialsLeft_(Figure("0", "trialsLeft", this)),
+      improvements_(Figure("0", "improvements", this)),
+      layouts_(Figure("0", "layouts", this)),
+      stockArea_(Figure("0", "stockArea", this)),
+      yield_(Figure("", "yield", this)),
+      bar_(new QProgressBar(this)),
+      button_(new QPushButton(kStop, this)),
       figures_(new QWidget(this)),
       run_(std::move(run)) {
   setWindowTitle("Progress");
   setModal(true);
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-  Msglbl->setWordWrap(true);
+  bar_->setObjectName("progressBar");
+  button_->setObjectName("stopOkButton");
+  message_->setWordWrap(true);
   auto* form = new QFormLayout(figures_);
   form->setContentsMargins(0, 0, 0, 0);
-  form->addRow("Trials left:", Trialslbl);
-  form->addRow("Improvements:", Improvementslbl);
-  form->addRow("Layouts:", NOLlbl);
+  form->addRow("Trials left:", trialsLeft_);
+  form->addRow("Improvements:", improvements_);
+  form->addRow("Layouts:", layouts_);
   auto* area = new QHBoxLayout;
-  area->addWidget(Yieldlbl);
+  area->addWidget(stockArea_);
   area->addSpacing(12);
   area->addWidget(new QLabel("Yield:", this));
-  area->addWidget(Percentlbl);
+  area->addWidget(yield_);
   area->addStretch();
   form->addRow("Total stock area:", area);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(Msglbl);
+  layout->addWidget(message_);
   layout->addWidget(figures_);
-  layout->addWidget(PBar);
-  layout->addWidget(cmd, 0, Qt::AlignHCenter);
-  PBar->setTextVisible(false);
+  layout->addWidget(bar_);
+  layout->addStretch();  // a taller window keeps the figures together, the button at the bottom
+  layout->addWidget(button_, 0, Qt::AlignHCenter);
+  bar_->setTextVisible(false);
   SetFiguresVisible(false);
-  cmd->setDefault(true);
-  connect(cmd, &QPushButton::clicked, this, [this] { cmd_Click(); });
+  button_->setDefault(true);
+  connect(button_, &QPushButton::clicked, this, [this] { StopOrClose(); });
   setMinimumWidth(420);
 }
 
 void Progress::SetFiguresVisible(bool visible) {
   figures_->setVisible(visible);
-  PBar->setVisible(visible);
+  bar_->setVisible(visible);
 }
 
-void Progress::cmd_Click() {
-  if (cmd->text() == kStop) {
-    Msglbl->setText(kMessageTerminating);
-  } else if (cmd->text() == kOk) {
+void Progress::StopOrClose() {
+  if (button_->text() == kStop) {
+    message_->setText(kMessageTerminating);
+  } else if (button_->text() == kOk) {
     accept();
   }
 }
@@ -86,45 +96,45 @@ void Progress::showEvent(QShowEvent* event) {
 }
 
 void Progress::reject() {
-  if (cmd->text() == kOk) QDialog::reject();
+  if (button_->text() == kOk) QDialog::reject();
 }
 
 void Progress::StartRun() {
   if (running_) return;
   running_ = true;
-  cmd->setText(kStop);
-  cmd->setFocus();
+  button_->setText(kStop);
+  button_->setFocus();
   result_ = run_(*this);
   running_ = false;
-  PBar->setVisible(false);
-  cmd->setText(kOk);
+  bar_->setVisible(false);
+  button_->setText(kOk);
 }
 
 void Progress::ShowRunStart(int32_t trialCount, int16_t mode) {
-  if (mode == 1) PaintRed(Yieldlbl);
-  if (mode == 2) PaintRed(NOLlbl);
-  PBar->setMaximum(trialCount);
-  PBar->setMinimum(0);
-  PBar->setValue(0);
-  Msglbl->setText(kMessageOptimizing);
+  if (mode == 1) PaintRed(stockArea_);
+  if (mode == 2) PaintRed(layouts_);
+  bar_->setMaximum(trialCount);
+  bar_->setMinimum(0);
+  bar_->setValue(0);
+  message_->setText(kMessageOptimizing);
   SetFiguresVisible(true);
 }
 
 void Progress::ShowTrialProgress(int32_t trialsLeft, int16_t improvements, int32_t trial) {
-  Trialslbl->setText(QString::number(trialsLeft));
-  Improvementslbl->setText(QString::number(improvements));
-  PBar->setValue(trial);
+  trialsLeft_->setText(QString::number(trialsLeft));
+  improvements_->setText(QString::number(improvements));
+  bar_->setValue(trial);
 }
 
 void Progress::ShowBestTotals(float totalStockArea, int16_t layouts, float yield) {
-  Yieldlbl->setText(Text(StockAreaText(totalStockArea)));
-  NOLlbl->setText(QString::number(layouts));
-  Percentlbl->setText(Text(YieldPercentText(yield)));
+  stockArea_->setText(Text(StockAreaText(totalStockArea)));
+  layouts_->setText(QString::number(layouts));
+  yield_->setText(Text(YieldPercentText(yield)));
 }
 
-void Progress::SetMessage(const std::string& text) { Msglbl->setText(Text(text)); }
+void Progress::SetMessage(const std::string& text) { message_->setText(Text(text)); }
 
-bool Progress::StopRequested() { return Msglbl->text() == kMessageTerminating; }
+bool Progress::StopRequested() { return message_->text() == kMessageTerminating; }
 
 void Progress::ProcessPendingEvents() { QCoreApplication::processEvents(); }
 

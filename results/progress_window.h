@@ -22,18 +22,6 @@ class Progress : public QDialog, public RunControl {
   using Run = std::function<RunResult(RunControl&)>;
   explicit Progress(Run run, QWidget* parent = nullptr);
 
-  QLabel* Msglbl;     // the message line
-  QLabel* Trialslbl;  // trials left
-  QLabel* Improvementslbl;
-  QLabel* NOLlbl;     // the best plan's number of layouts
-  QLabel* Yieldlbl;   // the best plan's total stock area
-  QLabel* Percentlbl;  // the best plan's yield in percent
-  QProgressBar* PBar;
-  QPushButton* cmd;
-
-  // "Stop" asks the run to end after its current trial; "OK" closes the window.
-  void cmd_Click();
-
   // Escape and the close box close the window only once the run has ended.
   void reject() override;
 
@@ -56,9 +44,19 @@ class Progress : public QDialog, public RunControl {
   void showEvent(QShowEvent* event) override;
 
  private:
+  // "Stop" asks the run to end after its current trial; "OK" closes the window.
+  void StopOrClose();
   void StartRun();
   void SetFiguresVisible(bool visible);
 
+  QLabel* message_;
+  QLabel* trialsLeft_;
+  QLabel* improvements_;
+  QLabel* layouts_;    // the best plan's number of layouts
+  QLabel* stockArea_;  // the best plan's total stock area
+  QLabel* yield_;      // the best plan's yield in percent
+  QProgressBar* bar_;
+  QPushButton* button_;
   QWidget* figures_;  // the captioned figures, shown once the trials start
   Run run_;
   bool running_ = false;

@@ -64,7 +64,7 @@ void BaseModule::ShowLayouts() {
     frame->setGeometry(area_->viewport()->rect());
     layouts_ = window;
   }
-  ActivateResultWindow(layouts_, layouts_->cmb);
+  ActivateResultWindow(layouts_, layouts_);  // the window hands the focus to its selector
 }
 
 void BaseModule::ShowReport() {

@@ -72,6 +72,7 @@ BladeKerfDialog::BladeKerfDialog(const BladeAndKerf& values, QWidget* parent)
                                "size of the sheets and pieces.",
                                this));
   problem_->setObjectName("problem");
+  buttons_->setObjectName("buttons");
   problem_->setStyleSheet("color: #b00000");
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);

@@ -47,9 +47,10 @@ TEST_F(ProductWindows, AKeyInTheProductColumnOpensTheChoice) {
   Choice* choice = window.ProductChoice();
   ASSERT_NE(choice, nullptr);
   EXPECT_TRUE(choice->isModal());
-  ASSERT_EQ(choice->Lst->count(), 2);
-  choice->Lst->setCurrentRow(1);
-  choice->cmd->click();
+  auto* list = choice->findChild<QListWidget*>("productList");
+  ASSERT_EQ(list->count(), 2);
+  list->setCurrentRow(1);
+  choice->findChild<QPushButton*>("selectButton")->click();
   EXPECT_EQ(window.grid().Text(1, 1), "CHAIR");
   EXPECT_FALSE(choice->isVisible());
 

@@ -62,20 +62,21 @@ TEST_F(LabelsWindowTest, PrintLabelsForTheCurrentLayoutOrAllLayouts) {
     }));
   };
   ASSERT_LT(pieces(1), pieces(0));
+  auto* printLabels = dia.findChild<QPushButton*>("printLabelsButton");
 
   dialogs.QueueAnswer(MessageAnswer::Ok);
-  dia.cmdLbl_Click();  // without a definition: the message, no printer asked for
+  printLabels->click();  // without a definition: the message, no printer asked for
   EXPECT_EQ(dialogs.Messages().back().text, kLabelsNotDefinedMessage);
   EXPECT_TRUE(dialogs.PrintDialogs().empty());
   EXPECT_FALSE(std::filesystem::exists("labels.pdf"));
 
   WriteFile("lbl.def", "\"3\",\"1\",\"30\",\"0\",\"1\"\r\n");
   dialogs.QueuePrint(PrintDialogAnswer::Selection);
-  dia.cmdLbl_Click();
+  printLabels->click();
   EXPECT_EQ(Count(ReadFile("lbl.tlf"), "Mat=MS Grade=A Thk=2"), pieces(1));
   EXPECT_TRUE(std::filesystem::exists("labels.pdf"));
   dialogs.QueuePrint(PrintDialogAnswer::AllPages);
-  dia.cmdLbl_Click();
+  printLabels->click();
   EXPECT_EQ(Count(ReadFile("lbl.tlf"), "Mat=MS Grade=A Thk=2"), pieces(0));
 }
 

@@ -38,9 +38,11 @@ TEST_F(OptimizeWindowTest, F5RunsSavesAndShowsTheLayouts) {
   std::string finalMessage;
   testing::ModalDriver driver([&](QWidget* modal) {  // OK once the run has ended
     auto* progress = dynamic_cast<Progress*>(modal);
-    if (progress && progress->cmd->text() == "OK") {
-      finalMessage = progress->Msglbl->text().toStdString();
-      progress->cmd_Click();
+    if (!progress) return;
+    auto* button = progress->findChild<QPushButton*>("stopOkButton");
+    if (button->text() == "OK") {
+      finalMessage = progress->findChild<QLabel*>("message")->text().toStdString();
+      button->click();
     }
   });
   main->activateWindow();
@@ -54,7 +56,7 @@ TEST_F(OptimizeWindowTest, F5RunsSavesAndShowsTheLayouts) {
   ASSERT_NE(layouts, nullptr);
   const int n = layouts->Model().layouts;
   // Left for another child window it hides; the View command shows it again as it was.
-  layouts->cmb->setCurrentIndex(n - 1);
+  layouts->findChild<QComboBox*>("layoutSelector")->setCurrentIndex(n - 1);
   main->mnuEdit_Click(5);
   EXPECT_FALSE(layouts->parentWidget()->isVisible());
   main->TB_ButtonClick(13);
