@@ -11,7 +11,6 @@
 #include "shell/blade_kerf_dialog.h"
 #include "shell/cut_window.h"
 #include "shell/sheet_window.h"
-#include "storage/file_utils.h"
 
 namespace trimora {
 
@@ -33,10 +32,12 @@ BaseModule::BaseModule(ShellServices& services, std::function<void()> onClosed, 
       commands_(state_, services.dialogs, *this),
       area_(new QMdiArea(this)) {
   setCentralWidget(area_);
-  connect(area_, &QMdiArea::subWindowActivated, this,
-          [this](QMdiSubWindow* active) { HideInactiveResultWindows(active); });
-  BuildMenus();
-  BuildToolbar();
+  connect(area_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* active) {
+    HideInactiveResultWindows(active);
+    UpdateGridCommands();
+  });
+  BuildCommands();
+  UpdateGridCommands();
   // Large enough for the three job-entry windows with ten rows each, where the screen allows.
   const QSize available = screen()->availableGeometry().size();
   resize(QSize(1100, 900).boundedTo(available * 0.95));
@@ -46,50 +47,9 @@ BaseModule::BaseModule(ShellServices& services, std::function<void()> onClosed, 
 void BaseModule::BaseModule_Form_Load() {
   state_.dataChanged = false;
   SetTitle(kBaseTitle);
-  tb_[7]->setVisible(false);  // Rolls: the Sheets button serves
   commands_.LoadDefaults();
   state_.importedFromLibrary = false;
   SetTitle(kBaseTitle);
-}
-
-void BaseModule::mnuFile_Click(int index) {
-  switch (index) {
-    case 1:
-      commands_.New();
-      break;
-    case 2:
-      commands_.Open();
-      break;
-    case 3:
-      commands_.Save();
-      break;
-    case 4:
-      commands_.SaveAs();
-      break;
-    case 6:
-      commands_.SaveAsDefaults();
-      break;
-    case 8:
-      close();
-      break;
-  }
-}
-
-void BaseModule::mnuEdit_Click(int index) {
-  switch (index) {
-    case 1:
-      ActivateWindow(JobWindow::Basic);
-      break;
-    case 3:
-      ActivateWindow(JobWindow::Sheet);
-      break;
-    case 5:
-      ActivateWindow(JobWindow::Cut);
-      break;
-    case 7:
-      EditBladeAndKerf();
-      break;
-  }
 }
 
 // The values live in the hidden columns of the Basic Details record. A change of them changes
@@ -111,60 +71,7 @@ void BaseModule::EditBladeAndKerf() {
   SetDataChanged();
 }
 
-void BaseModule::mnuOptimize_Click(int index) {
-  if (index == 1) Optimize(services_.dialogs, *this);
-}
-
-void BaseModule::mnuView_Click(int index) {
-  if (IsFileEmpty(kLayoutResultsFile)) {
-    services_.dialogs.ShowMessage(
-        {"This file was not optimized.", "Attention!", MessageButtons::Ok, MessageIcon::Information});
-    return;
-  }
-  switch (index) {
-    case 1:
-      ShowReport();
-      break;
-    case 3:
-      ShowLayouts();
-      break;
-    case 5:
-      ShowOffcuts();
-      break;
-  }
-}
-
-void BaseModule::TB_ButtonClick(int index) {
-  switch (index) {
-    case 1:
-    case 2:
-    case 3:
-      mnuFile_Click(index);
-      break;
-    case 5:
-      mnuEdit_Click(1);
-      break;
-    case 6:
-    case 7:
-      mnuEdit_Click(3);
-      break;
-    case 8:
-      mnuEdit_Click(5);
-      break;
-    case 10:
-      mnuOptimize_Click(1);
-      break;
-    case 12:
-      mnuView_Click(1);
-      break;
-    case 13:
-      mnuView_Click(3);
-      break;
-    case 14:
-      mnuView_Click(5);
-      break;
-  }
-}
+void BaseModule::StartOptimization() { Optimize(services_.dialogs, *this); }
 
 JobEntryWindow* BaseModule::Window(JobWindow kind) const {
   JobEntryWindow* window = windows_[Slot(kind)];
@@ -263,12 +170,12 @@ std::optional<JobWindow> BaseModule::ActiveKind() const {
 void BaseModule::SetTitle(const std::string& title) { setWindowTitle(QString::fromLatin1(title)); }
 
 OptimizeOptions BaseModule::Options() const {
-  return {mnuOptimize_[3]->isChecked(), mnuOptimize_[4]->isChecked()};
+  return {maximumYield_->isChecked(), minimumLayouts_->isChecked()};
 }
 
 void BaseModule::SetOptions(const OptimizeOptions& options) {
-  mnuOptimize_[3]->setChecked(options.maximumYield);
-  mnuOptimize_[4]->setChecked(options.minimumLayouts);
+  maximumYield_->setChecked(options.maximumYield);
+  minimumLayouts_->setChecked(options.minimumLayouts);
 }
 
 void BaseModule::RefreshTablesForSave() {

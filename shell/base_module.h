@@ -8,7 +8,6 @@
 #include <array>
 #include <functional>
 #include <optional>
-#include <vector>
 
 #include "results/offcut_window.h"
 #include "shell/change_guard.h"
@@ -24,6 +23,7 @@ class QMdiSubWindow;
 namespace trimora {
 
 class Dia;
+class GridEditing;
 class REPORT;
 
 enum class JobWindow { Basic, Sheet, Cut };
@@ -38,22 +38,27 @@ class BaseModule : public QMainWindow,
   // onClosed runs once the window has closed (after the save question allowed it).
   BaseModule(ShellServices& services, std::function<void()> onClosed, QWidget* parent = nullptr);
 
-  // Menu handlers, by item index from 1 (separators counted).
-  void mnuFile_Click(int index);
-  void mnuEdit_Click(int index);
-  void mnuOptimize_Click(int index);
-  void mnuView_Click(int index);
-  // Runs the menu item the toolbar button stands for.
-  void TB_ButtonClick(int index);
+  // The commands of the menus and the toolbar.
+  void NewJob() { commands_.New(); }
+  void OpenJob() { commands_.Open(); }
+  void Save() { commands_.Save(); }
+  void SaveAsDefaults() { commands_.SaveAsDefaults(); }
+  void Exit() { close(); }
+  void EditBasicDetails() { ActivateWindow(JobWindow::Basic); }
+  void EditRollSpecifications() { ActivateWindow(JobWindow::Sheet); }
+  void EditCutPieces() { ActivateWindow(JobWindow::Cut); }
+  void StartOptimization();
+  // The View commands load their window on its first showing; later showings show it as it
+  // was loaded. A job not yet optimized has nothing to show: the user is told.
+  void ShowReport();
+  void ShowLayouts();
+  void ShowOffcutTable();
+  // The Edit menu's grid commands act on the active child window when it is a grid window.
+  void Undo();
+  void Redo();
+  void DeleteRows();
+  void InsertRow();
 
-  // Menu items and toolbar buttons by index from 1; element 0 is unused.
-  const std::vector<QAction*>& mnuFile() const { return mnuFile_; }
-  const std::vector<QAction*>& mnuEdit() const { return mnuEdit_; }
-  const std::vector<QAction*>& mnuOptimize() const { return mnuOptimize_; }
-  const std::vector<QAction*>& mnuView() const { return mnuView_; }
-  const std::vector<QAction*>& mnutools() const { return mnutools_; }
-  const std::vector<QAction*>& mnuHelp() const { return mnuHelp_; }
-  const std::vector<QAction*>& TB() const { return tb_; }
   QMdiArea* Area() const { return area_; }
 
   // The window when it is open, otherwise nullptr.
@@ -71,7 +76,7 @@ class BaseModule : public QMainWindow,
   void SetTitle(const std::string& title) override;
   OptimizeOptions Options() const override;
   void SetOptions(const OptimizeOptions& options) override;
-  void ViewLayouts() override { mnuView_Click(3); }
+  void ViewLayouts() override { ShowLayouts(); }
   void RefreshTablesForSave() override;
   void RestoreActiveWindow() override;
   void CloseForLoad() override;
@@ -108,8 +113,15 @@ class BaseModule : public QMainWindow,
   void showEvent(QShowEvent* event) override;
 
  private:
-  void BuildMenus();
-  void BuildToolbar();
+  // Makes every command's action and places it in its menu and on the toolbar.
+  void BuildCommands();
+  // Names what Undo and Redo would do in the active grid window, and switches the grid
+  // commands off where there is no grid window.
+  void UpdateGridCommands();
+  GridEditing* ActiveGridEditing() const;
+  // A shortcut is matched only after this event, so the grid commands are brought up to date
+  // here: an edit since the Edit menu last showed may have made Undo possible.
+  bool event(QEvent* event) override;
   void BaseModule_Form_Load();
   JobEntryWindow* OpenWindow(JobWindow kind);
   void CloseWindow(JobWindow kind);
@@ -117,9 +129,8 @@ class BaseModule : public QMainWindow,
   void ArrangeJobWindows();
   bool arranged_ = false;
   std::optional<JobWindow> ActiveKind() const;
-  void ShowLayouts();
-  void ShowReport();
-  void ShowOffcuts();
+  // Tells the user when there are no results to show, and answers whether there are.
+  bool HasResults();
   // Adds a loaded result window as a child window and places it; an unloaded one is deleted
   // and the error shown. Answers whether it was loaded.
   bool AddResultWindow(QWidget* window, bool loaded, const std::string& error);
@@ -131,7 +142,12 @@ class BaseModule : public QMainWindow,
   JobState state_;
   FileCommands commands_;
   QMdiArea* area_;
-  std::vector<QAction*> mnuFile_, mnuEdit_, mnuOptimize_, mnuView_, mnutools_, mnuHelp_, tb_;
+  QAction* maximumYield_ = nullptr;
+  QAction* minimumLayouts_ = nullptr;
+  QAction* undo_ = nullptr;
+  QAction* redo_ = nullptr;
+  QAction* deleteRows_ = nullptr;
+  QAction* insertRow_ = nullptr;
   std::array<QPointer<JobEntryWindow>, 3> windows_;
   // Where each job-entry window was when it last closed: it opens there again.
   std::array<std::optional<QRect>, 3> places_;

@@ -1,126 +1,213 @@
-// The main window's menus and toolbar. Items the program cannot carry out are shown but
-// switched off, so they can never be chosen.
+// The main window's commands: one table gives each command its action, menu item and toolbar
+// button. Items the program cannot carry out are shown but switched off, so they can never be
+// chosen.
 
 #include <QAction>
+#include <QEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QStyle>
 #include <QToolBar>
+#include <optional>
+#include <vector>
 
+#include "grid/grid_editing.h"
 #include "shell/base_module.h"
 
 namespace trimora {
 
 namespace {
 
-struct Item {
-  const char* caption;  // nullptr for a separator
-  QKeySequence shortcut = {};
-  bool available = true;
+enum class MenuId { File, Edit, Optimize, View, Tools, Help };
+
+// In the order of MenuId.
+struct Menu {
+  const char* name;
+  const char* title;
+  bool available;
 };
 
-// Fills the menu and answers its items indexed from 1; the handler gets the index.
-std::vector<QAction*> FillMenu(QMenu* menu, const std::vector<Item>& items,
-                               const std::function<void(int)>& handler) {
-  std::vector<QAction*> actions{nullptr};
-  for (const Item& item : items) {
-    QAction* action = item.caption ? menu->addAction(item.caption) : menu->addSeparator();
-    const int index = int(actions.size());
-    action->setShortcut(item.shortcut);
-    action->setEnabled(item.available);
-    if (item.caption)
-      QObject::connect(action, &QAction::triggered, [handler, index] { handler(index); });
-    actions.push_back(action);
-  }
-  return actions;
+struct Button {
+  const char* text = nullptr;  // nullptr: the command has no toolbar button
+  const char* toolTip = nullptr;
+  QStyle::StandardPixmap icon = {};
+};
+
+// How the menu shows a command besides its text and shortcut.
+enum class MenuItem {
+  Plain,
+  Ticked,    // checkable, ticked at first
+  Unticked,  // checkable
+  Off,       // switched off: the command runs from its toolbar button only
+};
+
+struct Command {
+  MenuId menu;
+  const char* name = nullptr;  // the action's object name; nullptr for a separator
+  const char* text = nullptr;
+  QKeySequence shortcut = {};
+  void (BaseModule::*handler)() = nullptr;  // nullptr: shown but switched off
+  Button button = {};
+  MenuItem item = MenuItem::Plain;
+  QAction* BaseModule::*keep = nullptr;  // where the window keeps the action it reads later
+};
+
+QAction* MakeAction(BaseModule& window, const Command& command) {
+  auto* action = new QAction(command.text, &window);
+  action->setObjectName(command.name);
+  action->setShortcut(command.shortcut);
+  action->setEnabled(command.handler != nullptr);
+  if (command.handler) QObject::connect(action, &QAction::triggered, &window, command.handler);
+  action->setCheckable(command.item == MenuItem::Ticked || command.item == MenuItem::Unticked);
+  action->setChecked(command.item == MenuItem::Ticked);
+  if (command.keep) window.*command.keep = action;
+  return action;
+}
+
+// The menus show no icons: the button's icon is for the toolbar only.
+void AddButton(QToolBar& toolbar, QAction& action, const Button& button) {
+  action.setIcon(toolbar.style()->standardIcon(button.icon));
+  action.setIconVisibleInMenu(false);
+  action.setIconText(button.text);
+  action.setToolTip(button.toolTip);
+  toolbar.addAction(&action);
+}
+
+void SetGridCommand(QAction* action, const char* text, GridEditing* editing,
+                    std::string (GridEditing::*what)() const) {
+  const std::string done = editing ? (editing->*what)() : std::string();
+  action->setText(done.empty() ? text : text + (" " + QString::fromLatin1(done)));
+  action->setEnabled(!done.empty());
 }
 
 }  // namespace
 
-void BaseModule::BuildMenus() {
-  QMenuBar* bar = menuBar();
-  mnuFile_ = FillMenu(bar->addMenu("&File"),
-                      {{"&New", QKeySequence("Ctrl+N")},
-                       {"&Open...", QKeySequence("Ctrl+O")},
-                       {"&Save", QKeySequence("Ctrl+S")},
-                       {"Save &As..."},
-                       {nullptr},
-                       {"Save As Defaults"},
-                       {nullptr},
-                       {"E&xit"}},
-                      [this](int i) { mnuFile_Click(i); });
-  mnuEdit_ = FillMenu(bar->addMenu("&Edit"),
-                      {{"Basic Details", QKeySequence(Qt::Key_F4)},
-                       {nullptr},
-                       {"Roll Specifications", QKeySequence(Qt::Key_F2)},
-                       {nullptr},
-                       {"Cut-Piece Measurements", QKeySequence(Qt::Key_F3)},
-                       {nullptr},
-                       {"Blade and &Kerf..."}},
-                      [this](int i) { mnuEdit_Click(i); });
-  mnuOptimize_ = FillMenu(bar->addMenu("&Optimize"),
-                          {{"&Start Optimization", QKeySequence(Qt::Key_F5)},
-                           {nullptr, {}, false},
-                           {"Maximum Yield", {}, false},
-                           {"Minimum Layouts", {}, false}},
-                          [this](int i) { mnuOptimize_Click(i); });
-  for (int i : {3, 4}) mnuOptimize_[size_t(i)]->setCheckable(true);
-  mnuOptimize_[3]->setChecked(true);
-  mnuView_ = FillMenu(bar->addMenu("&View"),
-                      {{"&Report", QKeySequence(Qt::Key_F7)},
-                       {nullptr},
-                       {"&Layouts", QKeySequence(Qt::Key_F8)},
-                       {nullptr, {}, false},
-                       {"&Off-Cut Table", {}, false}},
-                      [this](int i) { mnuView_Click(i); });
-  QMenu* tools = bar->addMenu("&Tools");
-  mnutools_ = FillMenu(tools,
-                       {{"&Unit Conversion Tool", QKeySequence(Qt::Key_F9), false},
-                        {nullptr, {}, false},
-                        {"&Density Table", {}, false}},
-                       [](int) {});
-  tools->setEnabled(false);
-  QMenu* help = bar->addMenu("&Help");
-  mnuHelp_ = FillMenu(help, {{"&TRIMORA Help", {}, false}}, [](int) {});
-  help->setEnabled(false);
-}
+void BaseModule::BuildCommands() {
+  const Menu menus[] = {{"menuFile", "&File", true},         {"menuEdit", "&Edit", true},
+                        {"menuOptimize", "&Optimize", true}, {"menuView", "&View", true},
+                        {"menuTools", "&Tools", false},      {"menuHelp", "&Help", false}};
+  using enum MenuId;
+  using enum MenuItem;
+  using B = BaseModule;
+  using S = QStyle;
+  // clang-format off
+  const Command commands[] = {
+      {File, "actionNew", "&New", QKeySequence("Ctrl+N"), &B::NewJob,
+       {"New", "New FIle", S::SP_FileIcon}},
+      {File, "actionOpen", "&Open...", QKeySequence("Ctrl+O"), &B::OpenJob,
+       {"Open", "Open File", S::SP_DialogOpenButton}},
+      {File, "actionSave", "&Save", QKeySequence("Ctrl+S"), &B::Save,
+       {"Save", "Save File", S::SP_DialogSaveButton}},
+      {File, "actionSaveAs", "Save &As...", {}, &B::SaveAs},
+      {File},
+      {File, "actionSaveAsDefaults", "Save As Defaults", {}, &B::SaveAsDefaults},
+      {File},
+      {File, "actionExit", "E&xit", {}, &B::Exit},
+      {Edit, "actionBasicDetails", "Basic Details", QKeySequence(Qt::Key_F4), &B::EditBasicDetails,
+       {"Basic", "Basic Details", S::SP_FileDialogInfoView}},
+      {Edit},
+      {Edit, "actionRollSpecifications", "Roll Specifications", QKeySequence(Qt::Key_F2),
+       &B::EditRollSpecifications, {"Sheets", "Sheet Specifications", S::SP_FileDialogListView}},
+      {Edit},
+      {Edit, "actionCutPieceMeasurements", "Cut-Piece Measurements", QKeySequence(Qt::Key_F3),
+       &B::EditCutPieces, {"Cut-Pieces", "Cut-Piece Measurement", S::SP_FileDialogDetailedView}},
+      {Edit},
+      {Edit, "actionBladeAndKerf", "Blade and &Kerf...", {}, &B::EditBladeAndKerf},
+      {Edit},
+      {Edit, "actionUndo", "Undo", QKeySequence::Undo, &B::Undo, {}, Plain, &B::undo_},
+      {Edit, "actionRedo", "Redo", QKeySequence("Ctrl+Y"), &B::Redo, {}, Plain, &B::redo_},
+      {Edit},
+      {Edit, "actionDeleteRow", "Delete Row", QKeySequence("Ctrl+Del"), &B::DeleteRows, {}, Plain,
+       &B::deleteRows_},
+      {Edit, "actionInsertRow", "Insert Row", QKeySequence("Ctrl+Ins"), &B::InsertRow, {}, Plain,
+       &B::insertRow_},
+      {Optimize, "actionStartOptimization", "&Start Optimization", QKeySequence(Qt::Key_F5),
+       &B::StartOptimization, {"Optimize", "Start Optimization", S::SP_MediaPlay}},
+      {Optimize},
+      {Optimize, "actionMaximumYield", "Maximum Yield", {}, nullptr, {}, Ticked, &B::maximumYield_},
+      {Optimize, "actionMinimumLayouts", "Minimum Layouts", {}, nullptr, {}, Unticked,
+       &B::minimumLayouts_},
+      {View, "actionReport", "&Report", QKeySequence(Qt::Key_F7), &B::ShowReport,
+       {"Report", "Report", S::SP_FileDialogContentsView}},
+      {View},
+      {View, "actionLayouts", "&Layouts", QKeySequence(Qt::Key_F8), &B::ShowLayouts,
+       {"Layouts", "Layouts", S::SP_DesktopIcon}},
+      {View},
+      {View, "actionOffcutTable", "&Off-Cut Table", {}, &B::ShowOffcutTable,
+       {"Offcuts", "Off-Cut Table", S::SP_TrashIcon}, Off},
+      {Tools, "actionUnitConversionTool", "&Unit Conversion Tool", QKeySequence(Qt::Key_F9)},
+      {Tools},
+      {Tools, "actionDensityTable", "&Density Table"},
+      {Help, "actionHelp", "&TRIMORA Help"},
+  };
+  // clang-format on
 
-void BaseModule::BuildToolbar() {
-  struct Button {
-    const char* key;  // nullptr for a separator
-    const char* toolTip;
-    QStyle::StandardPixmap icon;
-  };
-  const std::vector<Button> buttons{
-      {"New", "New FIle", QStyle::SP_FileIcon},
-      {"Open", "Open File", QStyle::SP_DialogOpenButton},
-      {"Save", "Save File", QStyle::SP_DialogSaveButton},
-      {nullptr, nullptr, {}},
-      {"Basic", "Basic Details", QStyle::SP_FileDialogInfoView},
-      {"Sheets", "Sheet Specifications", QStyle::SP_FileDialogListView},
-      {"Rolls", "Roll Specifications", QStyle::SP_FileDialogListView},
-      {"Cut-Pieces", "Cut-Piece Measurement", QStyle::SP_FileDialogDetailedView},
-      {nullptr, nullptr, {}},
-      {"Optimize", "Start Optimization", QStyle::SP_MediaPlay},
-      {nullptr, nullptr, {}},
-      {"Report", "Report", QStyle::SP_FileDialogContentsView},
-      {"Layouts", "Layouts", QStyle::SP_DesktopIcon},
-      {"Offcuts", "Off-Cut Table", QStyle::SP_TrashIcon},
-  };
+  std::vector<QMenu*> menuOf;
+  for (const Menu& menu : menus) {
+    menuOf.push_back(menuBar()->addMenu(menu.title));
+    menuOf.back()->setObjectName(menu.name);
+    menuOf.back()->setEnabled(menu.available);
+  }
   QToolBar* toolbar = addToolBar("TB");
   toolbar->setMovable(false);
   toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-  tb_ = {nullptr};
-  for (const Button& button : buttons) {
-    if (!button.key) {
-      tb_.push_back(toolbar->addSeparator());
+  std::optional<MenuId> lastButtonMenu;
+  for (const Command& command : commands) {
+    QMenu* menu = menuOf[size_t(command.menu)];
+    if (!command.name) {
+      menu->addSeparator();
       continue;
     }
-    const int index = int(tb_.size());
-    QAction* action = toolbar->addAction(style()->standardIcon(button.icon), button.key,
-                                         [this, index] { TB_ButtonClick(index); });
-    action->setToolTip(button.toolTip);
-    tb_.push_back(action);
+    QAction* action = MakeAction(*this, command);
+    // Held by the window itself, the shortcuts work wherever the focus is in it.
+    addAction(action);
+    if (command.item == Off) {
+      menu->addAction(command.text)->setEnabled(false);
+    } else {
+      menu->addAction(action);
+    }
+    if (!command.button.text) continue;
+    // The toolbar keeps the menus' groups apart.
+    if (lastButtonMenu && *lastButtonMenu != command.menu) toolbar->addSeparator();
+    lastButtonMenu = command.menu;
+    AddButton(*toolbar, *action, command.button);
   }
+  connect(menuOf[size_t(Edit)], &QMenu::aboutToShow, this, &BaseModule::UpdateGridCommands);
+}
+
+void BaseModule::UpdateGridCommands() {
+  GridEditing* editing = ActiveGridEditing();
+  SetGridCommand(undo_, "Undo", editing, &GridEditing::UndoText);
+  SetGridCommand(redo_, "Redo", editing, &GridEditing::RedoText);
+  deleteRows_->setEnabled(editing != nullptr);
+  insertRow_->setEnabled(editing != nullptr);
+}
+
+GridEditing* BaseModule::ActiveGridEditing() const {
+  const QMdiSubWindow* active = area_->activeSubWindow();
+  return active ? dynamic_cast<GridEditing*>(active->widget()) : nullptr;
+}
+
+bool BaseModule::event(QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride) UpdateGridCommands();
+  return QMainWindow::event(event);
+}
+
+void BaseModule::Undo() {
+  if (GridEditing* editing = ActiveGridEditing()) editing->Undo();
+}
+
+void BaseModule::Redo() {
+  if (GridEditing* editing = ActiveGridEditing()) editing->Redo();
+}
+
+void BaseModule::DeleteRows() {
+  if (GridEditing* editing = ActiveGridEditing()) editing->DeleteRows();
+}
+
+void BaseModule::InsertRow() {
+  if (GridEditing* editing = ActiveGridEditing()) editing->InsertRow();
 }
 
 }  // namespace trimora

@@ -7,6 +7,8 @@
 #include <QComboBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStyle>
+#include <algorithm>
 
 #include "engine/optimization_run.h"
 #include "libraries/density_window.h"
@@ -15,14 +17,20 @@
 #include "results/progress_window.h"
 #include "results/report_window.h"
 #include "shell/base_module.h"
+#include "storage/file_utils.h"
 #include "storage/job_file.h"
 
 namespace trimora {
 
 namespace {
 
-// Twips at the screen's 96 dots per inch.
-constexpr int Twips(int twips) { return twips / 15; }
+// One title bar down and across from the corner, as the child area cascades its windows, as far
+// as the area has room.
+void PlaceReport(QMdiSubWindow& frame) {
+  const int step = frame.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &frame);
+  const QSize room = (frame.mdiArea()->viewport()->size() - frame.size()).expandedTo({0, 0});
+  frame.move(std::min(step, room.width()), std::min(step, room.height()));
+}
 
 }  // namespace
 
@@ -46,8 +54,15 @@ Dia* BaseModule::LayoutsWindow() const { return layouts_; }
 REPORT* BaseModule::ReportWindow() const { return report_; }
 OFFCUT* BaseModule::OffcutWindow() const { return offcut_; }
 
-// Loads the window on its first showing; later showings show it as it was loaded.
+bool BaseModule::HasResults() {
+  if (!IsFileEmpty(kLayoutResultsFile)) return true;
+  services_.dialogs.ShowMessage(
+      {"This file was not optimized.", "Attention!", MessageButtons::Ok, MessageIcon::Information});
+  return false;
+}
+
 void BaseModule::ShowLayouts() {
+  if (!HasResults()) return;
   QApplication::setOverrideCursor(Qt::WaitCursor);
   if (!layouts_) {
     auto* window = new Dia(services_.dialogs, services_.printer, state_.fileName);
@@ -68,18 +83,20 @@ void BaseModule::ShowLayouts() {
 }
 
 void BaseModule::ShowReport() {
+  if (!HasResults()) return;
   QApplication::setOverrideCursor(Qt::WaitCursor);
   if (!report_) {
     auto* window = new REPORT(services_);
     std::string error;
     if (!AddResultWindow(window, window->REPORT_Form_Load(&error), error)) return;
-    window->parentWidget()->move(Twips(200), Twips(300));
+    PlaceReport(*static_cast<QMdiSubWindow*>(window->parentWidget()));
     report_ = window;
   }
   ActivateResultWindow(report_, report_->FG);
 }
 
-void BaseModule::ShowOffcuts() {
+void BaseModule::ShowOffcutTable() {
+  if (!HasResults()) return;
   QApplication::setOverrideCursor(Qt::WaitCursor);
   if (!offcut_) {
     auto* window = new OFFCUT(services_, *this);

@@ -12,38 +12,39 @@
 
 namespace trimora {
 
-namespace {
-
-struct LauncherButton {
-  int index;
-  const char* caption;
-  const char* toolTip;
-  QStyle::StandardPixmap icon;
-};
-
-}  // namespace
-
 TRIMORA::TRIMORA(const QString& workingDirectory, ShellServices& services, QWidget* parent)
     : QWidget(parent), services_(services) {
   setWindowTitle(kApplicationTitle);
   auto* row = new QHBoxLayout(this);
-  const LauncherButton buttons[] = {
-      {0, "Base Module", "Base Module", QStyle::SP_ComputerIcon},
-      {2, "Stock", "Material Library Manager", QStyle::SP_DirIcon},
-      {3, "P L M", "Product Library Manager", QStyle::SP_FileDialogListView},
-      {4, "Load Products", "Load Products", QStyle::SP_ArrowDown},
-      {5, "Labels", "Modify Settings", QStyle::SP_FileDialogDetailedView},
-      {7, "Exit", "Close TRIMORA Suite", QStyle::SP_DialogCloseButton},
+  struct Button {
+    const char* name;
+    const char* caption;
+    const char* toolTip;
+    QStyle::StandardPixmap icon;
+    void (TRIMORA::*handler)();
   };
-  for (const LauncherButton& button : buttons) {
+  const Button buttons[] = {
+      {"baseModuleButton", "Base Module", "Base Module", QStyle::SP_ComputerIcon,
+       &TRIMORA::OpenMainWindow},
+      {"stockButton", "Stock", "Material Library Manager", QStyle::SP_DirIcon,
+       &TRIMORA::ShowMaterialLibrary},
+      {"productLibraryButton", "P L M", "Product Library Manager", QStyle::SP_FileDialogListView,
+       &TRIMORA::ShowProductLibrary},
+      {"loadProductsButton", "Load Products", "Load Products", QStyle::SP_ArrowDown,
+       &TRIMORA::ShowProductLoader},
+      {"labelsButton", "Labels", "Modify Settings", QStyle::SP_FileDialogDetailedView,
+       &TRIMORA::ShowLabelDefinition},
+      {"exitButton", "Exit", "Close TRIMORA Suite", QStyle::SP_DialogCloseButton,
+       &TRIMORA::ExitProgram},
+  };
+  for (const Button& button : buttons) {
     auto* push = new QPushButton(style()->standardIcon(button.icon), button.caption, this);
+    push->setObjectName(button.name);
     push->setToolTip(button.toolTip);
     push->setMinimumSize(120, 72);
     push->setIconSize(QSize(32, 32));
-    const int index = button.index;
-    connect(push, &QPushButton::clicked, this, [this, index] { cmd_Click(index); });
+    connect(push, &QPushButton::clicked, this, button.handler);
     row->addWidget(push);
-    cmd_[size_t(index)] = push;
   }
   TRIMORA_Form_Load(workingDirectory);
 }
@@ -64,25 +65,13 @@ void TRIMORA::ShowModule(QPointer<Window>& window) {
   window->activateWindow();
 }
 
-void TRIMORA::cmd_Click(int index) {
-  switch (index) {
-    case 2:
-      ShowModule(mlm_);
-      return;
-    case 3:
-      ShowModule(plm_);
-      return;
-    case 4:
-      ShowModule(loadprod_);
-      return;
-    case 5:
-      ShowModule(labels_);
-      return;
-    case 7:
-      ExitProgram();
-      return;
-  }
-  if (index != 0 || main_) return;
+void TRIMORA::ShowMaterialLibrary() { ShowModule(mlm_); }
+void TRIMORA::ShowProductLibrary() { ShowModule(plm_); }
+void TRIMORA::ShowProductLoader() { ShowModule(loadprod_); }
+void TRIMORA::ShowLabelDefinition() { ShowModule(labels_); }
+
+void TRIMORA::OpenMainWindow() {
+  if (main_) return;
   // Minimized rather than hidden: a window manager places a window that was withdrawn as if it
   // were new, but gives a minimized one back where it was. Disabled meanwhile, so that its Exit
   // cannot end the program under the main window's unsaved job.

@@ -7,7 +7,6 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
-#include <array>
 
 #include "libraries/loadprod_window.h"
 #include "libraries/mlm_window.h"
@@ -16,8 +15,6 @@
 #include "results/labels_window.h"
 #include "shell/base_module.h"
 
-class QPushButton;
-
 namespace trimora {
 
 class TRIMORA : public QWidget {
@@ -25,11 +22,6 @@ class TRIMORA : public QWidget {
   TRIMORA(const QString& workingDirectory, ShellServices& services, QWidget* parent = nullptr);
   // The module windows have no parent: they go with the launcher.
   ~TRIMORA() override { CloseModules(); }
-
-  // Buttons by index: 0 "Base Module", 2 "Stock", 3 "P L M", 4 "Load Products", 5 "Labels",
-  // 7 "Exit"; 1 and 6 are gaps in the row (nullptr).
-  const std::array<QPushButton*, 8>& cmd() const { return cmd_; }
-  void cmd_Click(int index);
 
   // The open module windows, or nullptr.
   BaseModule* MainWindow() const { return main_; }
@@ -43,6 +35,12 @@ class TRIMORA : public QWidget {
 
  private:
   void TRIMORA_Form_Load(const QString& workingDirectory);
+  // The buttons' commands.
+  void OpenMainWindow();
+  void ShowMaterialLibrary();
+  void ShowProductLibrary();
+  void ShowProductLoader();
+  void ShowLabelDefinition();
   void ExitProgram();
   void CloseModules();
   // Opens the module's window, or brings it to the front when it is open.
@@ -50,7 +48,6 @@ class TRIMORA : public QWidget {
   void ShowModule(QPointer<Window>& window);
 
   ShellServices& services_;
-  std::array<QPushButton*, 8> cmd_{};
   QPointer<BaseModule> main_;
   QPointer<MLM> mlm_;
   QPointer<PLM> plm_;

@@ -98,13 +98,13 @@ TEST_F(LibraryWindows, ProductLibraryDoneRebuildsTheProductList) {
 
 TEST_F(LibraryWindows, LauncherOpensEachLibraryOnce) {
   TRIMORA launcher(QString::fromStdString(std::filesystem::current_path().string()), services);
-  launcher.cmd()[2]->click();
+  launcher.findChild<QPushButton*>("stockButton")->click();
   MLM* library = launcher.MaterialLibrary();
   ASSERT_NE(library, nullptr);
-  launcher.cmd()[2]->click();
+  launcher.findChild<QPushButton*>("stockButton")->click();
   EXPECT_EQ(launcher.MaterialLibrary(), library);
-  launcher.cmd()[3]->click();
-  launcher.cmd()[4]->click();
+  launcher.findChild<QPushButton*>("productLibraryButton")->click();
+  launcher.findChild<QPushButton*>("loadProductsButton")->click();
   EXPECT_NE(launcher.ProductLibrary(), nullptr);
   EXPECT_NE(launcher.ProductLoader(), nullptr);
 }

@@ -86,7 +86,7 @@ TEST_F(ProductWindows, OpensEmptyAndWithDefaultsWritesTheJobThatOpensInTheMainWi
   BaseModule& main = Open();
   dialogs.QueueFile(Path("ORDER7[MAT=MS,GRADE=A,THICK=2].TRM"));
   dialogs.QueueAnswer(MessageAnswer::Ok);  // not optimized yet
-  main.mnuFile_Click(2);
+  main.OpenJob();
   EXPECT_EQ(GridOf(JobWindow::Basic).Text(1, 1), "MS");
   EXPECT_EQ(GridOf(JobWindow::Basic).Text(1, 4), "1550");
   const Grid& cut = GridOf(JobWindow::Cut);

@@ -32,7 +32,7 @@ int Count(const std::string& text, const std::string& part) {
 TEST_F(LabelsWindowTest, TheLaunchersLabelsButtonEditsOneDefinition) {
   WriteFile("lbl.def", "\"2\",\"1\",\"30\",\"0\",\"1\"\r\n\"9\",\"9\",\"9\",\"9\",\"9\"\r\n");
   TRIMORA launcher(QString::fromStdString(std::filesystem::current_path().string()), services);
-  launcher.cmd()[5]->click();
+  launcher.findChild<QPushButton*>("labelsButton")->click();
   LABELS* labels = launcher.LabelDefinition();
   ASSERT_NE(labels, nullptr);
   Grid& grid = labels->grid();

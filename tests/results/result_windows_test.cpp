@@ -32,7 +32,7 @@ class ResultWindowsTest : public testing::MainWindowTest {
     return *main;
   }
   OFFCUT& Offcuts() {
-    main->mnuView_Click(5);
+    main->ShowOffcutTable();
     return *main->OffcutWindow();
   }
   // Closes the Off-Cut Table window as the user does, through its frame.
@@ -51,7 +51,7 @@ class ResultWindowsTest : public testing::MainWindowTest {
 TEST_F(ResultWindowsTest, ReportShowsOneRowPerFieldAndSplitsALineAtItsComma) {
   Optimized();
   WriteFile("report.tlf", "Total Layouts=1\r\n\r\nNote: glass, handle with care\r\n");
-  main->TB_ButtonClick(12);
+  main->ShowReport();
   REPORT* report = main->ReportWindow();
   ASSERT_NE(report, nullptr);
   EXPECT_EQ(
@@ -60,7 +60,7 @@ TEST_F(ResultWindowsTest, ReportShowsOneRowPerFieldAndSplitsALineAtItsComma) {
   report->TB_ButtonClick(2);  // sorting leaves report.tlf as the drawing reads it
   EXPECT_EQ(report->grid().Text(1, 1), "Total Layouts=1");
   EXPECT_EQ(ReadFile("report.tlf"), "Total Layouts=1\r\n\r\nNote: glass, handle with care\r\n");
-  main->mnuView_Click(3);  // the Layouts window takes over; the report hides
+  main->ShowLayouts();  // the Layouts window takes over; the report hides
   EXPECT_FALSE(report->parentWidget()->isVisible());
 }
 
@@ -69,7 +69,7 @@ TEST_F(ResultWindowsTest, AReportOlderThanTheResultsIsDerivedFirst) {
   std::filesystem::last_write_time(
       "report.tlf", std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
   Optimized();
-  main->mnuView_Click(1);
+  main->ShowReport();
   const std::string first = main->ReportWindow()->grid().Text(1, 1);
   EXPECT_EQ(first.rfind("Total Layouts=", 0), 0u);
   EXPECT_NE(first, "Total Layouts=99");
@@ -78,7 +78,7 @@ TEST_F(ResultWindowsTest, AReportOlderThanTheResultsIsDerivedFirst) {
 
 TEST_F(ResultWindowsTest, OffcutsWithoutEntryRowAndOnlyLocationTakesTyping) {
   Optimized();
-  main->TB_ButtonClick(14);
+  main->ShowOffcutTable();
   OFFCUT& offcuts = *main->OffcutWindow();
   Grid& grid = offcuts.grid();
   const int rows = grid.RowCount();

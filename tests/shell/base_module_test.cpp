@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QSignalSpy>
 
+#include "grid/grid_editing.h"
 #include "main_window_fixture.h"
 
 namespace trimora {
@@ -36,7 +41,7 @@ TEST_F(BaseModuleTest, DefaultsOpenStackedWithTheirHiddenValuesKept) {
     top += frame->height();
   }
   EXPECT_EQ(top, area.height());
-  EXPECT_TRUE(window.mnuOptimize()[4]->isChecked());
+  EXPECT_TRUE(window.findChild<QAction*>("actionMinimumLayouts")->isChecked());
   Grid& basic = GridOf(JobWindow::Basic);
   EXPECT_EQ(basic.Text(1, 4), "1550");
   EXPECT_EQ(basic.ColumnWidth(4), 0);
@@ -55,6 +60,85 @@ TEST_F(BaseModuleTest, PasteIntoTheCutPiecesEmptiesResults) {
   Window(JobWindow::Cut).TB_ButtonClick(7);
   EXPECT_EQ(ReadFile("dia.tlf"), "");
   EXPECT_EQ(GridOf(JobWindow::Cut).Text(1, 2), "300");
+}
+
+// Pressed where the focus is in the window, as the user types.
+void Press(QWidget& window, const QKeySequence& keys) {
+  QWidget* focus = QApplication::focusWidget();
+  QTest::keySequence(focus ? focus : &window, keys);
+}
+
+// The shortcuts reach their commands wherever the focus is in the main window.
+TEST_F(BaseModuleTest, ShortcutsRunTheirCommands) {
+  BaseModule& window = Open();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  const struct {
+    const char* action;
+    QKeySequence keys;
+    JobWindow shown;
+  } switches[] = {{"actionRollSpecifications", Qt::Key_F2, JobWindow::Sheet},
+                  {"actionCutPieceMeasurements", Qt::Key_F3, JobWindow::Cut},
+                  {"actionBasicDetails", Qt::Key_F4, JobWindow::Basic}};
+  for (const auto& entry : switches) {
+    QSignalSpy triggered(window.findChild<QAction*>(entry.action), &QAction::triggered);
+    Press(window, entry.keys);
+    EXPECT_EQ(triggered.count(), 1) << entry.action;
+    EXPECT_EQ(window.Area()->activeSubWindow()->widget(), window.Window(entry.shown));
+  }
+  dialogs.QueueAnswer(MessageAnswer::Ok);
+  Press(window, Qt::Key_F8);
+  EXPECT_EQ(dialogs.Messages().back().text, "This file was not optimized.");
+}
+
+// A grid window as the Edit menu sees it: it records the commands it receives.
+class FakeGridWindow : public QWidget, public GridEditing {
+ public:
+  FakeGridWindow() { setFocusPolicy(Qt::StrongFocus); }
+  void DeleteRows() override { received.push_back("delete"); }
+  void InsertRow() override { received.push_back("insert"); }
+  void Undo() override { received.push_back("undo"); }
+  void Redo() override { received.push_back("redo"); }
+  std::string UndoText() const override { return undoText; }
+  std::string RedoText() const override { return redoText; }
+
+  std::vector<std::string> received;
+  std::string undoText, redoText;
+};
+
+// The Edit menu's grid commands act on the active grid window and name what Undo and Redo
+// would do; over a window without a grid they are switched off.
+TEST_F(BaseModuleTest, GridCommandsActOnTheActiveGridWindow) {
+  BaseModule& window = Open();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  auto* grid = new FakeGridWindow;
+  QMdiSubWindow* frame = window.Area()->addSubWindow(grid);
+  frame->show();
+  window.Area()->setActiveSubWindow(frame);
+  grid->setFocus();
+  auto* undo = window.findChild<QAction*>("actionUndo");
+  EXPECT_EQ(undo->text(), "Undo");
+  EXPECT_FALSE(undo->isEnabled());
+
+  grid->undoText = "Typing";  // an edit since the menu last showed
+  grid->redoText = "Paste";
+  for (int key : {Qt::Key_Z, Qt::Key_Y, Qt::Key_Delete, Qt::Key_Insert})
+    QTest::keyClick(grid, Qt::Key(key), Qt::ControlModifier);
+  EXPECT_EQ(grid->received, (std::vector<std::string>{"undo", "redo", "delete", "insert"}));
+  EXPECT_EQ(undo->text(), "Undo Typing");
+  grid->redoText.clear();
+  emit window.findChild<QMenu*>("menuEdit")->aboutToShow();
+  EXPECT_EQ(window.findChild<QAction*>("actionRedo")->text(), "Redo");
+
+  auto* other = new QWidget;
+  other->setFocusPolicy(Qt::StrongFocus);
+  window.Area()->setActiveSubWindow(window.Area()->addSubWindow(other));
+  other->setFocus();
+  for (const char* name : {"actionUndo", "actionRedo", "actionDeleteRow", "actionInsertRow"})
+    EXPECT_FALSE(window.findChild<QAction*>(name)->isEnabled()) << name;
+  QTest::keyClick(other, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(grid->received.size(), 4u);
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ TEST_F(JobCommandsTest, SaveCloseStartAgainAndOpen) {
   TypeAt(JobWindow::Cut, 1, 5, "door");
   const std::string path = Path("Cabinet.trm");
   dialogs.QueueFile(path);
-  window.mnuFile_Click(3);
+  Run("actionSave");
   EXPECT_EQ(window.windowTitle().toStdString(), "Base Module - " + path);  // case as on disk
   EXPECT_FALSE(window.State().dataChanged);
   EXPECT_EQ(window.Area()->activeSubWindow()->widget(), window.Window(JobWindow::Cut));
@@ -45,14 +45,14 @@ TEST_F(JobCommandsTest, SaveCloseStartAgainAndOpen) {
   BaseModule& again = Open();
   dialogs.QueueFile(path);
   dialogs.QueueAnswer(MessageAnswer::Ok);  // not optimized
-  again.mnuFile_Click(2);
+  Run("actionOpen");
   EXPECT_EQ(dialogs.Messages().back().text, "This file was not optimized.");
   EXPECT_EQ(dialogs.Messages().back().icon, MessageIcon::Information);
   EXPECT_EQ(again.windowTitle().toStdString(), JobTitle(path));
   EXPECT_EQ(GridOf(JobWindow::Cut).Text(1, 5), "DOOR");
   EXPECT_EQ(GridOf(JobWindow::Basic).Text(1, 1), "MS");
   EXPECT_EQ(again.State().fileName, path);
-  again.mnuFile_Click(1);  // New without Defaults only forgets the file
+  Run("actionNew");  // New without Defaults only forgets the file
   EXPECT_EQ(again.windowTitle(), "Base Module");
   EXPECT_EQ(again.State().fileName, "");
 }
@@ -79,7 +79,7 @@ TEST_F(JobCommandsTest, BladeAndKerfAreSetThroughTheirDialog) {
   BaseModule& window = Open();
   bool taken = true;
   AnswerBladeAndKerf("0", "3", &taken);  // a blade reach of 0 is refused
-  window.mnuEdit_Click(7);
+  Run("actionBladeAndKerf");
   EXPECT_FALSE(taken);
   EXPECT_FALSE(window.State().dataChanged);
 
@@ -90,7 +90,7 @@ TEST_F(JobCommandsTest, BladeAndKerfAreSetThroughTheirDialog) {
   EXPECT_TRUE(window.State().dataChanged);
   EXPECT_EQ(ReadFile("dia.tlf"), "");
   dialogs.QueueFile(Path("job.trm"));
-  window.mnuFile_Click(3);
+  Run("actionSave");
   EXPECT_NE(ReadFile("job.trm").find("\"MS\",\"\",\"2\",\"1300\",\"10\",\"3\""), std::string::npos);
 }
 
@@ -100,16 +100,16 @@ TEST_F(JobCommandsTest, SaveAsDefaultsThenNewStartsFromThem) {
   TypeAt(JobWindow::Basic, 1, 1, "al");
   TypeAt(JobWindow::Cut, 1, 1, "600");
   dialogs.QueueAnswer(MessageAnswer::Yes);
-  window.mnuFile_Click(6);
+  Run("actionSaveAsDefaults");
   EXPECT_NE(ReadFile("Defaults").find("[CUT.TLF]\r\n[END]"), std::string::npos);
   EXPECT_EQ(GridOf(JobWindow::Cut).Text(1, 1), "600");
   EXPECT_EQ(window.windowTitle(), "Base Module");
 
   dialogs.QueueAnswer(MessageAnswer::Cancel);  // save changes?
-  window.mnuFile_Click(1);
+  Run("actionNew");
   EXPECT_EQ(GridOf(JobWindow::Cut).Text(1, 1), "600");
   dialogs.QueueAnswer(MessageAnswer::No);
-  window.mnuFile_Click(1);
+  Run("actionNew");
   EXPECT_EQ(GridOf(JobWindow::Cut).Text(1, 1), "");
   EXPECT_EQ(GridOf(JobWindow::Basic).Text(1, 1), "AL");
   EXPECT_FALSE(window.State().dataChanged);
@@ -123,17 +123,17 @@ TEST_F(JobCommandsTest, UnsavedEditsSurviveFailuresAndTheCloseQuestion) {
   TypeAt(JobWindow::Cut, 1, 1, "600");
   dialogs.QueueFile("no-such-folder/job.trm");
   dialogs.QueueAnswer(MessageAnswer::Ok);
-  window.mnuFile_Click(3);
+  Run("actionSave");
   EXPECT_EQ(dialogs.Messages().back().text.rfind("Could not save no-such-folder/job.trm: ", 0), 0u);
   EXPECT_TRUE(window.State().dataChanged);
   EXPECT_EQ(window.windowTitle(), "Base Module");
   dialogs.QueueFile(Path("job.trm"));
-  window.mnuFile_Click(3);
+  Run("actionSave");
   TypeAt(JobWindow::Cut, 1, 2, "300");
   dialogs.QueueAnswer(MessageAnswer::No);  // save changes?
   dialogs.QueueFile("notes.trm");
   dialogs.QueueAnswer(MessageAnswer::Ok);
-  window.mnuFile_Click(2);
+  Run("actionOpen");
   EXPECT_EQ(dialogs.Messages().back().text.rfind("Could not open notes.trm: ", 0), 0u);
   EXPECT_EQ(window.State().fileName, Path("job.trm"));
 

@@ -28,7 +28,7 @@ TEST_F(LauncherTest, StepsAsideWhileTheMainWindowIsOpenAndComesBackInItsPlace) {
   TRIMORA launcher(folder, services);
   launcher.show();
   const QPoint place = launcher.pos();
-  launcher.cmd()[0]->click();
+  launcher.findChild<QPushButton*>("baseModuleButton")->click();
   ASSERT_NE(launcher.MainWindow(), nullptr);
   EXPECT_TRUE(launcher.isMinimized());
   EXPECT_FALSE(launcher.isEnabled());  // its Exit would drop the open job unasked
@@ -45,7 +45,7 @@ TEST_F(LauncherTest, ExitDeletesTheTemporaryFiles) {
   QDir::setCurrent(folder);
   for (const char* name : {"cut.tlf", "MLM.TLF", "dia.tlf", "sheets.Adj", "Defaults", "a.trm"})
     WriteFile(name, "x");
-  launcher.cmd_Click(7);
+  launcher.findChild<QPushButton*>("exitButton")->click();
   for (const char* name : {"cut.tlf", "MLM.TLF", "sheets.Adj"})
     EXPECT_FALSE(std::filesystem::exists(name)) << name;
   EXPECT_TRUE(std::filesystem::exists("Defaults"));  // the user's own files stay

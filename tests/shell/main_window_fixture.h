@@ -2,6 +2,7 @@
 // The main window driven as a user would, in a temporary working directory, with scripted
 // dialogs, a clipboard in memory and a printer that writes a PDF.
 
+#include <QAction>
 #include <QPrinter>
 #include <QTest>
 #include <memory>
@@ -33,6 +34,12 @@ class MainWindowTest : public InWorkDir {
     main = std::make_unique<BaseModule>(services, [this] { ++closed; });
     main->show();
     return *main;
+  }
+  // Runs the main window's command as its menu item or toolbar button does.
+  void Run(const char* action) {
+    QAction* command = main->findChild<QAction*>(action);
+    ASSERT_NE(command, nullptr) << action;
+    command->trigger();
   }
   JobEntryWindow& Window(JobWindow kind) { return *main->ActivateWindow(kind); }
   Grid& GridOf(JobWindow kind) { return Window(kind).grid(); }

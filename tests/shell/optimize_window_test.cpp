@@ -57,9 +57,9 @@ TEST_F(OptimizeWindowTest, F5RunsSavesAndShowsTheLayouts) {
   const int n = layouts->Model().layouts;
   // Left for another child window it hides; the View command shows it again as it was.
   layouts->findChild<QComboBox*>("layoutSelector")->setCurrentIndex(n - 1);
-  main->mnuEdit_Click(5);
+  Run("actionCutPieceMeasurements");
   EXPECT_FALSE(layouts->parentWidget()->isVisible());
-  main->TB_ButtonClick(13);
+  Run("actionLayouts");
   EXPECT_EQ(main->LayoutsWindow(), layouts);
   EXPECT_EQ(main->Area()->activeSubWindow()->widget(), layouts);
   EXPECT_EQ(layouts->CurrentLayout(), n);
