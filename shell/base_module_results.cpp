@@ -28,10 +28,7 @@ constexpr int Twips(int twips) { return twips / 15; }
 
 std::string BaseModule::JobMaterial() { return BasicDetails().Text(1, 1); }
 
-void BaseModule::EditDensityTable() {
-  DENSITY density(services_.dialogs, services_.clipboard, this);
-  density.exec();
-}
+void BaseModule::EditDensityTable() { DENSITY::RunModal(services_, this); }
 
 // The snapshot of the job as it was run; nothing depends on its being written.
 void BaseModule::SaveSnapshot(const std::string& fileName) { SaveJob(fileName, Options(), *this); }
@@ -76,7 +73,7 @@ void BaseModule::ShowReport() {
     window->parentWidget()->move(Twips(200), Twips(300));
     report_ = window;
   }
-  ActivateResultWindow(report_, report_->FG);
+  ActivateResultWindow(report_, report_);
 }
 
 void BaseModule::ShowOffcuts() {
@@ -87,7 +84,7 @@ void BaseModule::ShowOffcuts() {
     if (!AddResultWindow(window, window->OFFCUT_Form_Load(&error), error)) return;
     offcut_ = window;
   }
-  ActivateResultWindow(offcut_, offcut_->FG);
+  ActivateResultWindow(offcut_, offcut_);
 }
 
 bool BaseModule::AddResultWindow(QWidget* window, bool loaded, const std::string& error) {
