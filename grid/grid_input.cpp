@@ -30,12 +30,18 @@ void Type(Grid& grid, char typed, const GridEditRules& rules, GridEditorHost& ho
 }
 
 // Ctrl with a letter arrives as the letter or as its control code, depending on the platform.
-bool Shortcut(Grid& grid, char letter, const GridEditRules& rules, GridEditorHost& host) {
-  if (letter == 'c' || letter == 'C' || letter == kCtrlC) {
+bool IsCtrlLetter(const KeyEvent& event, char letter, char code) {
+  const char c = event.character;
+  return event.key == GridKey::Character && event.ctrl &&
+         (c == letter || c == letter - 'a' + 'A' || c == code);
+}
+
+bool Shortcut(Grid& grid, const KeyEvent& event, const GridEditRules& rules, GridEditorHost& host) {
+  if (IsCtrlLetter(event, 'c', kCtrlC)) {
     CopyGridSelection(grid, host);
     return true;
   }
-  if (letter == 'v' || letter == 'V' || letter == kCtrlV) {
+  if (IsPasteKey(event)) {
     PasteIntoGrid(grid, rules, host);
     return true;
   }
@@ -70,10 +76,12 @@ std::optional<CursorMove> MoveFor(const KeyEvent& event) {
 
 }  // namespace
 
+bool IsPasteKey(const KeyEvent& event) { return IsCtrlLetter(event, 'v', kCtrlV); }
+
 bool HandleGridKey(Grid& grid, const KeyEvent& event, const GridEditRules& rules,
                    GridEditorHost& host) {
   if (event.key == GridKey::Character) {
-    if (event.ctrl) return Shortcut(grid, event.character, rules, host);
+    if (event.ctrl) return Shortcut(grid, event, rules, host);
     if (!IsTyped(event.character)) return false;
     Type(grid, event.character, rules, host);
     return true;

@@ -18,4 +18,7 @@ namespace trimora {
 bool HandleGridKey(Grid& grid, const KeyEvent& event, const GridEditRules& rules,
                    GridEditorHost& host);
 
+// Ctrl+V: its edit is a paste, not typing.
+bool IsPasteKey(const KeyEvent& event);
+
 }  // namespace trimora

@@ -1,6 +1,9 @@
 #pragma once
-// Row bookkeeping shared by every table grid: the serial column and the blank entry row.
+// Row bookkeeping shared by every table grid: the serial column, the blank entry row, and the
+// Delete Row and Insert Row commands of the lists of any length.
 
+#include "grid/grid_edit_rules.h"
+#include "grid/grid_editor_host.h"
 #include "storage/grid.h"
 
 namespace trimora {
@@ -16,5 +19,15 @@ void ClearGridCells(Grid& grid);
 
 // True when every data cell of the row is empty after removing surrounding blanks.
 bool IsBlankRow(const Grid& grid, int row);
+
+// Delete Row: removes the rows from the current one to the selection's far corner, except the
+// blank entry row, which stays. Insert Row: puts an empty row before the current one, unless
+// that row and all below it are empty already. Either way the rows are renumbered and the grid
+// ends with a blank entry row (a delete folds blank rows it leaves at the end into it). Only
+// lists of any length (rules.keepsEntryRow) have these commands. In a grid that feeds the
+// layouts a row command runs the change guard first; every one marks the job changed. Answers
+// false when nothing changed.
+bool DeleteGridRows(Grid& grid, const GridEditRules& rules, GridEditorHost& host);
+bool InsertGridRow(Grid& grid, const GridEditRules& rules, GridEditorHost& host);
 
 }  // namespace trimora

@@ -9,13 +9,14 @@
 
 #include "grid/grid_header.h"
 #include "libraries/product_loading.h"
+#include "platform/grid_view.h"
 #include "storage/file_utils.h"
 #include "storage/table_file.h"
 
 namespace trimora {
 
 LOADPROD::LOADPROD(ShellServices& services, QWidget* parent)
-    : LibraryWindow("Load Products", {"PRODUCTS", "QTY", "CLIENT"}, services, parent) {
+    : GridWindow("Load Products", {"PRODUCTS", "QTY", "CLIENT"}, services, parent) {
   BottomRow()->addWidget(new QLabel("File(s) Suffix", this));
   txt = new QLineEdit("ABCD", this);
   BottomRow()->addWidget(txt);
@@ -27,19 +28,16 @@ LOADPROD::LOADPROD(ShellServices& services, QWidget* parent)
   connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
   BottomRow()->addWidget(cmdClose);
   // A double-click in a product-list cell opens the Product Choice as a key does.
-  connect(FG, &QAbstractItemView::doubleClicked, this, [this] {
+  connect(View(), &QAbstractItemView::doubleClicked, this, [this] {
     if (ColumnFieldSpec(grid(), grid().column).entry == 'L') ChooseProduct();
   });
-  resize(480, 360);
   LOADPROD_Form_Load();
 }
 
 // The order list starts empty.
 void LOADPROD::LOADPROD_Form_Load() {
-  grid().SetTag(kOrderFile);
   DeleteFiles(kOrderFile);
-  LoadGridFromTableFile(grid());
-  FG->Refresh();
+  LoadGrid(kOrderFile, kOrderFile);
   cmb->addItem(".TRM");
   cmb->setCurrentIndex(0);
 }
@@ -49,8 +47,7 @@ void LOADPROD::ChooseProduct() {
   const int column = grid().column;
   choice_ = new Choice(
       [this, row, column](const std::string& name) {
-        grid().SetText(row, column, name);
-        FG->Refresh();
+        Edit(kTypingStep, [&] { grid().SetText(row, column, name); });
       },
       this);
   choice_->setAttribute(Qt::WA_DeleteOnClose);

@@ -5,8 +5,8 @@
 
 #include <QPointer>
 
+#include "grid/grid_window.h"
 #include "libraries/choice_window.h"
-#include "libraries/library_window.h"
 
 class QComboBox;
 class QLineEdit;
@@ -14,7 +14,7 @@ class QPushButton;
 
 namespace trimora {
 
-class LOADPROD : public LibraryWindow {
+class LOADPROD : public GridWindow {
  public:
   explicit LOADPROD(ShellServices& services, QWidget* parent = nullptr);
 

@@ -8,20 +8,23 @@
 namespace trimora {
 
 MLM::MLM(ShellServices& services, QWidget* parent)
-    : LibraryWindow("Material Library Manager", MaterialLibraryTags(), services, parent) {
-  AddGridToolbar([this](int index) { TB_ButtonClick(index); });
+    : GridWindow("Material Library Manager", MaterialLibraryTags(), services, parent) {
+  AddGridToolbar();
   TopRow()->addStretch();
   cmdClose = new QPushButton("Done", this);
   cmdClose->setToolTip("Update");
   connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
   TopRow()->addWidget(cmdClose);
-  resize(640, 420);
   MLM_Form_Load();
 }
 
 void MLM::MLM_Form_Load() { LoadGrid(kMaterialLibraryFile, kMaterialLibraryWorkingCopy); }
 
-void MLM::TB_ButtonClick(int index) { GridToolbarClick(index, PrintedGrid::MaterialLibrary); }
+GridPrintContext MLM::ListingContext() {
+  GridPrintContext context = GridWindow::ListingContext();
+  context.kind = PrintedGrid::MaterialLibrary;
+  return context;
+}
 
 void MLM::cmdClose_Click() {
   const MessageAnswer answer =

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "libraries/library_window.h"
+#include "grid/grid_window.h"
 
 class QPushButton;
 
@@ -14,7 +14,7 @@ namespace trimora {
 
 inline constexpr const char* kAutoMergeRequest = "AUTOMERGE";
 
-class MLM : public LibraryWindow {
+class MLM : public GridWindow {
  public:
   explicit MLM(ShellServices& services, QWidget* parent = nullptr);
 
@@ -23,15 +23,15 @@ class MLM : public LibraryWindow {
 
   QPushButton* cmdClose;
 
-  // The toolbar: 1 "Sort Ascending", 2 "Sort Descending", 4 "Print", 8 "Print Preview", 6 "Copy",
-  // 7 "Paste".
-  void TB_ButtonClick(int index);
   // Done.
   void cmdClose_Click();
   // The grid received the focus: runs a pending automatic merge.
   void FG_GotFocus();
 
   void FocusIn() override { FG_GotFocus(); }
+
+ protected:
+  GridPrintContext ListingContext() override;
 
  private:
   void MLM_Form_Load();

@@ -8,7 +8,7 @@
 namespace trimora {
 
 PLM::PLM(ShellServices& services, QWidget* parent)
-    : LibraryWindow("Product Library Manager", ProductLibraryTags(), services, parent) {
+    : GridWindow("Product Library Manager", ProductLibraryTags(), services, parent) {
   const auto button = [this](const char* caption, auto onClick) {
     auto* push = new QPushButton(caption, this);
     connect(push, &QPushButton::clicked, this, onClick);
@@ -18,11 +18,10 @@ PLM::PLM(ShellServices& services, QWidget* parent)
   cmdSort[1] = button("Sort Ascending", [this] { cmdSort_Click(1); });
   cmdSort[2] = button("Sort Descending", [this] { cmdSort_Click(2); });
   cmdPrintData = button("Print", [this] { cmdPrintData_Click(); });
-  cmdPreview = button("Print Preview", [this] { PrintPreview(PrintedGrid::Table); });
+  cmdPreview = button("Print Preview", [this] { PrintPreview(); });
   TopRow()->addStretch();
   cmdClose = button("Done", [this] { cmdClose_Click(); });
   cmdClose->setToolTip("Update");
-  resize(820, 420);
   PLM_Form_Load();
 }
 

@@ -4,13 +4,13 @@
 
 #include <array>
 
-#include "libraries/library_window.h"
+#include "grid/grid_window.h"
 
 class QPushButton;
 
 namespace trimora {
 
-class PLM : public LibraryWindow {
+class PLM : public GridWindow {
  public:
   explicit PLM(ShellServices& services, QWidget* parent = nullptr);
 
@@ -20,8 +20,8 @@ class PLM : public LibraryWindow {
   QPushButton* cmdPreview;
   QPushButton* cmdClose;
 
-  void cmdSort_Click(int index) { Sort(index); }
-  void cmdPrintData_Click() { Print(PrintedGrid::Table); }
+  void cmdSort_Click(int index) { Sort(SortDirection(index)); }
+  void cmdPrintData_Click() { Print(); }
   // Done.
   void cmdClose_Click();
 

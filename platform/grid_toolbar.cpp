@@ -20,21 +20,26 @@ QIcon ThemeIcon(const char* name, QStyle::StandardPixmap fallback, const QWidget
 
 }  // namespace
 
-QToolBar* MakeGridToolbar(QWidget* parent, const std::function<void(int)>& click) {
+QToolBar* MakeGridToolbar(QWidget* parent, const GridToolbarCommands& commands) {
   auto* toolbar = new QToolBar(parent);
+  toolbar->setObjectName("gridToolbar");
   toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
   toolbar->setIconSize(QSize(16, 16));
-  const auto add = [toolbar, click](const QIcon& icon, const char* text, int index) {
-    toolbar->addAction(icon, text, [click, index] { click(index); });
+  const auto add = [toolbar](const QIcon& icon, const char* text, const char* name,
+                             const std::function<void()>& command) {
+    toolbar->addAction(icon, text, command)->setObjectName(name);
   };
-  add(ThemeIcon("view-sort-ascending", QStyle::SP_ArrowUp, parent), "Sort Ascending", 1);
-  add(ThemeIcon("view-sort-descending", QStyle::SP_ArrowDown, parent), "Sort Descending", 2);
+  add(ThemeIcon("view-sort-ascending", QStyle::SP_ArrowUp, parent), "Sort Ascending",
+      "sortAscendingAction", commands.sortAscending);
+  add(ThemeIcon("view-sort-descending", QStyle::SP_ArrowDown, parent), "Sort Descending",
+      "sortDescendingAction", commands.sortDescending);
   toolbar->addSeparator();
-  add(ThemeIcon("document-print"), "Print", 4);
-  add(ThemeIcon("document-print-preview"), "Print Preview", 8);
+  add(ThemeIcon("document-print"), "Print", "printAction", commands.print);
+  add(ThemeIcon("document-print-preview"), "Print Preview", "printPreviewAction",
+      commands.printPreview);
   toolbar->addSeparator();
-  add(ThemeIcon("edit-copy"), "Copy", 6);
-  add(ThemeIcon("edit-paste"), "Paste", 7);
+  add(ThemeIcon("edit-copy"), "Copy", "copyAction", commands.copy);
+  add(ThemeIcon("edit-paste"), "Paste", "pasteAction", commands.paste);
   return toolbar;
 }
 

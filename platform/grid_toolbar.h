@@ -1,6 +1,6 @@
 #pragma once
 // The toolbar every grid window carries: Sort Ascending, Sort Descending, Print, Print Preview,
-// Copy, Paste, as buttons 1, 2, 4, 8, 6, 7 (3 and 5 are separators).
+// Copy, Paste.
 
 #include <functional>
 
@@ -9,7 +9,18 @@ class QWidget;
 
 namespace trimora {
 
-// Icons only, their captions as tool tips, so the grid keeps the room. click gets the index.
-QToolBar* MakeGridToolbar(QWidget* parent, const std::function<void(int)>& click);
+struct GridToolbarCommands {
+  std::function<void()> sortAscending;
+  std::function<void()> sortDescending;
+  std::function<void()> print;
+  std::function<void()> printPreview;
+  std::function<void()> copy;
+  std::function<void()> paste;
+};
+
+// Icons only, their captions as tool tips, so the grid keeps the room. The toolbar is named
+// "gridToolbar", its buttons' actions "sortAscendingAction", "sortDescendingAction",
+// "printAction", "printPreviewAction", "copyAction" and "pasteAction".
+QToolBar* MakeGridToolbar(QWidget* parent, const GridToolbarCommands& commands);
 
 }  // namespace trimora

@@ -16,21 +16,21 @@ constexpr GridEditRules kLabelRules{false, 0, false};
 }  // namespace
 
 LABELS::LABELS(ShellServices& services, QWidget* parent)
-    : LibraryWindow("Define Labels", {"COLS", "HS", "HP", "VS", "VP"}, services, parent),
+    : GridWindow("Define Labels", {"COLS", "HS", "HP", "VS", "VP"}, services, parent),
       cmdClose(new QPushButton("Apply", this)) {
   SetEditRules(kLabelRules);
   setWindowModality(Qt::ApplicationModal);
   BottomRow()->addStretch();
   BottomRow()->addWidget(cmdClose);
   connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
-  FG->SetRowsShown(1);  // one definition
+  SetRowsShown(1);  // one definition
   LABELS_Form_Load();
 }
 
 void LABELS::LABELS_Form_Load() {
   LoadGrid(kLabelDefinitionFile, kLabelDefinitionFile);
   if (grid().RowCount() >= 3) grid().SetRowCount(2);
-  FG->Refresh();
+  RefreshGrid();
 }
 
 void LABELS::cmdClose_Click() {

@@ -2,13 +2,13 @@
 // The Define Labels window: the label definition lbl.def, one record of COLS, HS, HP, VS and
 // VP, edited in a grid and written back by "Apply". The launcher opens it modally.
 
-#include "libraries/library_window.h"
+#include "grid/grid_window.h"
 
 class QPushButton;
 
 namespace trimora {
 
-class LABELS : public LibraryWindow {
+class LABELS : public GridWindow {
  public:
   explicit LABELS(ShellServices& services, QWidget* parent = nullptr);
 

@@ -23,8 +23,8 @@ constexpr GridEditRules kOffcutRules{false, 0, false};
 }  // namespace
 
 OFFCUT::OFFCUT(ShellServices& services, OffcutHost& host, QWidget* parent)
-    : LibraryWindow("Off-Cut Table", {"LAYOUT", "LENGTH", "WIDTH", "QTY", "LOCATION"}, services,
-                    parent),
+    : GridWindow("Off-Cut Table", {"LAYOUT", "LENGTH", "WIDTH", "QTY", "LOCATION"}, services,
+                 parent),
       cmdSortAscending(new QPushButton("Sort Ascending", this)),
       cmdSortDescending(new QPushButton("Sort Descending", this)),
       cmdPrintData(new QPushButton("Print", this)),
@@ -47,6 +47,7 @@ bool OFFCUT::OFFCUT_Form_Load(std::string* error) {
   if (!RefreshOffcutTable(error)) return false;
   LoadGrid(kOffcutFile, kOffcutFile);
   RemoveEntryRow();
+  RefreshGrid();
   cmdExport->setEnabled(host_.ImportedFromLibrary());
   return true;
 }
@@ -54,21 +55,30 @@ bool OFFCUT::OFFCUT_Form_Load(std::string* error) {
 void OFFCUT::RemoveEntryRow() {
   grid().SetRowCount(grid().RowCount() - 1);
   grid().row = grid().rowSel = std::min(grid().row, grid().RowCount() - 1);
-  FG->Refresh();
 }
 
 void OFFCUT::cmdSort_Click(int index) {
-  Sort(index);
-  if (grid().RowCount() >= 2) RemoveEntryRow();
+  Edit(kSortStep, [this, index] {
+    SortGrid(grid(), SortDirection(index), *this);
+    if (grid().RowCount() >= 2) RemoveEntryRow();
+  });
 }
 
 void OFFCUT::cmdPrintData_Click(bool preview) {
-  const Grid& basic = host_.BasicDetails();
   if (preview) {
-    PrintPreview(PrintedGrid::OffCut, basic.Text(1, 1), basic.Text(1, 3));
+    PrintPreview();
   } else {
-    Print(PrintedGrid::OffCut, basic.Text(1, 1), basic.Text(1, 3));
+    Print();
   }
+}
+
+GridPrintContext OFFCUT::ListingContext() {
+  GridPrintContext context = GridWindow::ListingContext();
+  const Grid& basic = host_.BasicDetails();
+  context.kind = PrintedGrid::OffCut;
+  context.material = basic.Text(1, 1);
+  context.thickness = basic.Text(1, 3);
+  return context;
 }
 
 void OFFCUT::cmdExport_Click() {
@@ -92,16 +102,16 @@ void OFFCUT::MergeIntoLibrary() {
   library.Tag = kAutoMergeRequest;
   library.setWindowModality(Qt::ApplicationModal);
   library.show();
-  library.FG->setFocus();
+  library.setFocus();
   library.FG_GotFocus();
 }
 
 void OFFCUT::KeyPress(const KeyEvent& key) {
-  if (grid().column == kLocationColumn) LibraryWindow::KeyPress(key);
+  if (grid().column == kLocationColumn) GridWindow::KeyPress(key);
 }
 
 bool OFFCUT::KeyDown(const KeyEvent& key) {
-  return grid().column == kLocationColumn && LibraryWindow::KeyDown(key);
+  return grid().column == kLocationColumn && GridWindow::KeyDown(key);
 }
 
 void OFFCUT::closeEvent(QCloseEvent* event) {

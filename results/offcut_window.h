@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "libraries/library_window.h"
+#include "grid/grid_window.h"
 #include "storage/grid.h"
 
 class QPushButton;
@@ -24,7 +24,7 @@ class OffcutHost {
   virtual void ClearImportedFromLibrary() = 0;
 };
 
-class OFFCUT : public LibraryWindow {
+class OFFCUT : public GridWindow {
  public:
   OFFCUT(ShellServices& services, OffcutHost& host, QWidget* parent = nullptr);
 
@@ -49,6 +49,8 @@ class OFFCUT : public LibraryWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // The listing shows the report measure for the job's material and thickness.
+  GridPrintContext ListingContext() override;
 
  private:
   // Removes the blank entry row the table-file reader and the sort leave.

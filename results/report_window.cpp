@@ -8,9 +8,17 @@
 
 namespace trimora {
 
+namespace {
+
+// Lines of the report: nothing can be typed, and rows are neither added nor removed.
+constexpr GridEditRules kReportRules{false, 0, false};
+
+}  // namespace
+
 REPORT::REPORT(ShellServices& services, QWidget* parent)
-    : LibraryWindow("Report", {"REPORT"}, services, parent) {
-  AddGridToolbar([this](int index) { TB_ButtonClick(index); });
+    : GridWindow("Report", {"REPORT"}, services, parent) {
+  SetEditRules(kReportRules);
+  AddGridToolbar();
   TopRow()->addStretch();
 }
 
@@ -19,10 +27,14 @@ bool REPORT::REPORT_Form_Load(std::string* error) {
   LoadFieldsIntoRows(grid(), kReportFile);
   grid().SetTag(kReportGridCopy);
   grid().row = grid().rowSel = 1;
-  FG->Refresh();
+  RefreshGrid();
   return true;
 }
 
-void REPORT::TB_ButtonClick(int index) { GridToolbarClick(index, PrintedGrid::Report); }
+GridPrintContext REPORT::ListingContext() {
+  GridPrintContext context = GridWindow::ListingContext();
+  context.kind = PrintedGrid::Report;
+  return context;
+}
 
 }  // namespace trimora

@@ -5,13 +5,13 @@
 
 #include <string>
 
-#include "libraries/library_window.h"
+#include "grid/grid_window.h"
 
 namespace trimora {
 
 inline constexpr const char* kReportGridCopy = "rptgrid.tlf";
 
-class REPORT : public LibraryWindow {
+class REPORT : public GridWindow {
  public:
   explicit REPORT(ShellServices& services, QWidget* parent = nullptr);
 
@@ -19,9 +19,8 @@ class REPORT : public LibraryWindow {
   // with error, when the report cannot be derived.
   bool REPORT_Form_Load(std::string* error = nullptr);
 
-  // The toolbar: 1 "Sort Ascending", 2 "Sort Descending", 4 "Print", 8 "Print Preview", 6 "Copy",
-  // 7 "Paste".
-  void TB_ButtonClick(int index);
+ protected:
+  GridPrintContext ListingContext() override;
 };
 
 }  // namespace trimora

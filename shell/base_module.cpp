@@ -67,7 +67,7 @@ void BaseModule::EditBladeAndKerf() {
   grid.SetText(1, kBladeColumn, chosen.blade);
   grid.SetText(1, kMincutColumn, chosen.mincut);
   grid.SetText(1, kKerfColumn, chosen.kerf);
-  basic->FG->Refresh();
+  basic->RefreshGrid();
   SetDataChanged();
 }
 
@@ -111,7 +111,7 @@ QRect BaseModule::JobWindowPlace(JobWindow kind, const QMdiSubWindow& frame) con
     basic = open->parentWidget()->sizeHint().height();
   } else if (kind != JobWindow::Basic) {
     // As high as this window less all but one of its rows.
-    const int row = static_cast<const JobEntryWindow*>(frame.widget())->FG->RowHeight();
+    const int row = static_cast<const JobEntryWindow*>(frame.widget())->GridRowHeight();
     basic = wanted.height() - (kRowsShownInLists - 1) * row;
   }
   const int lists = std::max(0, area.height() - basic);

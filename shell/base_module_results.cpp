@@ -36,10 +36,7 @@ void PlaceReport(QMdiSubWindow& frame) {
 
 std::string BaseModule::JobMaterial() { return BasicDetails().Text(1, 1); }
 
-void BaseModule::EditDensityTable() {
-  DENSITY density(services_.dialogs, services_.clipboard, this);
-  density.exec();
-}
+void BaseModule::EditDensityTable() { DENSITY::RunModal(services_, this); }
 
 // The snapshot of the job as it was run; nothing depends on its being written.
 void BaseModule::SaveSnapshot(const std::string& fileName) { SaveJob(fileName, Options(), *this); }
@@ -92,7 +89,7 @@ void BaseModule::ShowReport() {
     PlaceReport(*static_cast<QMdiSubWindow*>(window->parentWidget()));
     report_ = window;
   }
-  ActivateResultWindow(report_, report_->FG);
+  ActivateResultWindow(report_, report_);
 }
 
 void BaseModule::ShowOffcutTable() {
@@ -104,7 +101,7 @@ void BaseModule::ShowOffcutTable() {
     if (!AddResultWindow(window, window->OFFCUT_Form_Load(&error), error)) return;
     offcut_ = window;
   }
-  ActivateResultWindow(offcut_, offcut_->FG);
+  ActivateResultWindow(offcut_, offcut_);
 }
 
 bool BaseModule::AddResultWindow(QWidget* window, bool loaded, const std::string& error) {

@@ -23,7 +23,7 @@ JobEntryDesign Design() {
 }  // namespace
 
 CUT::CUT(JobWindowHost& host, QWidget* parent) : JobEntryWindow(Design(), host, parent) {
-  AddToolbar();
+  AddGridToolbar();
   QHBoxLayout* row = TopRow();
   orientationMarkers_ = {MarkerLabel("1", this), MarkerLabel("2", this)};
   for (QLabel* marker : orientationMarkers_) row->addWidget(marker);

@@ -18,7 +18,7 @@ class CUT : public JobEntryWindow {
   const std::array<QLabel*, 2>& OrientationMarkerLabels() const { return orientationMarkers_; }
 
  protected:
-  void ShowMarkers() override { ShowOrientationMarkers(); }
+  void ShowCurrentRow() override { ShowOrientationMarkers(); }
 
  private:
   void ShowOrientationMarkers();

@@ -27,7 +27,7 @@ JobEntryDesign Design() {
 }  // namespace
 
 SHEET::SHEET(JobWindowHost& host, QWidget* parent) : JobEntryWindow(Design(), host, parent) {
-  AddToolbar();
+  AddGridToolbar();
   QHBoxLayout* row = TopRow();
   const char* captions[] = {"ML", "MT", "MR", "MB"};
   for (size_t i = 0; i < marginMarkers_.size(); ++i) {

@@ -25,7 +25,7 @@ class SHEET : public JobEntryWindow {
   QPushButton* cmdImport;
 
  protected:
-  void ShowMarkers() override { ShowMarginMarkers(); }
+  void ShowCurrentRow() override { ShowMarginMarkers(); }
 
  private:
   void ShowMarginMarkers();

@@ -16,15 +16,11 @@ using DensityWindowTest = testing::MainWindowTest;
 
 TEST_F(DensityWindowTest, DoneWithYesWritesTheTableSortedByMaterial) {
   WriteFile("density.dat", "\"STEEL\",\"7.85\"\r\n\"COPPER\",\"8.96\"\r\n");
-  DENSITY window(dialogs, clipboard);
+  DENSITY window(services);
   EXPECT_EQ(window.grid().Text(2, 1), "COPPER");
   window.show();
-  for (auto [column, keys] : {std::pair{1, "al"}, std::pair{2, "2.7x"}}) {
-    window.grid().row = window.grid().rowSel = 3;
-    window.grid().column = window.grid().columnSel = column;
-    window.FG->Refresh();
-    QTest::keyClicks(window.FG, keys);
-  }
+  testing::TypeInto(window, 3, 1, "al");
+  testing::TypeInto(window, 3, 2, "2.7x");
   dialogs.QueueAnswer(MessageAnswer::Yes);
   QTest::mouseClick(window.cmdClose, Qt::LeftButton);
   EXPECT_EQ(dialogs.Messages().at(0),

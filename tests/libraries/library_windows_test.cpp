@@ -22,17 +22,13 @@ constexpr const char* kLibrary =
     "\"MS\",\"A\",\"2\",\"1000\",\"1250\",\"3\",\"BAY 1\"\r\n"
     "\"AL\" , \"H14\",\"2\",\"2000\",\"1000\",\"1\",\"\"\r\n";
 
+using testing::ActionOf;
+using testing::TypeInto;
+
 class LibraryWindows : public testing::MainWindowTest {
  protected:
-  // Types the keys into the cell of the grid view.
-  static void TypeAt(LibraryWindow& window, int row, int column, const char* keys) {
-    window.grid().row = window.grid().rowSel = row;
-    window.grid().column = window.grid().columnSel = column;
-    window.FG->Refresh();
-    QTest::keyClicks(window.FG, keys);
-  }
-  static void TypeRow(LibraryWindow& window, int row, const std::vector<const char*>& cells) {
-    for (size_t c = 0; c < cells.size(); ++c) TypeAt(window, row, int(c) + 1, cells[c]);
+  static void TypeRow(GridWindow& window, int row, const std::vector<const char*>& cells) {
+    for (size_t c = 0; c < cells.size(); ++c) TypeInto(window, row, int(c) + 1, cells[c]);
   }
 };
 
@@ -40,8 +36,8 @@ TEST_F(LibraryWindows, DoneWithNoKeepsTheLibraryAndWithYesStoresItMerged) {
   WriteFile("mlm.dat", kLibrary);
   MLM unsaved(services);
   unsaved.show();
-  TypeAt(unsaved, 1, 6, "9");
-  unsaved.TB_ButtonClick(1);  // the sort goes to the working copy
+  TypeInto(unsaved, 1, 6, "9");
+  ActionOf(unsaved, "sortAscendingAction").trigger();  // the sort goes to the working copy
   EXPECT_EQ(ReadFile("mlm.tlf").substr(0, 5), "\"AL\",");
   dialogs.QueueAnswer(MessageAnswer::No);
   unsaved.cmdClose_Click();
@@ -64,6 +60,32 @@ TEST_F(LibraryWindows, DoneWithNoKeepsTheLibraryAndWithYesStoresItMerged) {
   EXPECT_FALSE(window.isVisible());
 }
 
+// Row commands and Undo, by their keys and the context menu's actions, edit only the library.
+TEST_F(LibraryWindows, RowsAndUndoByKeysAndContextMenuLeaveTheJobAlone) {
+  WriteFile("mlm.dat", kLibrary);
+  WriteFile("dia.tlf", "1,-1,1,0,0,1255,2400,1,0\r\n");
+  MLM window(services);
+  window.show();
+  TypeInto(window, 1, 7, "x");
+  window.grid().row = window.grid().rowSel = 2;
+  GridView& view = testing::ViewOf(window);
+  view.Refresh();
+  QTest::keyClick(&view, Qt::Key_Insert, Qt::ControlModifier);
+  ASSERT_EQ(window.grid().RowCount(), 5);
+  EXPECT_EQ(window.grid().Text(3, 1), "AL");
+  ActionOf(window, "deleteRowAction").trigger();
+  EXPECT_EQ(window.grid().Text(2, 1), "AL");
+  EXPECT_EQ(ActionOf(window, "undoAction").text(), "Undo Delete Row");
+  for (int i = 0; i < 3; ++i) QTest::keyClick(&view, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(window.grid().Text(1, 7), "BAY 1");
+  EXPECT_FALSE(ActionOf(window, "undoAction").isEnabled());
+  QTest::keyClick(&view, Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(window.grid().Text(1, 7), "BAY 1X");
+  EXPECT_EQ(ActionOf(window, "redoAction").text(), "Redo Insert Row");
+  EXPECT_NE(ReadFile("dia.tlf"), "");
+  EXPECT_TRUE(dialogs.Messages().empty());
+}
+
 TEST_F(LibraryWindows, AutomaticMergeRunsOnceWhenTheGridGetsTheFocus) {
   WriteFile("mlm.dat",
             std::string(kLibrary) + "\"MS\",\"A\",\"2\",\"1250\",\"1000\",\"2\",\"BAY 1\"\r\n");
@@ -71,7 +93,7 @@ TEST_F(LibraryWindows, AutomaticMergeRunsOnceWhenTheGridGetsTheFocus) {
   window.Tag = kAutoMergeRequest;
   window.show();
   window.activateWindow();
-  window.FG->setFocus();
+  testing::ViewOf(window).setFocus();
   ASSERT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 5000));
   EXPECT_EQ(window.Tag, "");
   EXPECT_TRUE(dialogs.Messages().empty());

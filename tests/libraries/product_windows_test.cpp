@@ -31,18 +31,14 @@ class ProductWindows : public testing::MainWindowTest {
     WriteFile("products.lst", "\"BENCH\"\r\n\"CHAIR\"\r\n");
     WriteFile("loadprod.tlf", "\"OLD\",\"1\",\"\"\r\n");
   }
-  static void TypeAt(LOADPROD& window, int row, int column, const char* keys) {
-    window.grid().row = window.grid().rowSel = row;
-    window.grid().column = window.grid().columnSel = column;
-    window.FG->Refresh();
-    QTest::keyClicks(window.FG, keys);
-  }
 };
+
+using testing::TypeInto;
 
 TEST_F(ProductWindows, AKeyInTheProductColumnOpensTheChoice) {
   LOADPROD window(services);
   window.show();
-  TypeAt(window, 1, 1, "x");
+  TypeInto(window, 1, 1, "x");
   EXPECT_EQ(dialogs.Beeps(), 1);
   Choice* choice = window.ProductChoice();
   ASSERT_NE(choice, nullptr);
@@ -54,7 +50,7 @@ TEST_F(ProductWindows, AKeyInTheProductColumnOpensTheChoice) {
   EXPECT_EQ(window.grid().Text(1, 1), "CHAIR");
   EXPECT_FALSE(choice->isVisible());
 
-  TypeAt(window, 1, 1, "y");
+  TypeInto(window, 1, 1, "y");
   QTest::keyClick(window.ProductChoice(), Qt::Key_Escape);  // no choice
   EXPECT_EQ(window.grid().Text(1, 1), "CHAIR");
 }
@@ -66,8 +62,8 @@ TEST_F(ProductWindows, OpensEmptyAndWithDefaultsWritesTheJobThatOpensInTheMainWi
   EXPECT_EQ(window.txt->text(), "ABCD");
   EXPECT_EQ(window.cmb->currentText(), ".TRM");
   window.grid().SetText(1, 1, "CHAIR");
-  TypeAt(window, 1, 2, "3");
-  TypeAt(window, 1, 3, "acme");
+  TypeInto(window, 1, 2, "3");
+  TypeInto(window, 1, 3, "acme");
   window.txt->setText(" ORDER7 ");
   dialogs.QueueAnswer(MessageAnswer::Ok);
   window.cmdClose_Click();

@@ -35,12 +35,8 @@ TEST_F(LabelsWindowTest, TheLaunchersLabelsButtonEditsOneDefinition) {
   launcher.findChild<QPushButton*>("labelsButton")->click();
   LABELS* labels = launcher.LabelDefinition();
   ASSERT_NE(labels, nullptr);
-  Grid& grid = labels->grid();
-  grid.row = grid.rowSel = 1;
-  grid.column = grid.columnSel = 1;
-  labels->FG->Refresh();
-  QTest::keyClicks(labels->FG, "3");
-  EXPECT_EQ(grid.RowCount(), 2);  // one definition, and typing adds no second one
+  testing::TypeInto(*labels, 1, 1, "3");
+  EXPECT_EQ(labels->grid().RowCount(), 2);  // one definition, and typing adds no second one
   QTest::mouseClick(labels->cmdClose, Qt::LeftButton);
   EXPECT_FALSE(labels->isVisible());
   EXPECT_EQ(ReadFile("lbl.def"), "\"23\",\"1\",\"30\",\"0\",\"1\"\r\n");

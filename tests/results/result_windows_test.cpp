@@ -57,7 +57,8 @@ TEST_F(ResultWindowsTest, ReportShowsOneRowPerFieldAndSplitsALineAtItsComma) {
   EXPECT_EQ(
       Column(report->grid(), 1),
       (std::vector<std::string>{"Total Layouts=1", "", "Note: glass", "handle with care", ""}));
-  report->TB_ButtonClick(2);  // sorting leaves report.tlf as the drawing reads it
+  // Sorting leaves report.tlf as the drawing reads it.
+  testing::ActionOf(*report, "sortDescendingAction").trigger();
   EXPECT_EQ(report->grid().Text(1, 1), "Total Layouts=1");
   EXPECT_EQ(ReadFile("report.tlf"), "Total Layouts=1\r\n\r\nNote: glass, handle with care\r\n");
   main->ShowLayouts();  // the Layouts window takes over; the report hides
@@ -86,15 +87,9 @@ TEST_F(ResultWindowsTest, OffcutsWithoutEntryRowAndOnlyLocationTakesTyping) {
   EXPECT_NE(grid.Text(rows - 1, 2), "");  // the last row is an off-cut
   EXPECT_FALSE(offcuts.cmdExport->isEnabled());
   const std::string length = grid.Text(1, 2);
-  grid.row = grid.rowSel = 1;
-  grid.column = grid.columnSel = 2;
-  offcuts.FG->Refresh();
-  QTest::keyClicks(offcuts.FG, "9");
+  testing::TypeInto(offcuts, 1, 2, "9");
   EXPECT_EQ(grid.Text(1, 2), length);
-  grid.row = grid.rowSel = rows - 1;
-  grid.column = grid.columnSel = 5;
-  offcuts.FG->Refresh();
-  QTest::keyClicks(offcuts.FG, "RACK 4");
+  testing::TypeInto(offcuts, rows - 1, 5, "RACK 4");
   EXPECT_EQ(grid.Text(rows - 1, 5), "RACK 4");
   EXPECT_EQ(grid.RowCount(), rows);  // typing in the last row adds none
   CloseOffcuts();

@@ -36,7 +36,7 @@ TEST_F(BaseModuleTest, DefaultsOpenStackedWithTheirHiddenValuesKept) {
   for (JobWindow kind : {JobWindow::Basic, JobWindow::Sheet, JobWindow::Cut}) {
     const QWidget* frame = Window(kind).parentWidget();
     EXPECT_EQ(frame->y(), top);
-    EXPECT_GE(frame->height(), 2 * Window(kind).FG->RowHeight());
+    EXPECT_GE(frame->height(), 2 * Window(kind).GridRowHeight());
     EXPECT_EQ(frame->width(), std::min(frame->sizeHint().width(), area.width()));
     top += frame->height();
   }
@@ -57,7 +57,7 @@ TEST_F(BaseModuleTest, PasteIntoTheCutPiecesEmptiesResults) {
   clipboard.text = "600\t300\r\n";
   dialogs.QueueAnswer(MessageAnswer::Yes);  // paste from clipboard?
   dialogs.QueueAnswer(MessageAnswer::Ok);   // optimize again
-  Window(JobWindow::Cut).TB_ButtonClick(7);
+  testing::ActionOf(Window(JobWindow::Cut), "pasteAction").trigger();
   EXPECT_EQ(ReadFile("dia.tlf"), "");
   EXPECT_EQ(GridOf(JobWindow::Cut).Text(1, 2), "300");
 }

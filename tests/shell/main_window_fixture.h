@@ -8,7 +8,9 @@
 #include <memory>
 #include <string>
 
+#include "grid/grid_window.h"
 #include "platform/clipboard.h"
+#include "platform/grid_view.h"
 #include "shell/base_module.h"
 #include "support/scripted_dialog_service.h"
 #include "test_support.h"
@@ -22,6 +24,20 @@ class MemoryClipboard : public Clipboard {
   std::string GetText() const override { return text; }
   std::string text;
 };
+
+// A grid window's grid view and commands, found by name.
+inline GridView& ViewOf(QWidget& window) { return *window.findChild<GridView*>("grid"); }
+inline QAction& ActionOf(QWidget& window, const char* name) {
+  return *window.findChild<QAction*>(name);
+}
+
+// Types the keys into the cell as a user would, through the window's grid view.
+inline void TypeInto(GridWindow& window, int row, int column, const char* keys) {
+  window.grid().row = window.grid().rowSel = row;
+  window.grid().column = window.grid().columnSel = column;
+  ViewOf(window).Refresh();
+  QTest::keyClicks(&ViewOf(window), keys);
+}
 
 class MainWindowTest : public InWorkDir {
  protected:
@@ -44,13 +60,8 @@ class MainWindowTest : public InWorkDir {
   JobEntryWindow& Window(JobWindow kind) { return *main->ActivateWindow(kind); }
   Grid& GridOf(JobWindow kind) { return Window(kind).grid(); }
 
-  // Types the keys into the cell as a user would, through the window's grid view.
   void TypeAt(JobWindow kind, int row, int column, const char* keys) {
-    JobEntryWindow& window = Window(kind);
-    window.grid().row = window.grid().rowSel = row;
-    window.grid().column = window.grid().columnSel = column;
-    window.FG->Refresh();
-    QTest::keyClicks(window.FG, keys);
+    TypeInto(Window(kind), row, column, keys);
   }
   std::string Path(const char* name) const {
     return (std::filesystem::current_path() / name).string();

@@ -1,0 +1,79 @@
+// Delete Row, Insert Row, Undo and Redo in the job-entry windows, by their keys: in Sheet
+// Specifications and Cut-Piece Measurement every one is a change of sizes and quantities.
+
+#include <gtest/gtest.h>
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include "grid/grid_editing.h"
+#include "main_window_fixture.h"
+
+namespace trimora {
+namespace {
+
+using testing::ReadFile;
+using testing::ViewOf;
+using testing::WriteFile;
+
+using JobEntryEditing = testing::MainWindowTest;
+
+constexpr const char* kResults = "1,-1,1,0,0,1255,2400,1,0\r\n";
+
+void Press(QWidget& window, Qt::Key key) {
+  QTest::keyClick(&ViewOf(window), key, Qt::ControlModifier);
+}
+
+// The results are emptied once, with the usual message; stepping back does not bring them
+// back, and is itself a change that empties results made since.
+TEST_F(JobEntryEditing, RowKeysAndUndoInTheCutPiecesRunTheChangeGuard) {
+  WriteFile("cut.tlf",
+            "\"1200\",\"600\",\"7\",\"0\",\"DOOR\",\"\",\"\"\r\n"
+            "\"800\",\"500\",\"9\",\"\",\"\",\"\",\"\"\r\n");
+  WriteFile("dia.tlf", kResults);
+  BaseModule& main = Open();
+  JobEntryWindow& cut = Window(JobWindow::Cut);
+  dialogs.QueueAnswer(MessageAnswer::Ok);  // optimize again
+  Press(cut, Qt::Key_Delete);
+  ASSERT_EQ(dialogs.Messages().size(), 1u);
+  EXPECT_EQ(dialogs.Messages()[0].text,
+            "You are trying to change data. You need to optimize again.");
+  EXPECT_EQ(ReadFile("dia.tlf"), "");
+  EXPECT_TRUE(main.State().dataChanged);
+  EXPECT_EQ(cut.grid().Text(1, 1), "800");
+  EXPECT_EQ(cut.grid().Text(1, 0), "1");
+  Press(cut, Qt::Key_Insert);
+  EXPECT_EQ(cut.grid().Text(2, 1), "800");
+
+  Press(cut, Qt::Key_Z);
+  Press(cut, Qt::Key_Z);
+  EXPECT_EQ(cut.grid().Text(1, 1), "1200");
+  EXPECT_EQ(ReadFile("dia.tlf"), "");
+  // The main window's Edit menu reaches the active child window this way.
+  auto* editing = dynamic_cast<GridEditing*>(main.Area()->activeSubWindow()->widget());
+  ASSERT_NE(editing, nullptr);
+  EXPECT_EQ(editing->RedoText(), "Delete Row");
+
+  WriteFile("dia.tlf", kResults);
+  dialogs.QueueAnswer(MessageAnswer::Ok);
+  Press(cut, Qt::Key_Y);
+  EXPECT_EQ(ReadFile("dia.tlf"), "");
+  EXPECT_EQ(dialogs.Messages().size(), 2u);
+  cut.parentWidget()->close();
+  EXPECT_EQ(ReadFile("cut.tlf"), "\"800\",\"500\",\"9\",\"\",\"\",\"\",\"\"\r\n");
+}
+
+// Ctrl+Del must not reach the grid as Delete where there are no rows to delete.
+TEST_F(JobEntryEditing, TheOneBasicDetailsRecordStays) {
+  WriteFile("basic.tlf", "\"MS\",\"A\",\"2\"\r\n");
+  Open();
+  JobEntryWindow& basic = Window(JobWindow::Basic);
+  EXPECT_FALSE(testing::ActionOf(basic, "deleteRowAction").isEnabled());
+  Press(basic, Qt::Key_Delete);
+  Press(basic, Qt::Key_Insert);
+  EXPECT_EQ(basic.grid().RowCount(), 2);
+  EXPECT_EQ(basic.grid().Text(1, 1), "MS");
+}
+
+}  // namespace
+}  // namespace trimora
