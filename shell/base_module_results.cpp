@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStyle>
@@ -21,6 +22,27 @@
 #include "storage/job_file.h"
 
 namespace trimora {
+
+namespace {
+
+// Keeps a child window filling the main window's area as the main window is resized.
+class FillArea : public QObject {
+ public:
+  FillArea(QMdiSubWindow& frame, QWidget& viewport) : QObject(&frame), frame_(frame) {
+    viewport.installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Resize) frame_.setGeometry(static_cast<QWidget*>(watched)->rect());
+    return false;
+  }
+
+ private:
+  QMdiSubWindow& frame_;
+};
+
+}  // namespace
 
 namespace {
 
@@ -74,6 +96,7 @@ void BaseModule::ShowLayouts() {
       return;
     }
     frame->setGeometry(area_->viewport()->rect());
+    new FillArea(*frame, *area_->viewport());
     layouts_ = window;
   }
   ActivateResultWindow(layouts_, layouts_);  // the window hands the focus to its selector

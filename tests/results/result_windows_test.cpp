@@ -4,12 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <filesystem>
 
 #include "../shell/main_window_fixture.h"
 #include "engine/optimization_run.h"
+#include "results/layouts_window.h"
 #include "results/offcut_window.h"
 #include "results/report_window.h"
 
@@ -63,6 +65,10 @@ TEST_F(ResultWindowsTest, ReportShowsOneRowPerFieldAndSplitsALineAtItsComma) {
   EXPECT_EQ(ReadFile("report.tlf"), "Total Layouts=1\r\n\r\nNote: glass, handle with care\r\n");
   main->ShowLayouts();  // the Layouts window takes over; the report hides
   EXPECT_FALSE(report->parentWidget()->isVisible());
+  // It fills the main window's area, also after the main window is made smaller.
+  main->resize(800, 600);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(main->LayoutsWindow()->parentWidget()->geometry(), main->Area()->viewport()->rect());
 }
 
 TEST_F(ResultWindowsTest, AReportOlderThanTheResultsIsDerivedFirst) {
