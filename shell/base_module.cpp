@@ -32,6 +32,9 @@ BaseModule::BaseModule(ShellServices& services, std::function<void()> onClosed, 
       commands_(state_, services.dialogs, *this),
       area_(new QMdiArea(this)) {
   setCentralWidget(area_);
+  // A child window left outside a main window made smaller can still be scrolled to.
+  area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   connect(area_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* active) {
     HideInactiveResultWindows(active);
     UpdateGridCommands();

@@ -42,13 +42,9 @@ class FillArea : public QObject {
   QMdiSubWindow& frame_;
 };
 
-}  // namespace
-
-namespace {
-
 // One title bar down and across from the corner, as the child area cascades its windows, as far
 // as the area has room.
-void PlaceReport(QMdiSubWindow& frame) {
+void PlaceResultWindow(QMdiSubWindow& frame) {
   const int step = frame.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &frame);
   const QSize room = (frame.mdiArea()->viewport()->size() - frame.size()).expandedTo({0, 0});
   frame.move(std::min(step, room.width()), std::min(step, room.height()));
@@ -109,7 +105,7 @@ void BaseModule::ShowReport() {
     auto* window = new REPORT(services_);
     std::string error;
     if (!AddResultWindow(window, window->REPORT_Form_Load(&error), error)) return;
-    PlaceReport(*static_cast<QMdiSubWindow*>(window->parentWidget()));
+    PlaceResultWindow(*static_cast<QMdiSubWindow*>(window->parentWidget()));
     report_ = window;
   }
   ActivateResultWindow(report_, report_);
@@ -122,6 +118,7 @@ void BaseModule::ShowOffcutTable() {
     auto* window = new OFFCUT(services_, *this);
     std::string error;
     if (!AddResultWindow(window, window->OFFCUT_Form_Load(&error), error)) return;
+    PlaceResultWindow(*static_cast<QMdiSubWindow*>(window->parentWidget()));
     offcut_ = window;
   }
   ActivateResultWindow(offcut_, offcut_);
