@@ -103,8 +103,8 @@ void GridWindow::ShowGrid() {
   undoAction_->setEnabled(!UndoText().empty());
   redoAction_->setText(StepCaption("Redo", RedoText()));
   redoAction_->setEnabled(!RedoText().empty());
-  deleteRowAction_->setEnabled(rules_.keepsEntryRow);
-  insertRowAction_->setEnabled(rules_.keepsEntryRow);
+  deleteRowAction_->setEnabled(TakesRowCommands());
+  insertRowAction_->setEnabled(TakesRowCommands());
 }
 
 void GridWindow::Edit(const char* step, const std::function<void()>& change) {

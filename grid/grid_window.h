@@ -55,6 +55,7 @@ class GridWindow : public QWidget,
   void Redo() override;
   std::string UndoText() const override { return undo_.UndoText(); }
   std::string RedoText() const override { return undo_.RedoText(); }
+  bool TakesRowCommands() const override { return rules_.keepsEntryRow; }
 
   // GridViewHandler
   void KeyPress(const KeyEvent& key) override { HandleKey(key); }

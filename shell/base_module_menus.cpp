@@ -180,8 +180,9 @@ void BaseModule::UpdateGridCommands() {
   GridEditing* editing = ActiveGridEditing();
   SetGridCommand(undo_, "Undo", editing, &GridEditing::UndoText);
   SetGridCommand(redo_, "Redo", editing, &GridEditing::RedoText);
-  deleteRows_->setEnabled(editing != nullptr);
-  insertRow_->setEnabled(editing != nullptr);
+  const bool rows = editing && editing->TakesRowCommands();
+  deleteRows_->setEnabled(rows);
+  insertRow_->setEnabled(rows);
 }
 
 GridEditing* BaseModule::ActiveGridEditing() const {

@@ -101,9 +101,11 @@ class FakeGridWindow : public QWidget, public GridEditing {
   void Redo() override { received.push_back("redo"); }
   std::string UndoText() const override { return undoText; }
   std::string RedoText() const override { return redoText; }
+  bool TakesRowCommands() const override { return takesRows; }
 
   std::vector<std::string> received;
   std::string undoText, redoText;
+  bool takesRows = true;
 };
 
 // The Edit menu's grid commands act on the active grid window and name what Undo and Redo
@@ -130,6 +132,10 @@ TEST_F(BaseModuleTest, GridCommandsActOnTheActiveGridWindow) {
   grid->redoText.clear();
   emit window.findChild<QMenu*>("menuEdit")->aboutToShow();
   EXPECT_EQ(window.findChild<QAction*>("actionRedo")->text(), "Redo");
+  grid->takesRows = false;  // one fixed record, as Basic Details holds
+  emit window.findChild<QMenu*>("menuEdit")->aboutToShow();
+  EXPECT_FALSE(window.findChild<QAction*>("actionDeleteRow")->isEnabled());
+  EXPECT_FALSE(window.findChild<QAction*>("actionInsertRow")->isEnabled());
 
   auto* other = new QWidget;
   other->setFocusPolicy(Qt::StrongFocus);
