@@ -5,9 +5,11 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "grid/grid_clipboard.h"
 #include "grid/grid_header.h"
@@ -96,6 +98,15 @@ void GridWindow::RefreshGrid() {
 
 int GridWindow::GridRowHeight() const { return view_->RowHeight(); }
 
+GridUndoStack GridWindow::TakeUndoHistory() { return std::exchange(undo_, {}); }
+
+// Typing after the handover starts a step of its own.
+void GridWindow::AdoptUndoHistory(GridUndoStack history) {
+  undo_ = std::move(history);
+  undo_.EndTyping();
+  ShowGrid();
+}
+
 void GridWindow::ShowGrid() {
   view_->Refresh();
   ShowCurrentRow();
@@ -181,6 +192,15 @@ void GridWindow::AddGridToolbar() {
                                                   [this] { Sort(SortDirection::Descending); },
                                                   [this] { Print(); }, [this] { PrintPreview(); },
                                                   [this] { Copy(); }, [this] { Paste(); }}));
+}
+
+QPushButton* GridWindow::AddButton(QHBoxLayout* row, const char* caption, const char* name,
+                                   const std::function<void()>& run) {
+  auto* button = new QPushButton(caption, this);
+  button->setObjectName(name);
+  connect(button, &QPushButton::clicked, this, run);
+  row->addWidget(button);
+  return button;
 }
 
 void GridWindow::SetEditRules(const GridEditRules& rules) {

@@ -24,6 +24,7 @@
 class QAction;
 class QHBoxLayout;
 class QKeySequence;
+class QPushButton;
 
 namespace trimora {
 
@@ -47,6 +48,10 @@ class GridWindow : public QWidget,
   // steps can no longer be undone: each holds the whole grid, and would undo that change too.
   void RefreshGrid();
   int GridRowHeight() const;
+  // The undo history, handed from a window that closes to the one that opens on the same table
+  // in its place, so that a save, which closes and reopens the job's windows, keeps it.
+  GridUndoStack TakeUndoHistory();
+  void AdoptUndoHistory(GridUndoStack history);
 
   // GridEditing
   void DeleteRows() override;
@@ -85,6 +90,9 @@ class GridWindow : public QWidget,
 
   // Puts the grid toolbar at the start of the row above the grid.
   void AddGridToolbar();
+  // Adds a push button named name at the end of row (TopRow() or BottomRow()).
+  QPushButton* AddButton(QHBoxLayout* row, const char* caption, const char* name,
+                         const std::function<void()>& run);
   QHBoxLayout* TopRow() { return topRow_; }
   QHBoxLayout* BottomRow() { return bottomRow_; }
   GridView* View() { return view_; }

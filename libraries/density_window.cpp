@@ -11,12 +11,9 @@ namespace trimora {
 
 DENSITY::DENSITY(ShellServices& services, QWidget* parent)
     : GridWindow("Density Table", {"MAT", "DENSITY"}, services, parent) {
-  cmdClose = new QPushButton("Done", this);
-  cmdClose->setToolTip("Update");
-  connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
   BottomRow()->addStretch();
-  BottomRow()->addWidget(cmdClose);
-  DENSITY_Form_Load();
+  AddButton(BottomRow(), "Done", "doneButton", [this] { SaveAndClose(); })->setToolTip("Update");
+  Load();
 }
 
 // A dialog of its own gives the window its modal run.
@@ -30,9 +27,9 @@ void DENSITY::RunModal(ShellServices& services, QWidget* parent) {
   dialog.exec();
 }
 
-void DENSITY::DENSITY_Form_Load() { LoadGrid(kDensityFile, kDensityWorkingCopy); }
+void DENSITY::Load() { LoadGrid(kDensityFile, kDensityWorkingCopy); }
 
-void DENSITY::cmdClose_Click() {
+void DENSITY::SaveAndClose() {
   const MessageAnswer answer =
       ShowMessage({"Save Changes?", "Attention!", MessageButtons::YesNo, MessageIcon::Question});
   if (answer == MessageAnswer::Yes) {

@@ -4,8 +4,6 @@
 
 #include "grid/grid_window.h"
 
-class QPushButton;
-
 namespace trimora {
 
 inline constexpr const char* kDensityWorkingCopy = "density.tlf";
@@ -17,13 +15,11 @@ class DENSITY : public GridWindow {
   // Shows the window modally over parent and returns once it is closed.
   static void RunModal(ShellServices& services, QWidget* parent);
 
-  QPushButton* cmdClose;
-
-  // Done: asks "Save Changes?"; Yes writes density.dat sorted by material. Closes either way.
-  void cmdClose_Click();
-
  private:
-  void DENSITY_Form_Load();
+  void Load();
+  // Done ("doneButton"): asks "Save Changes?"; Yes writes density.dat sorted by material.
+  // Closes either way.
+  void SaveAndClose();
 };
 
 }  // namespace trimora

@@ -16,30 +16,29 @@
 namespace trimora {
 
 LOADPROD::LOADPROD(ShellServices& services, QWidget* parent)
-    : GridWindow("Load Products", {"PRODUCTS", "QTY", "CLIENT"}, services, parent) {
+    : GridWindow("Load Products", {"PRODUCTS", "QTY", "CLIENT"}, services, parent),
+      prefix_(new QLineEdit("ABCD", this)),
+      type_(new QComboBox(this)) {
+  prefix_->setObjectName("prefixBox");
+  type_->setObjectName("typeBox");
   BottomRow()->addWidget(new QLabel("File(s) Suffix", this));
-  txt = new QLineEdit("ABCD", this);
-  BottomRow()->addWidget(txt);
-  cmb = new QComboBox(this);
-  BottomRow()->addWidget(cmb);
+  BottomRow()->addWidget(prefix_);
+  BottomRow()->addWidget(type_);
   BottomRow()->addStretch();
-  cmdClose = new QPushButton("Load", this);
-  cmdClose->setToolTip("Make '.trm' files");
-  connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
-  BottomRow()->addWidget(cmdClose);
+  QPushButton* load = AddButton(BottomRow(), "Load", "loadButton", [this] { MakeJobFiles(); });
+  load->setToolTip("Make '.trm' files");
   // A double-click in a product-list cell opens the Product Choice as a key does.
   connect(View(), &QAbstractItemView::doubleClicked, this, [this] {
     if (ColumnFieldSpec(grid(), grid().column).entry == 'L') ChooseProduct();
   });
-  LOADPROD_Form_Load();
+  StartOrder();
 }
 
-// The order list starts empty.
-void LOADPROD::LOADPROD_Form_Load() {
+void LOADPROD::StartOrder() {
   DeleteFiles(kOrderFile);
   LoadGrid(kOrderFile, kOrderFile);
-  cmb->addItem(".TRM");
-  cmb->setCurrentIndex(0);
+  type_->addItem(".TRM");
+  type_->setCurrentIndex(0);
 }
 
 void LOADPROD::ChooseProduct() {
@@ -55,9 +54,9 @@ void LOADPROD::ChooseProduct() {
   connect(choice_, &QDialog::finished, this, [this] { FocusGrid(); });
 }
 
-void LOADPROD::cmdClose_Click() {
-  const LoadOutcome outcome =
-      LoadProducts(grid(), TrimBlanks(txt->text().toStdString()), cmb->currentText().toStdString());
+void LOADPROD::MakeJobFiles() {
+  const LoadOutcome outcome = LoadProducts(grid(), TrimBlanks(prefix_->text().toStdString()),
+                                           type_->currentText().toStdString());
   ShowMessage(outcome.message);
   if (outcome.closeWindow) close();
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Load Products: an order of products (PRODUCTS, QTY, CLIENT) turned into job files, one per
-// material, grade and thickness, named from the prefix box and the type box. The order list
-// loadprod.tlf lives only while the window is open.
+// material, grade and thickness, named from the prefix box ("prefixBox") and the type box
+// ("typeBox") by the Load button ("loadButton"). The order list loadprod.tlf lives only while
+// the window is open.
 
 #include <QPointer>
 
@@ -10,20 +11,12 @@
 
 class QComboBox;
 class QLineEdit;
-class QPushButton;
 
 namespace trimora {
 
 class LOADPROD : public GridWindow {
  public:
   explicit LOADPROD(ShellServices& services, QWidget* parent = nullptr);
-
-  QLineEdit* txt;  // "File(s) Suffix": the prefix of the generated names
-  QComboBox* cmb;  // the type box
-  QPushButton* cmdClose;
-
-  // Load.
-  void cmdClose_Click();
 
   // The Product Choice window while it is open.
   Choice* ProductChoice() const { return choice_; }
@@ -35,8 +28,13 @@ class LOADPROD : public GridWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void LOADPROD_Form_Load();
+  // The order list starts empty.
+  void StartOrder();
+  // Load: writes the job files of the order.
+  void MakeJobFiles();
 
+  QLineEdit* prefix_;  // "File(s) Suffix": the prefix of the generated names
+  QComboBox* type_;
   QPointer<Choice> choice_;
 };
 

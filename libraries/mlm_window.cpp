@@ -11,14 +11,11 @@ MLM::MLM(ShellServices& services, QWidget* parent)
     : GridWindow("Material Library Manager", MaterialLibraryTags(), services, parent) {
   AddGridToolbar();
   TopRow()->addStretch();
-  cmdClose = new QPushButton("Done", this);
-  cmdClose->setToolTip("Update");
-  connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
-  TopRow()->addWidget(cmdClose);
-  MLM_Form_Load();
+  AddButton(TopRow(), "Done", "doneButton", [this] { SaveAndClose(); })->setToolTip("Update");
+  Load();
 }
 
-void MLM::MLM_Form_Load() { LoadGrid(kMaterialLibraryFile, kMaterialLibraryWorkingCopy); }
+void MLM::Load() { LoadGrid(kMaterialLibraryFile, kMaterialLibraryWorkingCopy); }
 
 GridPrintContext MLM::ListingContext() {
   GridPrintContext context = GridWindow::ListingContext();
@@ -26,7 +23,7 @@ GridPrintContext MLM::ListingContext() {
   return context;
 }
 
-void MLM::cmdClose_Click() {
+void MLM::SaveAndClose() {
   const MessageAnswer answer =
       ShowMessage({"Save Changes?", "Attention!", MessageButtons::YesNo, MessageIcon::Question});
   if (answer == MessageAnswer::Yes) {
@@ -40,9 +37,9 @@ void MLM::cmdClose_Click() {
   close();
 }
 
-void MLM::FG_GotFocus() {
-  if (Tag != kAutoMergeRequest) return;
-  Tag.clear();
+void MLM::RunRequestedMerge() {
+  if (!mergeRequested_) return;
+  mergeRequested_ = false;
   SaveMaterialLibrary(grid(), *this);
   close();
 }

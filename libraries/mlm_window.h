@@ -1,40 +1,33 @@
 #pragma once
 // The Material Library Manager: the stock library mlm.dat edited through its working copy
-// mlm.tlf. Done, answered Yes, puts the longer side first, sorts by material and merges equal
-// sizes into mlm.dat. Asked with the tag "AUTOMERGE", the window sorts and merges mlm.dat as
-// soon as its grid has the focus, and closes.
-
-#include <string>
+// mlm.tlf. Done ("doneButton"), answered Yes, puts the longer side first, sorts by material and
+// merges equal sizes into mlm.dat. Asked for an automatic merge, the window sorts and merges
+// mlm.dat as soon as its grid has the focus, and closes.
 
 #include "grid/grid_window.h"
 
-class QPushButton;
-
 namespace trimora {
-
-inline constexpr const char* kAutoMergeRequest = "AUTOMERGE";
 
 class MLM : public GridWindow {
  public:
   explicit MLM(ShellServices& services, QWidget* parent = nullptr);
 
-  // The one-shot request of the off-cut export: set to "AUTOMERGE" before the window shows.
-  std::string Tag;
+  // The one-shot request of the off-cut export, made before the window shows.
+  void RequestAutomaticMerge() { mergeRequested_ = true; }
+  // Runs a requested automatic merge, once, and closes the window.
+  void RunRequestedMerge();
 
-  QPushButton* cmdClose;
-
-  // Done.
-  void cmdClose_Click();
-  // The grid received the focus: runs a pending automatic merge.
-  void FG_GotFocus();
-
-  void FocusIn() override { FG_GotFocus(); }
+  void FocusIn() override { RunRequestedMerge(); }
 
  protected:
   GridPrintContext ListingContext() override;
 
  private:
-  void MLM_Form_Load();
+  void Load();
+  // Done: saves when the user says Yes, and closes.
+  void SaveAndClose();
+
+  bool mergeRequested_ = false;
 };
 
 }  // namespace trimora

@@ -9,25 +9,21 @@ namespace trimora {
 
 PLM::PLM(ShellServices& services, QWidget* parent)
     : GridWindow("Product Library Manager", ProductLibraryTags(), services, parent) {
-  const auto button = [this](const char* caption, auto onClick) {
-    auto* push = new QPushButton(caption, this);
-    connect(push, &QPushButton::clicked, this, onClick);
-    TopRow()->addWidget(push);
-    return push;
-  };
-  cmdSort[1] = button("Sort Ascending", [this] { cmdSort_Click(1); });
-  cmdSort[2] = button("Sort Descending", [this] { cmdSort_Click(2); });
-  cmdPrintData = button("Print", [this] { cmdPrintData_Click(); });
-  cmdPreview = button("Print Preview", [this] { PrintPreview(); });
-  TopRow()->addStretch();
-  cmdClose = button("Done", [this] { cmdClose_Click(); });
-  cmdClose->setToolTip("Update");
-  PLM_Form_Load();
+  QHBoxLayout* row = TopRow();
+  AddButton(row, "Sort Ascending", "sortAscendingButton",
+            [this] { Sort(SortDirection::Ascending); });
+  AddButton(row, "Sort Descending", "sortDescendingButton",
+            [this] { Sort(SortDirection::Descending); });
+  AddButton(row, "Print", "printButton", [this] { Print(); });
+  AddButton(row, "Print Preview", "printPreviewButton", [this] { PrintPreview(); });
+  row->addStretch();
+  AddButton(row, "Done", "doneButton", [this] { SaveAndClose(); })->setToolTip("Update");
+  Load();
 }
 
-void PLM::PLM_Form_Load() { LoadGrid(kProductLibraryFile, kProductLibraryWorkingCopy); }
+void PLM::Load() { LoadGrid(kProductLibraryFile, kProductLibraryWorkingCopy); }
 
-void PLM::cmdClose_Click() {
+void PLM::SaveAndClose() {
   const MessageAnswer answer =
       ShowMessage({"Save Changes?", "Attention!", MessageButtons::YesNo, MessageIcon::Question});
   if (answer == MessageAnswer::Yes && !SaveProductLibrary(grid(), *this)) {

@@ -156,7 +156,7 @@ void Dia::PlaceControls() {
   layout->addLayout(column);
 }
 
-bool Dia::Dia_Form_Load(std::string* error) {
+bool Dia::Load(std::string* error) {
   if (BuildResultsModel(model_, error) != ResultsStatus::kReady) return false;
   {
     const QSignalBlocker blocker(selector_);

@@ -33,7 +33,7 @@ class Dia : public QWidget {
   // The opening sequence: reads dia.tlf and the job tables, writes offcut.tlf and report.tlf,
   // fills the selector, draws layout 1 and reads the layout settings. False, with error, when
   // the results cannot be read or written.
-  bool Dia_Form_Load(std::string* error = nullptr);
+  bool Load(std::string* error = nullptr);
 
   // 0 until a layout is chosen.
   int CurrentLayout() const { return current_; }

@@ -25,30 +25,25 @@ constexpr GridEditRules kOffcutRules{false, 0, false};
 OFFCUT::OFFCUT(ShellServices& services, OffcutHost& host, QWidget* parent)
     : GridWindow("Off-Cut Table", {"LAYOUT", "LENGTH", "WIDTH", "QTY", "LOCATION"}, services,
                  parent),
-      cmdSortAscending(new QPushButton("Sort Ascending", this)),
-      cmdSortDescending(new QPushButton("Sort Descending", this)),
-      cmdPrintData(new QPushButton("Print", this)),
-      cmdPreview(new QPushButton("Print Preview", this)),
-      cmdExport(new QPushButton("Export", this)),
       host_(host) {
   SetEditRules(kOffcutRules);
-  for (QPushButton* button :
-       {cmdSortAscending, cmdSortDescending, cmdPrintData, cmdPreview, cmdExport})
-    BottomRow()->addWidget(button);
-  BottomRow()->addStretch();
-  connect(cmdSortAscending, &QPushButton::clicked, this, [this] { cmdSort_Click(1); });
-  connect(cmdSortDescending, &QPushButton::clicked, this, [this] { cmdSort_Click(2); });
-  connect(cmdPrintData, &QPushButton::clicked, this, [this] { cmdPrintData_Click(false); });
-  connect(cmdPreview, &QPushButton::clicked, this, [this] { cmdPrintData_Click(true); });
-  connect(cmdExport, &QPushButton::clicked, this, [this] { cmdExport_Click(); });
+  QHBoxLayout* row = BottomRow();
+  AddButton(row, "Sort Ascending", "sortAscendingButton",
+            [this] { SortOffcuts(SortDirection::Ascending); });
+  AddButton(row, "Sort Descending", "sortDescendingButton",
+            [this] { SortOffcuts(SortDirection::Descending); });
+  AddButton(row, "Print", "printButton", [this] { Print(); });
+  AddButton(row, "Print Preview", "printPreviewButton", [this] { PrintPreview(); });
+  export_ = AddButton(row, "Export", "exportButton", [this] { ExportToMaterialLibrary(); });
+  row->addStretch();
 }
 
-bool OFFCUT::OFFCUT_Form_Load(std::string* error) {
+bool OFFCUT::Load(std::string* error) {
   if (!RefreshOffcutTable(error)) return false;
   LoadGrid(kOffcutFile, kOffcutFile);
   RemoveEntryRow();
   RefreshGrid();
-  cmdExport->setEnabled(host_.ImportedFromLibrary());
+  export_->setEnabled(host_.ImportedFromLibrary());
   return true;
 }
 
@@ -57,19 +52,11 @@ void OFFCUT::RemoveEntryRow() {
   grid().row = grid().rowSel = std::min(grid().row, grid().RowCount() - 1);
 }
 
-void OFFCUT::cmdSort_Click(int index) {
-  Edit(kSortStep, [this, index] {
-    SortGrid(grid(), SortDirection(index), *this);
+void OFFCUT::SortOffcuts(SortDirection direction) {
+  Edit(kSortStep, [this, direction] {
+    SortGrid(grid(), direction, *this);
     if (grid().RowCount() >= 2) RemoveEntryRow();
   });
-}
-
-void OFFCUT::cmdPrintData_Click(bool preview) {
-  if (preview) {
-    PrintPreview();
-  } else {
-    Print();
-  }
 }
 
 GridPrintContext OFFCUT::ListingContext() {
@@ -81,7 +68,7 @@ GridPrintContext OFFCUT::ListingContext() {
   return context;
 }
 
-void OFFCUT::cmdExport_Click() {
+void OFFCUT::ExportToMaterialLibrary() {
   const MessageAnswer answer =
       ShowMessage({"Update Material Library?", "Attention!", MessageButtons::YesNo,
                    MessageIcon::Question, MessageDefault::Second});
@@ -90,7 +77,7 @@ void OFFCUT::cmdExport_Click() {
   AppendExportRecords(grid(), basic.Text(1, 1), basic.Text(1, 2), basic.Text(1, 3));
   MergeIntoLibrary();
   host_.ClearImportedFromLibrary();
-  cmdExport->setEnabled(false);
+  export_->setEnabled(false);
   ShowMessage(
       {"Material Library Updated!", "Attention!", MessageButtons::Ok, MessageIcon::Information});
 }
@@ -99,11 +86,11 @@ void OFFCUT::cmdExport_Click() {
 // focus, and closes; the request is repeated in case the focus did not arrive.
 void OFFCUT::MergeIntoLibrary() {
   MLM library(Services());
-  library.Tag = kAutoMergeRequest;
+  library.RequestAutomaticMerge();
   library.setWindowModality(Qt::ApplicationModal);
   library.show();
   library.setFocus();
-  library.FG_GotFocus();
+  library.RunRequestedMerge();
 }
 
 void OFFCUT::KeyPress(const KeyEvent& key) {

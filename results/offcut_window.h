@@ -1,8 +1,9 @@
 #pragma once
 // The Off-Cut Table window: offcut.tlf in a grid without an entry row. Only LOCATION can be
-// typed into, to record where an off-cut is stored; the table can be sorted and printed, and
-// closing the window writes it back to offcut.tlf. Export adds the off-cuts to the Material
-// Library, once per roll import.
+// typed into, to record where an off-cut is stored; the table can be sorted and printed
+// ("sortAscendingButton", "sortDescendingButton", "printButton", "printPreviewButton"), and
+// closing the window writes it back to offcut.tlf. Export ("exportButton") adds the off-cuts to
+// the Material Library, once per roll import.
 
 #include <string>
 
@@ -30,18 +31,7 @@ class OFFCUT : public GridWindow {
 
   // Derives offcut.tlf when it is missing or older than dia.tlf, then fills the grid. False,
   // with error, when the table cannot be derived.
-  bool OFFCUT_Form_Load(std::string* error = nullptr);
-
-  QPushButton* cmdSortAscending;   // cmdSort index 1
-  QPushButton* cmdSortDescending;  // cmdSort index 2
-  QPushButton* cmdPrintData;
-  QPushButton* cmdPreview;
-  QPushButton* cmdExport;
-
-  void cmdSort_Click(int index);
-  // Prints the listing, or shows all of it in the print preview.
-  void cmdPrintData_Click(bool preview = false);
-  void cmdExport_Click();
+  bool Load(std::string* error = nullptr);
 
   // Keys reach the shared grid editing only in LOCATION.
   void KeyPress(const KeyEvent& key) override;
@@ -53,11 +43,15 @@ class OFFCUT : public GridWindow {
   GridPrintContext ListingContext() override;
 
  private:
+  // Sorts on the current column, leaving no entry row.
+  void SortOffcuts(SortDirection direction);
+  void ExportToMaterialLibrary();
   // Removes the blank entry row the table-file reader and the sort leave.
   void RemoveEntryRow();
   void MergeIntoLibrary();
 
   OffcutHost& host_;
+  QPushButton* export_;
 };
 
 }  // namespace trimora

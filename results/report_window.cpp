@@ -22,7 +22,7 @@ REPORT::REPORT(ShellServices& services, QWidget* parent)
   TopRow()->addStretch();
 }
 
-bool REPORT::REPORT_Form_Load(std::string* error) {
+bool REPORT::Load(std::string* error) {
   if (!RefreshReport(error)) return false;
   LoadFieldsIntoRows(grid(), kReportFile);
   grid().SetTag(kReportGridCopy);

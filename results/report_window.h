@@ -17,7 +17,7 @@ class REPORT : public GridWindow {
 
   // Derives report.tlf when it is missing or older than dia.tlf, then fills the grid. False,
   // with error, when the report cannot be derived.
-  bool REPORT_Form_Load(std::string* error = nullptr);
+  bool Load(std::string* error = nullptr);
 
  protected:
   GridPrintContext ListingContext() override;

@@ -31,6 +31,7 @@ BaseModule::BaseModule(ShellServices& services, std::function<void()> onClosed, 
       onClosed_(std::move(onClosed)),
       commands_(state_, services.dialogs, *this),
       area_(new QMdiArea(this)) {
+  area_->setObjectName("childArea");
   setCentralWidget(area_);
   // A child window left outside a main window made smaller can still be scrolled to.
   area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -44,15 +45,14 @@ BaseModule::BaseModule(ShellServices& services, std::function<void()> onClosed, 
   // Large enough for the three job-entry windows with ten rows each, where the screen allows.
   const QSize available = screen()->availableGeometry().size();
   resize(QSize(1100, 900).boundedTo(available * 0.95));
-  BaseModule_Form_Load();
+  StartWithDefaults();
 }
 
-void BaseModule::BaseModule_Form_Load() {
+void BaseModule::StartWithDefaults() {
   state_.dataChanged = false;
   SetTitle(kBaseTitle);
   commands_.LoadDefaults();
   state_.importedFromLibrary = false;
-  SetTitle(kBaseTitle);
 }
 
 // The values live in the hidden columns of the Basic Details record. A change of them changes
@@ -181,11 +181,15 @@ void BaseModule::SetOptions(const OptimizeOptions& options) {
   minimumLayouts_->setChecked(options.minimumLayouts);
 }
 
+// The windows close so that their tables are written, and open again on what was written; the
+// undo history of each goes on in the window that replaces it.
 void BaseModule::RefreshTablesForSave() {
   activeBeforeSave_ = ActiveKind();
   for (JobWindow kind : {JobWindow::Sheet, JobWindow::Cut, JobWindow::Basic}) {
+    GridUndoStack history;
+    if (JobEntryWindow* open = Window(kind)) history = open->TakeUndoHistory();
     CloseWindow(kind);
-    OpenWindow(kind);
+    OpenWindow(kind)->AdoptUndoHistory(std::move(history));
   }
 }
 

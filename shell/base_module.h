@@ -1,7 +1,7 @@
 #pragma once
-// The main window: a frame holding the job-entry windows and the Layouts window as
-// child windows, with the File, Edit, Optimize, View, Tools and Help menus and the toolbar.
-// It owns the current job's flags and file name.
+// The main window: a frame holding the job-entry windows and the Layouts window as child
+// windows (in the area named "childArea"), with the File, Edit, Optimize, View, Tools and Help
+// menus and the toolbar. It owns the current job's flags and file name.
 
 #include <QMainWindow>
 #include <QPointer>
@@ -58,8 +58,6 @@ class BaseModule : public QMainWindow,
   void Redo();
   void DeleteRows();
   void InsertRow();
-
-  QMdiArea* Area() const { return area_; }
 
   // The window when it is open, otherwise nullptr.
   JobEntryWindow* Window(JobWindow kind) const;
@@ -122,7 +120,8 @@ class BaseModule : public QMainWindow,
   // A shortcut is matched only after this event, so the grid commands are brought up to date
   // here: an edit since the Edit menu last showed may have made Undo possible.
   bool event(QEvent* event) override;
-  void BaseModule_Form_Load();
+  // Starts on the Defaults job, untitled and unchanged.
+  void StartWithDefaults();
   JobEntryWindow* OpenWindow(JobWindow kind);
   void CloseWindow(JobWindow kind);
   QRect JobWindowPlace(JobWindow kind, const QMdiSubWindow& frame) const;

@@ -84,7 +84,7 @@ void BaseModule::ShowLayouts() {
     QMdiSubWindow* frame = area_->addSubWindow(window);
     frame->setAttribute(Qt::WA_DeleteOnClose);
     std::string error;
-    if (!window->Dia_Form_Load(&error)) {
+    if (!window->Load(&error)) {
       frame->close();
       QApplication::restoreOverrideCursor();
       services_.dialogs.ShowMessage(
@@ -104,7 +104,7 @@ void BaseModule::ShowReport() {
   if (!report_) {
     auto* window = new REPORT(services_);
     std::string error;
-    if (!AddResultWindow(window, window->REPORT_Form_Load(&error), error)) return;
+    if (!AddResultWindow(window, window->Load(&error), error)) return;
     PlaceResultWindow(*static_cast<QMdiSubWindow*>(window->parentWidget()));
     report_ = window;
   }
@@ -117,7 +117,7 @@ void BaseModule::ShowOffcutTable() {
   if (!offcut_) {
     auto* window = new OFFCUT(services_, *this);
     std::string error;
-    if (!AddResultWindow(window, window->OFFCUT_Form_Load(&error), error)) return;
+    if (!AddResultWindow(window, window->Load(&error), error)) return;
     PlaceResultWindow(*static_cast<QMdiSubWindow*>(window->parentWidget()));
     offcut_ = window;
   }

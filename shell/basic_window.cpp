@@ -1,7 +1,6 @@
 #include "shell/basic_window.h"
 
 #include <QHBoxLayout>
-#include <QPushButton>
 
 namespace trimora {
 
@@ -18,13 +17,10 @@ JobEntryDesign Design() {
 
 }  // namespace
 
-BASIC::BASIC(JobWindowHost& host, QWidget* parent)
-    : JobEntryWindow(Design(), host, parent),
-      cmdBladeKerf(new QPushButton("Blade and Kerf...", this)) {
-  cmdBladeKerf->setObjectName("cmdBladeKerf");
+BASIC::BASIC(JobWindowHost& host, QWidget* parent) : JobEntryWindow(Design(), host, parent) {
   TopRow()->addStretch();
-  TopRow()->addWidget(cmdBladeKerf);
-  connect(cmdBladeKerf, &QPushButton::clicked, this, [this] { Host().EditBladeAndKerf(); });
+  AddButton(TopRow(), "Blade and Kerf...", "bladeKerfButton",
+            [this] { Host().EditBladeAndKerf(); });
 }
 
 }  // namespace trimora

@@ -25,7 +25,8 @@ JobEntryDesign Design() {
 CUT::CUT(JobWindowHost& host, QWidget* parent) : JobEntryWindow(Design(), host, parent) {
   AddGridToolbar();
   QHBoxLayout* row = TopRow();
-  orientationMarkers_ = {MarkerLabel("1", this), MarkerLabel("2", this)};
+  orientationMarkers_ = {MarkerLabel("1", "orientationMarker1", this),
+                         MarkerLabel("2", "orientationMarker2", this)};
   for (QLabel* marker : orientationMarkers_) row->addWidget(marker);
   row->addStretch();
   ShowOrientationMarkers();

@@ -1,6 +1,6 @@
 #pragma once
-// Cut-Piece Measurement: the pieces to cut, with markers 1 and 2 showing which orientations
-// the current row allows.
+// Cut-Piece Measurement: the pieces to cut, with markers 1 and 2 ("orientationMarker1",
+// "orientationMarker2") showing which orientations the current row allows.
 
 #include <array>
 
@@ -13,9 +13,6 @@ namespace trimora {
 class CUT : public JobEntryWindow {
  public:
   explicit CUT(JobWindowHost& host, QWidget* parent = nullptr);
-
-  // Markers 1 and 2.
-  const std::array<QLabel*, 2>& OrientationMarkerLabels() const { return orientationMarkers_; }
 
  protected:
   void ShowCurrentRow() override { ShowOrientationMarkers(); }

@@ -46,11 +46,7 @@ TRIMORA::TRIMORA(const QString& workingDirectory, ShellServices& services, QWidg
     connect(push, &QPushButton::clicked, this, button.handler);
     row->addWidget(push);
   }
-  TRIMORA_Form_Load(workingDirectory);
-}
-
-// Every file is opened by bare name in the working directory.
-void TRIMORA::TRIMORA_Form_Load(const QString& workingDirectory) {
+  // Every file is opened by bare name in the working directory.
   QDir::setCurrent(workingDirectory);
 }
 

@@ -34,7 +34,6 @@ class TRIMORA : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void TRIMORA_Form_Load(const QString& workingDirectory);
   // The buttons' commands.
   void OpenMainWindow();
   void ShowMaterialLibrary();

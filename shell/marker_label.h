@@ -5,8 +5,9 @@
 
 namespace trimora {
 
-inline QLabel* MarkerLabel(const char* caption, QWidget* parent) {
+inline QLabel* MarkerLabel(const char* caption, const QString& name, QWidget* parent) {
   auto* label = new QLabel(caption, parent);
+  label->setObjectName(name);
   label->setFrameShape(QFrame::Box);
   label->setAlignment(Qt::AlignCenter);
   label->setMinimumWidth(28);

@@ -2,7 +2,6 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "libraries/mlm_window.h"
@@ -31,13 +30,11 @@ SHEET::SHEET(JobWindowHost& host, QWidget* parent) : JobEntryWindow(Design(), ho
   QHBoxLayout* row = TopRow();
   const char* captions[] = {"ML", "MT", "MR", "MB"};
   for (size_t i = 0; i < marginMarkers_.size(); ++i) {
-    marginMarkers_[i] = MarkerLabel(captions[i], this);
+    marginMarkers_[i] = MarkerLabel(captions[i], QString("marginMarker%1").arg(i + 1), this);
     row->addWidget(marginMarkers_[i]);
   }
   row->addStretch();
-  cmdImport = new QPushButton("Import", this);
-  connect(cmdImport, &QPushButton::clicked, this, [this] { cmdImport_Click(); });
-  row->addWidget(cmdImport);
+  AddButton(row, "Import", "importButton", [this] { ImportRolls(); });
   ShowMarginMarkers();
 }
 

@@ -1,14 +1,13 @@
 #pragma once
 // Sheet Specifications: the stock sizes available, with four edge margins kept hidden and
-// shown as markers for the current row, and the import of the material's stock from the
-// Material Library.
+// shown as markers for the current row ("marginMarker1" to "marginMarker4": ML, MT, MR, MB),
+// and the import of the material's stock from the Material Library ("importButton").
 
 #include <array>
 
 #include "shell/job_entry_window.h"
 
 class QLabel;
-class QPushButton;
 
 namespace trimora {
 
@@ -16,19 +15,13 @@ class SHEET : public JobEntryWindow {
  public:
   explicit SHEET(JobWindowHost& host, QWidget* parent = nullptr);
 
-  // The Import button: replaces the rows by the library's stock of the job's material.
-  void ImportRolls();
-  void cmdImport_Click() { ImportRolls(); }
-
-  // ML, MT, MR, MB.
-  const std::array<QLabel*, 4>& MarginMarkerLabels() const { return marginMarkers_; }
-  QPushButton* cmdImport;
-
  protected:
   void ShowCurrentRow() override { ShowMarginMarkers(); }
 
  private:
   void ShowMarginMarkers();
+  // The Import button: replaces the rows by the library's stock of the job's material.
+  void ImportRolls();
   void OpenMaterialLibrary();
 
   std::array<QLabel*, 4> marginMarkers_{};

@@ -73,14 +73,5 @@ TEST(GridRows, InsertPutsAnEmptyRowBeforeTheCurrentOne) {
   EXPECT_EQ(sheet.RowCount(), 5);
 }
 
-TEST(GridRows, SingleRecordTablesHaveNoRowCommands) {
-  RecordingHost host;
-  Grid basic = TableGrid(BasicDetailsTable(), {{"MS"}});
-  EXPECT_FALSE(DeleteGridRows(basic, kBasicDetailsRules, host));
-  EXPECT_FALSE(InsertGridRow(basic, kBasicDetailsRules, host));
-  EXPECT_EQ(basic.Text(1, 1), "MS");
-  EXPECT_EQ(host.dataChanged + host.guards, 0);
-}
-
 }  // namespace
 }  // namespace trimora

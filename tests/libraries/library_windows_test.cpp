@@ -1,16 +1,15 @@
-// The Material Library and Product Library windows, driven as a user would, with scripted
-// dialogs.
+// The Material Library, Product Library and Density Table windows, driven as a user would,
+// with scripted dialogs.
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QPushButton>
 
+#include "libraries/density_window.h"
 #include "libraries/mlm_window.h"
 #include "libraries/plm_window.h"
 #include "shell/launcher.h"
 #include "shell/main_window_fixture.h"
-#include "shell/sheet_window.h"
 
 namespace trimora {
 namespace {
@@ -30,6 +29,7 @@ class LibraryWindows : public testing::MainWindowTest {
   static void TypeRow(GridWindow& window, int row, const std::vector<const char*>& cells) {
     for (size_t c = 0; c < cells.size(); ++c) TypeInto(window, row, int(c) + 1, cells[c]);
   }
+  static void Done(QWidget& window) { window.findChild<QPushButton*>("doneButton")->click(); }
 };
 
 TEST_F(LibraryWindows, DoneWithNoKeepsTheLibraryAndWithYesStoresItMerged) {
@@ -40,7 +40,7 @@ TEST_F(LibraryWindows, DoneWithNoKeepsTheLibraryAndWithYesStoresItMerged) {
   ActionOf(unsaved, "sortAscendingAction").trigger();  // the sort goes to the working copy
   EXPECT_EQ(ReadFile("mlm.tlf").substr(0, 5), "\"AL\",");
   dialogs.QueueAnswer(MessageAnswer::No);
-  unsaved.cmdClose_Click();
+  Done(unsaved);
   EXPECT_EQ(ReadFile("mlm.dat"), kLibrary);  // byte for byte
   EXPECT_FALSE(unsaved.isVisible());
 
@@ -50,7 +50,7 @@ TEST_F(LibraryWindows, DoneWithNoKeepsTheLibraryAndWithYesStoresItMerged) {
   TypeRow(window, 3, {"ms", "a", "2.0", "1250", "1000", "4", "bay 1"});
   EXPECT_EQ(window.grid().RowCount(), 5);  // a new entry row
   dialogs.QueueAnswer(MessageAnswer::Yes);
-  window.cmdClose_Click();
+  Done(window);
   EXPECT_EQ(dialogs.Messages().at(1),
             (Message{"Save Changes?", "Attention!", MessageButtons::YesNo, MessageIcon::Question}));
   // The longer side first, and the new row merged with the equal size.
@@ -90,18 +90,20 @@ TEST_F(LibraryWindows, AutomaticMergeRunsOnceWhenTheGridGetsTheFocus) {
   WriteFile("mlm.dat",
             std::string(kLibrary) + "\"MS\",\"A\",\"2\",\"1250\",\"1000\",\"2\",\"BAY 1\"\r\n");
   MLM window(services);
-  window.Tag = kAutoMergeRequest;
+  window.RequestAutomaticMerge();
   window.show();
   window.activateWindow();
   testing::ViewOf(window).setFocus();
   ASSERT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 5000));
-  EXPECT_EQ(window.Tag, "");
   EXPECT_TRUE(dialogs.Messages().empty());
   // No exchange of sides here: 1000 by 1250 and 1250 by 1000 stay apart.
   EXPECT_EQ(ReadFile("mlm.dat"),
             "\"AL\",\"H14\",\"2\",\"2000\",\"1000\",\"1\",\"\"\r\n"
             "\"MS\",\"A\",\"2\",\"1000\",\"1250\",\"3\",\"BAY 1\"\r\n"
             "\"MS\",\"A\",\"2\",\"1250\",\"1000\",\"2\",\"BAY 1\"\r\n");
+  WriteFile("mlm.dat", kLibrary);
+  window.RunRequestedMerge();  // the request was used up
+  EXPECT_EQ(ReadFile("mlm.dat"), kLibrary);
 }
 
 TEST_F(LibraryWindows, ProductLibraryDoneRebuildsTheProductList) {
@@ -110,11 +112,26 @@ TEST_F(LibraryWindows, ProductLibraryDoneRebuildsTheProductList) {
   window.show();
   TypeRow(window, 2, {"chair", "seat", "ms", "a", "2", "400", "400", "1"});
   dialogs.QueueAnswer(MessageAnswer::Yes);
-  window.cmdClose_Click();
+  Done(window);
   EXPECT_EQ(ReadFile("plm.dat"),
             "\"CHAIR\",\"SEAT\",\"MS\",\"A\",\"2\",\"400\",\"400\",\"1\"\r\n"
             "\"TABLE\",\"TOP\",\"MS\",\"A\",\"2\",\"1200\",\"600\",\"1\"\r\n");
   EXPECT_EQ(ReadFile("products.lst"), "\"CHAIR\"\r\n\"TABLE\"\r\n");
+  EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(LibraryWindows, DensityDoneWithYesWritesTheTableSortedByMaterial) {
+  WriteFile("density.dat", "\"STEEL\",\"7.85\"\r\n\"COPPER\",\"8.96\"\r\n");
+  DENSITY window(services);
+  EXPECT_EQ(window.grid().Text(2, 1), "COPPER");
+  window.show();
+  TypeRow(window, 3, {"al", "2.7x"});
+  dialogs.QueueAnswer(MessageAnswer::Yes);
+  Done(window);
+  EXPECT_EQ(dialogs.Messages().at(0),
+            (Message{"Save Changes?", "Attention!", MessageButtons::YesNo, MessageIcon::Question}));
+  EXPECT_EQ(ReadFile("density.dat"),
+            "\"AL\",\"2.7\"\r\n\"COPPER\",\"8.96\"\r\n\"STEEL\",\"7.85\"\r\n");
   EXPECT_FALSE(window.isVisible());
 }
 
@@ -129,23 +146,6 @@ TEST_F(LibraryWindows, LauncherOpensEachLibraryOnce) {
   launcher.findChild<QPushButton*>("loadProductsButton")->click();
   EXPECT_NE(launcher.ProductLibrary(), nullptr);
   EXPECT_NE(launcher.ProductLoader(), nullptr);
-}
-
-TEST_F(LibraryWindows, ImportWithoutAMatchOpensTheLibraryOnYes) {
-  WriteFile("basic.tlf", "\"MS\",\"B\",\"2\"\r\n");
-  Open();
-  dialogs.QueueAnswer(MessageAnswer::Yes);  // refer to the library?
-  dynamic_cast<SHEET&>(Window(JobWindow::Sheet)).cmdImport_Click();
-  EXPECT_EQ(dialogs.Messages().back(),
-            (Message{"Material specified was not found in MLM. Do you want to refer to MLM?",
-                     "Attention!", MessageButtons::YesNo, MessageIcon::Exclamation}));
-  MLM* library = nullptr;
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
-    if (auto* found = dynamic_cast<MLM*>(widget); found && found->isVisible()) library = found;
-  }
-  ASSERT_NE(library, nullptr);
-  EXPECT_EQ(library->windowModality(), Qt::ApplicationModal);
-  library->close();
 }
 
 }  // namespace

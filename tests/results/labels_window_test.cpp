@@ -37,7 +37,7 @@ TEST_F(LabelsWindowTest, TheLaunchersLabelsButtonEditsOneDefinition) {
   ASSERT_NE(labels, nullptr);
   testing::TypeInto(*labels, 1, 1, "3");
   EXPECT_EQ(labels->grid().RowCount(), 2);  // one definition, and typing adds no second one
-  QTest::mouseClick(labels->cmdClose, Qt::LeftButton);
+  QTest::mouseClick(labels->findChild<QPushButton*>("applyButton"), Qt::LeftButton);
   EXPECT_FALSE(labels->isVisible());
   EXPECT_EQ(ReadFile("lbl.def"), "\"23\",\"1\",\"30\",\"0\",\"1\"\r\n");
 }
@@ -50,7 +50,7 @@ TEST_F(LabelsWindowTest, PrintLabelsForTheCurrentLayoutOrAllLayouts) {
   ASSERT_TRUE(RunOptimization(silent, 1).resultsWritten);
   printer.setOutputFileName("labels.pdf");
   Dia dia(dialogs, printer, "");
-  ASSERT_TRUE(dia.Dia_Form_Load());
+  ASSERT_TRUE(dia.Load());
   const AreaList& records = dia.Model().records;
   const auto pieces = [&records](int layout) {
     return int(std::count_if(records.begin() + 1, records.end(), [layout](const AreaRecord& r) {

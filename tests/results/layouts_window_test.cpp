@@ -43,7 +43,7 @@ class LayoutsWindowTest : public testing::InWorkDir {
     window = std::make_unique<Dia>(dialogs, printer, jobFileName);
     if (size.isValid()) window->resize(size);
     window->show();
-    EXPECT_TRUE(window->Dia_Form_Load());
+    EXPECT_TRUE(window->Load());
     Settle();
     return *window;
   }

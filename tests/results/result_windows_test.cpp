@@ -37,6 +37,9 @@ class ResultWindowsTest : public testing::MainWindowTest {
     main->ShowOffcutTable();
     return *main->OffcutWindow();
   }
+  QPushButton* OffcutButton(const char* name) {
+    return main->OffcutWindow()->findChild<QPushButton*>(name);
+  }
   // Closes the Off-Cut Table window as the user does, through its frame.
   void CloseOffcuts() {
     main->OffcutWindow()->parentWidget()->close();
@@ -68,7 +71,7 @@ TEST_F(ResultWindowsTest, ReportShowsOneRowPerFieldAndSplitsALineAtItsComma) {
   // It fills the main window's area, also after the main window is made smaller.
   main->resize(800, 600);
   QCoreApplication::processEvents();
-  EXPECT_EQ(main->LayoutsWindow()->parentWidget()->geometry(), main->Area()->viewport()->rect());
+  EXPECT_EQ(main->LayoutsWindow()->parentWidget()->geometry(), Area().viewport()->rect());
 }
 
 TEST_F(ResultWindowsTest, AReportOlderThanTheResultsIsDerivedFirst) {
@@ -91,13 +94,16 @@ TEST_F(ResultWindowsTest, OffcutsWithoutEntryRowAndOnlyLocationTakesTyping) {
   const int rows = grid.RowCount();
   ASSERT_GE(rows, 3);
   EXPECT_NE(grid.Text(rows - 1, 2), "");  // the last row is an off-cut
-  EXPECT_FALSE(offcuts.cmdExport->isEnabled());
+  EXPECT_FALSE(OffcutButton("exportButton")->isEnabled());
   const std::string length = grid.Text(1, 2);
   testing::TypeInto(offcuts, 1, 2, "9");
   EXPECT_EQ(grid.Text(1, 2), length);
   testing::TypeInto(offcuts, rows - 1, 5, "RACK 4");
   EXPECT_EQ(grid.Text(rows - 1, 5), "RACK 4");
   EXPECT_EQ(grid.RowCount(), rows);  // typing in the last row adds none
+  QTest::mouseClick(OffcutButton("sortDescendingButton"), Qt::LeftButton);  // on LOCATION
+  EXPECT_EQ(grid.Text(1, 5), "RACK 4");
+  EXPECT_EQ(grid.RowCount(), rows);  // nor does a sort
   CloseOffcuts();
   EXPECT_NE(ReadFile("offcut.tlf").find("\"RACK 4\""), std::string::npos);
   const auto locations = Column(Offcuts().grid(), 5);  // read back, not added again
@@ -110,31 +116,32 @@ TEST_F(ResultWindowsTest, PrintWithTheMeasureAndExportAfterAnImportIntoTheLibrar
   main->SetImportedFromLibrary();
   OFFCUT& offcuts = Offcuts();
   dialogs.QueuePrint(PrintDialogAnswer::AllPages);
-  QTest::mouseClick(offcuts.cmdPrintData, Qt::LeftButton);
+  QTest::mouseClick(OffcutButton("printButton"), Qt::LeftButton);
   EXPECT_NE(ReadFile("header.tlf").find("Off-Cut Table"), std::string::npos);
   EXPECT_NE(ReadFile("header.tlf").find("AREA(SQUNITS)"), std::string::npos);
   EXPECT_TRUE(std::filesystem::exists("listing.pdf"));
   std::filesystem::remove("listing.pdf");
   dialogs.QueuePreview();  // the preview shows every row without asking which
-  QTest::mouseClick(offcuts.cmdPreview, Qt::LeftButton);
+  QTest::mouseClick(OffcutButton("printPreviewButton"), Qt::LeftButton);
   EXPECT_TRUE(std::filesystem::exists("listing.pdf"));
   EXPECT_EQ(dialogs.PrintDialogs().size(), 1u);
 
-  ASSERT_TRUE(offcuts.cmdExport->isEnabled());
+  QPushButton* exportButton = OffcutButton("exportButton");
+  ASSERT_TRUE(exportButton->isEnabled());
   dialogs.QueueAnswer(MessageAnswer::No);
-  QTest::mouseClick(offcuts.cmdExport, Qt::LeftButton);
+  QTest::mouseClick(exportButton, Qt::LeftButton);
   EXPECT_EQ(dialogs.Messages().back(),
             (Message{"Update Material Library?", "Attention!", MessageButtons::YesNo,
                      MessageIcon::Question, MessageDefault::Second}));
   EXPECT_FALSE(std::filesystem::exists("mlm.dat"));
-  EXPECT_TRUE(offcuts.cmdExport->isEnabled());
+  EXPECT_TRUE(exportButton->isEnabled());
 
   dialogs.QueueAnswer(MessageAnswer::Yes);
   dialogs.QueueAnswer(MessageAnswer::Ok);
-  QTest::mouseClick(offcuts.cmdExport, Qt::LeftButton);
+  QTest::mouseClick(exportButton, Qt::LeftButton);
   EXPECT_EQ(dialogs.Messages().back(), (Message{"Material Library Updated!", "Attention!",
                                                 MessageButtons::Ok, MessageIcon::Information}));
-  EXPECT_FALSE(offcuts.cmdExport->isEnabled());
+  EXPECT_FALSE(exportButton->isEnabled());
   EXPECT_FALSE(main->ImportedFromLibrary());
   const Grid& grid = offcuts.grid();
   const std::string library = ReadFile("mlm.dat");
@@ -144,7 +151,8 @@ TEST_F(ResultWindowsTest, PrintWithTheMeasureAndExportAfterAnImportIntoTheLibrar
     EXPECT_NE(library.find(size), std::string::npos) << size;
   }
   CloseOffcuts();
-  EXPECT_FALSE(Offcuts().cmdExport->isEnabled());  // until rolls are imported again
+  Offcuts();
+  EXPECT_FALSE(OffcutButton("exportButton")->isEnabled());  // until rolls are imported again
   EXPECT_TRUE(dialogs.AllAnswersUsed());
 }
 

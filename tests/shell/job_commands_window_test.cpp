@@ -5,15 +5,13 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTimer>
 
+#include "libraries/mlm_window.h"
 #include "main_window_fixture.h"
-#include "shell/basic_window.h"
 #include "shell/blade_kerf_dialog.h"
-#include "shell/sheet_window.h"
 
 namespace trimora {
 namespace {
@@ -34,7 +32,7 @@ TEST_F(JobCommandsTest, SaveCloseStartAgainAndOpen) {
   Run("actionSave");
   EXPECT_EQ(window.windowTitle().toStdString(), "Base Module - " + path);  // case as on disk
   EXPECT_FALSE(window.State().dataChanged);
-  EXPECT_EQ(window.Area()->activeSubWindow()->widget(), window.Window(JobWindow::Cut));
+  EXPECT_EQ(Area().activeSubWindow()->widget(), window.Window(JobWindow::Cut));
   const std::string job = ReadFile(path);
   EXPECT_NE(job.find("[SHEET.TLF]\r\n\"2500\""), std::string::npos);
   EXPECT_NE(job.find("\"DOOR\""), std::string::npos);
@@ -55,6 +53,22 @@ TEST_F(JobCommandsTest, SaveCloseStartAgainAndOpen) {
   Run("actionNew");  // New without Defaults only forgets the file
   EXPECT_EQ(again.windowTitle(), "Base Module");
   EXPECT_EQ(again.State().fileName, "");
+}
+
+// Save closes and reopens the job-entry windows to write their tables; the reopened windows
+// keep the undo history.
+TEST_F(JobCommandsTest, UndoAfterSaveTakesBackTheTypingBeforeIt) {
+  BaseModule& window = Open();
+  TypeAt(JobWindow::Cut, 1, 1, "600");
+  dialogs.QueueFile(Path("job.trm"));
+  Run("actionSave");
+  EXPECT_NE(ReadFile("job.trm").find("[CUT.TLF]\r\n\"600\""), std::string::npos);
+  JobEntryWindow& cut = *window.Window(JobWindow::Cut);
+  ASSERT_EQ(cut.grid().Text(1, 1), "600");
+  QTest::keyClick(&testing::ViewOf(cut), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(cut.grid().Text(1, 1), "");
+  EXPECT_EQ(cut.grid().RowCount(), 2);
+  EXPECT_TRUE(window.State().dataChanged);
 }
 
 // Types into the Blade and Kerf dialog once it shows, then presses OK, or Cancel when OK is
@@ -85,7 +99,7 @@ TEST_F(JobCommandsTest, BladeAndKerfAreSetThroughTheirDialog) {
 
   dialogs.QueueAnswer(MessageAnswer::Ok);  // "You need to optimize again."
   AnswerBladeAndKerf("1300", "3", &taken);
-  static_cast<BASIC&>(Window(JobWindow::Basic)).cmdBladeKerf->click();
+  Window(JobWindow::Basic).findChild<QPushButton*>("bladeKerfButton")->click();
   EXPECT_TRUE(taken);
   EXPECT_TRUE(window.State().dataChanged);
   EXPECT_EQ(ReadFile("dia.tlf"), "");
@@ -115,8 +129,9 @@ TEST_F(JobCommandsTest, SaveAsDefaultsThenNewStartsFromThem) {
   EXPECT_FALSE(window.State().dataChanged);
 }
 
-// Edits not yet saved survive a failed save or open; on close, Cancel keeps the window and
-// them, No closes it with the tables written (they come back in the next window), Yes saves.
+// Edits not yet saved survive a failed or cancelled save and a failed open; on close, Cancel keeps
+// the window and them, No closes it with the tables written (they come back in the next window),
+// Yes saves.
 TEST_F(JobCommandsTest, UnsavedEditsSurviveFailuresAndTheCloseQuestion) {
   WriteFile("notes.trm", "shopping list\r\n");
   BaseModule& window = Open();
@@ -125,6 +140,8 @@ TEST_F(JobCommandsTest, UnsavedEditsSurviveFailuresAndTheCloseQuestion) {
   dialogs.QueueAnswer(MessageAnswer::Ok);
   Run("actionSave");
   EXPECT_EQ(dialogs.Messages().back().text.rfind("Could not save no-such-folder/job.trm: ", 0), 0u);
+  dialogs.QueueFile(std::nullopt);  // Save As cancelled
+  Run("actionSave");
   EXPECT_TRUE(window.State().dataChanged);
   EXPECT_EQ(window.windowTitle(), "Base Module");
   dialogs.QueueFile(Path("job.trm"));
@@ -155,20 +172,26 @@ TEST_F(JobCommandsTest, UnsavedEditsSurviveFailuresAndTheCloseQuestion) {
   EXPECT_NE(ReadFile("closing.trm").find("[CUT.TLF]\r\n\"600\",\"300\""), std::string::npos);
 }
 
-// A failed import loses nothing; a found one replaces the rolls and empties the results.
+// A failed import loses nothing and offers the library; a found one replaces the rolls and
+// empties the results.
 TEST_F(JobCommandsTest, ImportReplacesTheRollsOnlyWhenTheLibraryHasSome) {
   WriteFile("mlm.dat",
             "\"MS\",\"A\",\"2\",\"2500\",\"1250\",\"4\",\"BAY 1\"\r\n"
-            "\"MS\",\"A\",\"2\",\"2000\",\"1000\",\"2\",\"SCRAP\"\r\n"
-            "\"MS\",\"a\",\"2\",\"3000\",\"1500\",\"1\",\"BAY 2\"\r\n"
             "\"MS\",\"A\",\"2\",\"3000\",\"1250\",\"2\",\"BAY 3\"\r\n");
   WriteFile("basic.tlf", "\"MS\",\"B\",\"2\"\r\n");
   WriteFile("sheet.tlf", "\"900\",\"900\",\"1\"\r\n");
   WriteFile("dia.tlf", "1,-1,1,0,0,1255,2400,1,0\r\n");
   BaseModule& window = Open();
-  auto& sheet = dynamic_cast<SHEET&>(Window(JobWindow::Sheet));
-  dialogs.QueueAnswer(MessageAnswer::No);  // do not refer to the library
-  sheet.cmdImport_Click();
+  JobEntryWindow& sheet = Window(JobWindow::Sheet);
+  auto* import = sheet.findChild<QPushButton*>("importButton");
+  dialogs.QueueAnswer(MessageAnswer::Yes);  // refer to the library
+  import->click();
+  EXPECT_EQ(dialogs.Messages().back(),
+            (Message{"Material specified was not found in MLM. Do you want to refer to MLM?",
+                     "Attention!", MessageButtons::YesNo, MessageIcon::Exclamation}));
+  auto* library = dynamic_cast<MLM*>(QApplication::activeModalWidget());
+  ASSERT_NE(library, nullptr);
+  library->close();
   EXPECT_EQ(ReadFile("sheet.tlf"), "\"900\",\"900\",\"1\"\r\n");
   EXPECT_EQ(sheet.grid().Text(1, 1), "900");
   EXPECT_FALSE(window.State().importedFromLibrary);
@@ -176,7 +199,7 @@ TEST_F(JobCommandsTest, ImportReplacesTheRollsOnlyWhenTheLibraryHasSome) {
   GridOf(JobWindow::Basic).SetText(1, 2, "A");
   dialogs.QueueAnswer(MessageAnswer::Ok);  // optimize again
   dialogs.QueueAnswer(MessageAnswer::Ok);
-  sheet.cmdImport_Click();
+  import->click();
   EXPECT_EQ(dialogs.Messages().back().text, "2 size(s) imported from MLM");
   EXPECT_EQ(ReadFile("dia.tlf"), "");
   EXPECT_EQ(sheet.grid().RowCount(), 4);

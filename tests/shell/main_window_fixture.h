@@ -3,6 +3,7 @@
 // dialogs, a clipboard in memory and a printer that writes a PDF.
 
 #include <QAction>
+#include <QMdiArea>
 #include <QPrinter>
 #include <QTest>
 #include <memory>
@@ -57,6 +58,7 @@ class MainWindowTest : public InWorkDir {
     ASSERT_NE(command, nullptr) << action;
     command->trigger();
   }
+  QMdiArea& Area() { return *main->findChild<QMdiArea*>("childArea"); }
   JobEntryWindow& Window(JobWindow kind) { return *main->ActivateWindow(kind); }
   Grid& GridOf(JobWindow kind) { return Window(kind).grid(); }
 

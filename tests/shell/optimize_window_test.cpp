@@ -5,7 +5,6 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 
@@ -61,7 +60,7 @@ TEST_F(OptimizeWindowTest, F5RunsSavesAndShowsTheLayouts) {
   EXPECT_FALSE(layouts->parentWidget()->isVisible());
   Run("actionLayouts");
   EXPECT_EQ(main->LayoutsWindow(), layouts);
-  EXPECT_EQ(main->Area()->activeSubWindow()->widget(), layouts);
+  EXPECT_EQ(Area().activeSubWindow()->widget(), layouts);
   EXPECT_EQ(layouts->CurrentLayout(), n);
   // A change of sizes unloads it.
   dialogs.QueueAnswer(MessageAnswer::Ok);
