@@ -11,6 +11,7 @@
 #include "shell/blade_kerf_dialog.h"
 #include "shell/cut_window.h"
 #include "shell/sheet_window.h"
+#include "storage/table_file.h"
 
 namespace trimora {
 
@@ -183,14 +184,25 @@ void BaseModule::SetOptions(const OptimizeOptions& options) {
 
 // The windows close so that their tables are written, and open again on what was written; the
 // undo history of each goes on in the window that replaces it.
-void BaseModule::RefreshTablesForSave() {
+// The child area outlives this part of the window: its closing child windows must not reach
+// back into members already gone.
+BaseModule::~BaseModule() { disconnect(area_, nullptr, this, nullptr); }
+
+std::string BaseModule::RefreshTablesForSave() {
   activeBeforeSave_ = ActiveKind();
+  // A window is reopened from its table file: never from one that failed to write, or its
+  // rows would be lost.
+  for (JobWindow kind : {JobWindow::Sheet, JobWindow::Cut, JobWindow::Basic}) {
+    JobEntryWindow* open = Window(kind);
+    if (open && !SaveGridToTableFile(open->grid())) return open->grid().Tag();
+  }
   for (JobWindow kind : {JobWindow::Sheet, JobWindow::Cut, JobWindow::Basic}) {
     GridUndoStack history;
     if (JobEntryWindow* open = Window(kind)) history = open->TakeUndoHistory();
     CloseWindow(kind);
     OpenWindow(kind)->AdoptUndoHistory(std::move(history));
   }
+  return "";
 }
 
 void BaseModule::RestoreActiveWindow() {

@@ -37,6 +37,7 @@ class BaseModule : public QMainWindow,
  public:
   // onClosed runs once the window has closed (after the save question allowed it).
   BaseModule(ShellServices& services, std::function<void()> onClosed, QWidget* parent = nullptr);
+  ~BaseModule() override;
 
   // The commands of the menus and the toolbar.
   void NewJob() { commands_.New(); }
@@ -75,7 +76,7 @@ class BaseModule : public QMainWindow,
   OptimizeOptions Options() const override;
   void SetOptions(const OptimizeOptions& options) override;
   void ViewLayouts() override { ShowLayouts(); }
-  void RefreshTablesForSave() override;
+  std::string RefreshTablesForSave() override;
   void RestoreActiveWindow() override;
   void CloseForLoad() override;
   void ReopenAfterLoad() override;

@@ -59,9 +59,11 @@ std::string JobText() {
 
 JobFileResult SaveJob(const std::string& fileName, const OptimizeOptions& options,
                       JobWindows& windows) {
-  windows.RefreshTablesForSave();
+  const std::string unwritten = windows.RefreshTablesForSave();
   JobFileResult result;
-  if (!WriteOptionsFile(options)) {
+  if (!unwritten.empty()) {
+    result = {false, unwritten + " cannot be written"};
+  } else if (!WriteOptionsFile(options)) {
     result = {false, "options.tlf cannot be written"};
   } else if (fileName == kDefaultsName &&
              !(WriteWholeFile("sheet.tlf", "") && WriteWholeFile("cut.tlf", ""))) {
@@ -73,8 +75,7 @@ JobFileResult SaveJob(const std::string& fileName, const OptimizeOptions& option
   return result;
 }
 
-JobFileResult LoadJob(const std::string& fileName, JobWindows& windows,
-                      OptimizeOptions& options) {
+JobFileResult LoadJob(const std::string& fileName, JobWindows& windows, OptimizeOptions& options) {
   std::error_code ec;
   if (!std::filesystem::exists(fileName, ec)) return {false, "no such file"};
   if (std::filesystem::is_directory(fileName, ec)) {
@@ -83,7 +84,8 @@ JobFileResult LoadJob(const std::string& fileName, JobWindows& windows,
   const auto lines = ReadLines(fileName);
   if (!lines) return {false, "cannot be read"};
   if (lines->empty()) return {false, "the file is empty, not a job file"};
-  if (!IsSectionHeader(lines->front())) return {false, "not a job file (it does not begin with a section header)"};
+  if (!IsSectionHeader(lines->front()))
+    return {false, "not a job file (it does not begin with a section header)"};
 
   windows.CloseForLoad();
   JobFileResult result;

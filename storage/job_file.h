@@ -18,8 +18,9 @@ class JobWindows {
  public:
   virtual ~JobWindows() = default;
   // Save: remember the active window, then close and reopen Sheet, Cut-Piece and Basic
-  // Details so that their table files are current.
-  virtual void RefreshTablesForSave() {}
+  // Details so that their table files are current. Answers the table that could not be
+  // written, with its window left as it was, or "" when all are current.
+  virtual std::string RefreshTablesForSave() { return ""; }
   // Save: give the focus back to the window that had it.
   virtual void RestoreActiveWindow() {}
   // Load: close the job-entry and result windows (the editing ones write their tables).

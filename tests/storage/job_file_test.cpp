@@ -16,7 +16,10 @@ using testing::WriteFile;
 // Records the order in which the job procedures ask the windows for their part.
 class RecordingWindows : public JobWindows {
  public:
-  void RefreshTablesForSave() override { calls += "refresh;"; }
+  std::string RefreshTablesForSave() override {
+    calls += "refresh;";
+    return "";
+  }
   void RestoreActiveWindow() override { calls += "restore;"; }
   void CloseForLoad() override { calls += "close(" + ReadFile("cut.tlf") + ");"; }
   void ReopenAfterLoad() override { calls += "reopen(" + ReadFile("cut.tlf") + ");"; }
