@@ -1,5 +1,6 @@
 #include "app/cli_draw.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
@@ -19,6 +20,7 @@
 #include "results/results_model.h"
 #include "storage/file_utils.h"
 #include "storage/settings_file.h"
+#include "storage/text_file.h"
 
 namespace trimora {
 
@@ -57,19 +59,30 @@ bool CopySettings(const std::string& named, const std::string& jobPath) {
   return !ec;
 }
 
+// Every drawing is made in memory and replaces its file only once complete, so a failed or
+// interrupted write leaves the old file whole.
+int Replace(const QByteArray& data, const std::string& path, const std::string& shown) {
+  std::string error = "cannot be drawn";
+  if (!data.isEmpty() && ReplaceFileSafely(path, data.toStdString(), &error)) return 0;
+  return Fail(shown, error);
+}
+
 int WritePdf(const ResultsModel& model, int first, int last, const std::string& path,
              const std::string& shown) {
-  QPdfWriter writer(QString::fromStdString(path));
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  QPdfWriter writer(&buffer);
   writer.setPageSize(QPageSize(QPageSize::A4));
   writer.setPageOrientation(QPageLayout::Portrait);
   writer.setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
   writer.setCreator("Trimora");
   writer.setTitle(QString::fromStdString(FileNameFromPath(model.jobFileName)));
   QPainter painter;
-  if (!painter.begin(&writer)) return Fail(shown, "cannot be written");
+  if (!painter.begin(&writer)) return Fail(shown, "cannot be drawn");
   QtPainterSurface surface(painter);
   PrintLayouts(model, first, last, surface, TodayDayMonthYear());
-  return painter.end() ? 0 : Fail(shown, "cannot be written");
+  if (!painter.end()) return Fail(shown, "cannot be drawn");
+  return Replace(buffer.data(), path, shown);
 }
 
 // Draws layout n as the screen first shows it: its whole width, from its top.
@@ -79,25 +92,29 @@ void DrawScreenPicture(const ResultsModel& model, int n, QPainter& painter) {
   DrawLayoutOnScreen(model, n, surface, view);
 }
 
-bool WritePng(const ResultsModel& model, int n, const std::string& path) {
+QByteArray PngPicture(const ResultsModel& model, int n) {
   QImage image(kPictureSide, kPictureSide, QImage::Format_RGB32);
   QPainter painter(&image);
   DrawScreenPicture(model, n, painter);
   painter.end();
-  return image.save(QString::fromStdString(path), "PNG");
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  return image.save(&buffer, "PNG") ? buffer.data() : QByteArray();
 }
 
-bool WriteSvg(const ResultsModel& model, int n, const std::string& path) {
+QByteArray SvgPicture(const ResultsModel& model, int n) {
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
   QSvgGenerator svg;
-  svg.setFileName(QString::fromStdString(path));
+  svg.setOutputDevice(&buffer);
   svg.setSize(QSize(kPictureSide, kPictureSide));
   svg.setViewBox(QRect(0, 0, kPictureSide, kPictureSide));
   svg.setResolution(96);
   svg.setTitle(QString("Layout %1 / %2").arg(n).arg(model.layouts));
   QPainter painter;
-  if (!painter.begin(&svg)) return false;
+  if (!painter.begin(&svg)) return {};
   DrawScreenPicture(model, n, painter);
-  return painter.end();
+  return painter.end() ? buffer.data() : QByteArray();
 }
 
 int WritePictures(const ResultsModel& model, const DrawRequest& request, int first, int last,
@@ -109,8 +126,9 @@ int WritePictures(const ResultsModel& model, const DrawRequest& request, int fir
   for (int n = first; n <= last; ++n) {
     const std::string name = "layout-" + std::to_string(n) + (png ? ".png" : ".svg");
     const std::string path = (fs::path(folder) / name).string();
-    const bool written = png ? WritePng(model, n, path) : WriteSvg(model, n, path);
-    if (!written) return Fail((fs::path(request.output) / name).string(), "cannot be written");
+    const QByteArray picture = png ? PngPicture(model, n) : SvgPicture(model, n);
+    if (const int status = Replace(picture, path, (fs::path(request.output) / name).string()))
+      return status;
     std::cout << (fs::path(request.output) / name).string() << '\n';
   }
   return 0;

@@ -55,6 +55,24 @@ TEST_F(CliDraw, PdfHasAPageForEachLayout) {
   EXPECT_EQ(PdfPages("one.pdf"), 1u);
 }
 
+// A drawing that cannot be put in place fails with the reason and leaves the old file whole.
+TEST_F(CliDraw, AFailedWriteIsAnErrorAndKeepsTheOldFile) {
+  const std::string old = std::string(250, 'x') + ".pdf";  // no room for a temporary beside it
+  testing::WriteFile(old, "old");
+  CliRun run = RunCli("draw jobs/rack.trm --pdf " + old);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(run.err.ends_with(": File name too long\n")) << run.err;
+  EXPECT_EQ(testing::ReadFile(old), "old");
+  for (const char* format : {"svg", "png"}) {
+    const std::string taken = std::string("pictures/layout-1.") + format;
+    fs::create_directories(taken);  // a folder where the picture would go
+    run = RunCli(std::string("draw jobs/rack.trm --") + format + " pictures");
+    EXPECT_EQ(run.status, 1) << format;
+    EXPECT_NE(run.err.find(taken), std::string::npos) << run.err;
+    EXPECT_TRUE(fs::is_directory(taken));
+  }
+}
+
 TEST_F(CliDraw, PicturesArePerLayoutAndFollowTheSettings) {
   CliRun run = RunCli("draw jobs/rack.trm --png pictures");
   ASSERT_EQ(run.status, 0) << run.err;
