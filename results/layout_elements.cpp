@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <climits>
+#include <cmath>
 #include <vector>
 
 #include "storage/number_picture.h"
@@ -114,9 +116,20 @@ void Hatch(DrawingSurface& surface, float x1, float y1, float x2, float y2, floa
            Rgb color) {
   if (!(spacing > 0)) return;  // a degenerate scale would never end the loop
   const float end = (x2 - x1) + (y2 - y1);
+  // Line `step` runs along x + y = x1 + y1 + t. Only those that cross the surface's view are
+  // drawn, so an enormous stock costs no more lines than the view holds.
+  const UserScale view = surface.Scale();
+  const double nearest = double(std::min(view.left, view.left + view.width)) +
+                         double(std::min(view.top, view.top + view.height));
+  const double farthest = double(std::max(view.left, view.left + view.width)) +
+                          double(std::max(view.top, view.top + view.height));
+  const double origin = double(x1) + double(y1);
+  const double skipped = std::floor((nearest - origin) / double(spacing)) - 1;
+  const int first = skipped > 0 ? int(std::min(skipped, double(INT_MAX))) : 0;
   // t counts in whole steps: adding a small spacing to a large t could stop advancing it.
-  for (int step = 0; float(step) * spacing <= end; ++step) {
+  for (int step = first; step < INT_MAX && float(step) * spacing <= end; ++step) {
     const float t = float(step) * spacing;
+    if (origin + double(t) > farthest + double(spacing)) break;
     float px = x1 + t, py = y1;
     float qx = x1, qy = y1 + t;
     if (px > x2) {
