@@ -60,7 +60,7 @@ bool WriteStoredLayoutSettings(const char* path, const StoredLayoutSettings& val
                                std::string* error) {
   std::string text;
   for (const int value : values) text += std::to_string(value) + "\r\n";
-  if (WriteWholeFile(SettingsFileName(path), text)) return true;
+  if (ReplaceFileSafely(SettingsFileName(path), text)) return true;
   if (error) *error = std::string(path) + " cannot be written";
   return false;
 }

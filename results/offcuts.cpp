@@ -1,6 +1,8 @@
 #include "results/offcuts.h"
 
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <optional>
 
@@ -175,10 +177,19 @@ bool AppendExportRecords(const Grid& offcutGrid, const std::string& mat, const s
                  "," + Quoted(f[3]) + "\r\n";
     }
   }
-  std::ofstream out(SettingsFileName(kMaterialLibraryFile), std::ios::binary | std::ios::app);
-  out << records;
-  out.close();
-  if (!out.fail()) return true;
+  // The library is replaced whole with the records added, never appended to in place.
+  const std::string library = SettingsFileName(kMaterialLibraryFile);
+  std::string whole;
+  std::error_code ec;
+  if (std::filesystem::exists(library, ec)) {
+    std::ifstream in(library, std::ios::binary);
+    if (in.is_open()) whole.assign(std::istreambuf_iterator<char>(in), {});
+    if (!in.is_open() || in.bad()) {
+      if (error) *error = std::string(kMaterialLibraryFile) + ": cannot be read";
+      return false;
+    }
+  }
+  if (ReplaceFileSafely(library, whole + records)) return true;
   if (error) *error = std::string(kMaterialLibraryFile) + ": cannot be written";
   return false;
 }

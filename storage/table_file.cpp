@@ -25,12 +25,12 @@ std::vector<std::string> SplitRecordFields(std::string_view line) {
       const size_t close = line.find('"', pos + 1);
       const size_t valueEnd = close == std::string_view::npos ? line.size() : close;
       fields.emplace_back(line.substr(pos + 1, valueEnd - pos - 1));
-      pos = line.find(',', valueEnd);  // anything between the closing quote and the comma is dropped
+      pos =
+          line.find(',', valueEnd);  // anything between the closing quote and the comma is dropped
     } else {
       const size_t comma = line.find(',', pos);
-      fields.push_back(TrimBlanks(line.substr(pos, comma == std::string_view::npos
-                                                        ? std::string_view::npos
-                                                        : comma - pos)));
+      fields.push_back(TrimBlanks(line.substr(
+          pos, comma == std::string_view::npos ? std::string_view::npos : comma - pos)));
       pos = comma;
     }
     if (pos == std::string_view::npos) break;
@@ -55,7 +55,8 @@ bool SaveGridToTableFile(const Grid& grid) {
     }
     content += "\r\n";
   }
-  return WriteWholeFile(grid.Tag(), content);
+  // Replaced whole, never rewritten in place: a crash or a full disk leaves the old table.
+  return ReplaceFileSafely(grid.Tag(), content);
 }
 
 void LoadGridFromTableFile(Grid& grid) {

@@ -1,0 +1,57 @@
+// A save killed at any moment leaves the old table or the new one, whole.
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <random>
+#include <string>
+#include <thread>
+
+#include "storage/job_tables.h"
+#include "storage/table_file.h"
+#include "test_support.h"
+
+namespace trimora {
+namespace {
+
+using testing::ReadFile;
+
+Grid CutPieces(const char* description, int rows) {
+  Grid grid = MakeTableGrid(CutPieceTable());
+  grid.SetRowCount(rows + 1);
+  for (int r = 1; r <= rows; ++r) {
+    grid.SetText(r, 1, std::to_string(r));
+    grid.SetText(r, 5, description);
+  }
+  return grid;
+}
+
+class SafeWrites : public testing::InWorkDir {};
+
+TEST_F(SafeWrites, AKilledSaveLeavesTheOldTableOrTheNewOneWhole) {
+  const Grid before = CutPieces("OLD", 40000), after = CutPieces("NEW", 40000);
+  ASSERT_TRUE(SaveGridToTableFile(after));
+  const std::string whole = ReadFile("cut.tlf");
+  std::mt19937 random(7);
+  for (int round = 0; round < 40; ++round) {
+    ASSERT_TRUE(SaveGridToTableFile(before));
+    const std::string old = ReadFile("cut.tlf");
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      SaveGridToTableFile(after);
+      _exit(0);
+    }
+    std::this_thread::sleep_for(std::chrono::microseconds(random() % 20000));
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    const std::string now = ReadFile("cut.tlf");
+    EXPECT_TRUE(now == old || now == whole) << "round " << round << ": " << now.size() << " bytes";
+  }
+}
+
+}  // namespace
+}  // namespace trimora
