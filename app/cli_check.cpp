@@ -87,7 +87,10 @@ int RunCheckCommand(const std::string& jobPath) {
   const float blade = basic.BLADE;
   ApplyBladeReachAndCheck(basic, rolls, cuts);
   AddKerf(rolls, cuts, basic.KERF);
-  SortByAreaDescending(rolls, cuts);
+  // Lists too long for the engine are never ordered by it; ordering them would only take time.
+  if (RecordCount(rolls) <= kMaxRecords && RecordCount(cuts) <= kMaxRecords) {
+    SortByAreaDescending(rolls, cuts);
+  }
 
   std::cout << "Job: " << jobPath << '\n'
             << "Material: " << basic.MAT << "  Grade: " << basic.GRADE
