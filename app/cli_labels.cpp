@@ -43,9 +43,10 @@ int EmitLabels(const ResultsArgs& args, const ResultsModel& model) {
               << model.layouts << '\n';
     return 1;
   }
-  const std::optional<LabelDefinition> definition = ReadLabelDefinition();
+  std::string problem;
+  const std::optional<LabelDefinition> definition = ReadLabelDefinition(&problem);
   if (!definition) {
-    std::cerr << kLabelsNotDefinedMessage << '\n';
+    std::cerr << problem << '\n';
     return 2;
   }
   if (!args.pdf.empty()) return WriteLabelsPdf(model, *definition, args);

@@ -71,12 +71,29 @@ std::vector<std::string> RowLines(const std::vector<std::vector<std::string>>& l
 
 }  // namespace
 
-std::optional<LabelDefinition> ReadLabelDefinition() {
+LabelDefinition LabelDefinitionOf(const std::vector<std::string>& fields) {
+  return {WholeNumber(fields, 0), WholeNumber(fields, 1), WholeNumber(fields, 2),
+          WholeNumber(fields, 3), WholeNumber(fields, 4)};
+}
+
+std::string LabelDefinitionProblem(const LabelDefinition& d) {
+  const auto within = [](int value, int low, int high) { return value >= low && value <= high; };
+  const bool fits = within(d.COLS, 1, 20) && within(d.HS, 1, 200) && within(d.HP, 1, 200) &&
+                    within(d.VS, 0, 100) && within(d.VP, 0, 100);
+  return fits ? "" : kLabelsOutOfRangeMessage;
+}
+
+std::optional<LabelDefinition> ReadLabelDefinition(std::string* problem) {
   const std::vector<std::string> fields = FirstRecordOf(kLabelDefinitionFile);
-  if (fields.empty()) return std::nullopt;
-  LabelDefinition d{WholeNumber(fields, 0), WholeNumber(fields, 1), WholeNumber(fields, 2),
-                    WholeNumber(fields, 3), WholeNumber(fields, 4)};
-  if (d.COLS < 1) return std::nullopt;
+  const LabelDefinition d = LabelDefinitionOf(fields);
+  if (fields.empty() || d.COLS < 1) {
+    if (problem) *problem = kLabelsNotDefinedMessage;
+    return std::nullopt;
+  }
+  if (const std::string why = LabelDefinitionProblem(d); !why.empty()) {
+    if (problem) *problem = why;
+    return std::nullopt;
+  }
   return d;
 }
 
@@ -119,9 +136,8 @@ std::string LabelSheetText(const ResultsModel& model, const LabelDefinition& def
 }
 
 bool WriteLabelSheet(const ResultsModel& model, int layout, std::string* error) {
-  const std::optional<LabelDefinition> definition = ReadLabelDefinition();
+  const std::optional<LabelDefinition> definition = ReadLabelDefinition(error);
   if (!definition) {
-    if (error) *error = kLabelsNotDefinedMessage;
     return false;
   }
   if (WriteWholeFile(kLabelSheetFile, LabelSheetText(model, *definition, layout))) return true;

@@ -24,9 +24,22 @@ struct LabelDefinition {
   int VP = 0;    // empty lines after each row
 };
 
+// A label row must fit a printable line, and the spacing a page: beyond these a sheet would
+// only waste paper and memory.
+inline constexpr const char* kLabelsOutOfRangeMessage =
+    "The label definition is out of range: COLS from 1 to 20, HS and HP from 1 to 200, VS and "
+    "VP from 0 to 100. Change it with the Labels button of the launcher.";
+
+// The five fields of a lbl.def record, each number rounded to an integer.
+LabelDefinition LabelDefinitionOf(const std::vector<std::string>& fields);
+
+// "" when the definition can be printed, otherwise kLabelsOutOfRangeMessage.
+std::string LabelDefinitionProblem(const LabelDefinition& definition);
+
 // The first record of lbl.def in the working directory, each field's number rounded to an
-// integer. None when the file is missing or empty or COLS is below 1: nothing may be printed.
-std::optional<LabelDefinition> ReadLabelDefinition();
+// integer. None, with problem (when given) saying why, when the file is missing or empty or a
+// field is out of range: nothing may be printed.
+std::optional<LabelDefinition> ReadLabelDefinition(std::string* problem = nullptr);
 
 // The five lines of the label of a placed piece record.
 std::vector<std::string> LabelLines(const ResultsModel& model, const AreaRecord& piece);

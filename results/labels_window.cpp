@@ -30,7 +30,19 @@ void LABELS::Load() {
   RefreshGrid();
 }
 
+// An out-of-range definition is said and kept in the window to be corrected, not stored.
 void LABELS::Apply() {
+  std::vector<std::string> fields;
+  bool blank = true;
+  for (int column = 1; column <= 5; ++column) {
+    fields.push_back(grid().Text(1, column));
+    blank = blank && TrimBlanks(fields.back()).empty();
+  }
+  const std::string problem = LabelDefinitionProblem(LabelDefinitionOf(fields));
+  if (!blank && !problem.empty()) {  // an empty one leaves labels undefined, as ever
+    ShowMessage({problem, "Attention!", MessageButtons::Ok, MessageIcon::Exclamation});
+    return;
+  }
   SaveGridToTableFile(grid());
   close();
 }

@@ -250,9 +250,8 @@ void Dia::PrintLayoutPages(int first, int last) {
 void Dia::PrintLabels() {
   selector_->setFocus();
   // Said before the printer is chosen, not after.
-  if (!ReadLabelDefinition()) {
-    dialogs_.ShowMessage(
-        {kLabelsNotDefinedMessage, "Attention!", MessageButtons::Ok, MessageIcon::Exclamation});
+  if (std::string problem; !ReadLabelDefinition(&problem)) {
+    dialogs_.ShowMessage({problem, "Attention!", MessageButtons::Ok, MessageIcon::Exclamation});
     return;
   }
   const PrintDialogAnswer answer = dialogs_.PrintDialog(true);

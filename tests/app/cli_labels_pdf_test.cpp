@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/cli_run.h"
+#include "results/label_sheet.h"
 #include "test_support.h"
 
 namespace trimora {
@@ -91,7 +92,11 @@ TEST_F(CliLabelsPdf, ElevenPointLabelsFillEachPageWithWholeRows) {
 }
 
 TEST_F(CliLabelsPdf, ExitStatusesAndAFailedWriteKeepsTheOldFile) {
-  EXPECT_EQ(RunCli("labels rack.trm --pdf none.pdf").status, 2);  // no lbl.def
+  EXPECT_EQ(RunCli("labels rack.trm --pdf none.pdf").status, 2);    // no lbl.def
+  WriteFile("lbl.def", "\"100\",\"1\",\"32767\",\"0\",\"0\"\r\n");  // rows gigabytes wide
+  const testing::CliRun absurd = RunCli("labels rack.trm");
+  EXPECT_EQ(absurd.status, 2);
+  EXPECT_EQ(absurd.err, std::string(kLabelsOutOfRangeMessage) + "\n");
   WriteFile("lbl.def", "\"3\",\"1\",\"30\",\"2\",\"1\"\r\n");
   const std::string demo = std::string(TRIMORA_EXAMPLES) + "/demo.trm";
   EXPECT_EQ(RunCli("labels '" + demo + "' --def lbl.def --pdf none.pdf").status, 2);

@@ -37,9 +37,16 @@ TEST_F(LabelsWindowTest, TheLaunchersLabelsButtonEditsOneDefinition) {
   ASSERT_NE(labels, nullptr);
   testing::TypeInto(*labels, 1, 1, "3");
   EXPECT_EQ(labels->grid().RowCount(), 2);  // one definition, and typing adds no second one
+  dialogs.QueueAnswer(MessageAnswer::Ok);
+  QTest::mouseClick(labels->findChild<QPushButton*>("applyButton"), Qt::LeftButton);
+  EXPECT_EQ(dialogs.Messages().back().text, kLabelsOutOfRangeMessage);  // 23 labels a row
+  EXPECT_TRUE(labels->isVisible());
+  EXPECT_EQ(ReadFile("lbl.def"),
+            "\"2\",\"1\",\"30\",\"0\",\"1\"\r\n\"9\",\"9\",\"9\",\"9\",\"9\"\r\n");
+  testing::TypeInto(*labels, 1, 1, "\b");
   QTest::mouseClick(labels->findChild<QPushButton*>("applyButton"), Qt::LeftButton);
   EXPECT_FALSE(labels->isVisible());
-  EXPECT_EQ(ReadFile("lbl.def"), "\"23\",\"1\",\"30\",\"0\",\"1\"\r\n");
+  EXPECT_EQ(ReadFile("lbl.def"), "\"2\",\"1\",\"30\",\"0\",\"1\"\r\n");
 }
 
 TEST_F(LabelsWindowTest, PrintLabelsForTheCurrentLayoutOrAllLayouts) {
