@@ -5,7 +5,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "storage/number_text.h"
 #include "storage/report_measure.h"
+#include "storage/table_file.h"
 
 namespace trimora {
 
@@ -33,6 +35,19 @@ void DENSITY::SaveAndClose() {
   const MessageAnswer answer =
       ShowMessage({"Save Changes?", "Attention!", MessageButtons::YesNo, MessageIcon::Question});
   if (answer == MessageAnswer::Yes) {
+    // Kept open, with the cursor on it, until every density can be used.
+    for (int r = 1; r < grid().RowCount(); ++r) {
+      const std::string& text = grid().Text(r, 2);
+      if (!TrimBlanks(text).empty() && !IsUsableDensity(LeadingNumber(text))) {
+        grid().row = grid().rowSel = r;
+        grid().column = grid().columnSel = 2;
+        RefreshGrid();
+        ShowMessage({std::string(kDensityOutOfRangeMessage) + " Row " + std::to_string(r) +
+                         " holds " + text + ".",
+                     "Attention!", MessageButtons::Ok, MessageIcon::Exclamation});
+        return;
+      }
+    }
     grid().SetTag(kDensityFile);
     grid().row = grid().rowSel = 1;
     grid().column = grid().columnSel = 1;

@@ -22,12 +22,16 @@ std::string MeasureLabelFor(const std::string& setting) {
 
 std::string MeasureLabel() { return MeasureLabelFor(ReadMeasureSetting()); }
 
+bool IsUsableDensity(double density) { return density >= 0 && density <= kMaxDensity; }
+
 double DensityOf(const std::string& material) {
   const auto lines = ReadLines(SettingsFileName(kDensityFile));
   if (!lines) return 0;
   for (const std::string& line : *lines) {
     const std::vector<std::string> fields = SplitRecordFields(line);
-    if (fields.front() == material) return fields.size() > 1 ? LeadingNumber(fields[1]) : 0;
+    if (fields.front() != material) continue;
+    const double density = fields.size() > 1 ? LeadingNumber(fields[1]) : 0;
+    return IsUsableDensity(density) ? density : 0;
   }
   return 0;
 }

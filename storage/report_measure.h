@@ -17,8 +17,16 @@ std::string ReadMeasureSetting();
 std::string MeasureLabel();
 std::string MeasureLabelFor(const std::string& setting);
 
+// The densities a weight can be computed from: from 0 to 1,000,000, which covers every
+// material in any unit of mass per cubic unit of length and keeps weights within range.
+inline constexpr double kMaxDensity = 1e6;
+inline constexpr const char* kDensityOutOfRangeMessage =
+    "A density must be a number from 0 to 1000000.";
+bool IsUsableDensity(double density);
+
 // DENSITY of the first record of density.dat whose MAT equals material exactly (case
-// sensitive); 0 when there is none or density.dat is missing.
+// sensitive); 0 when there is none, density.dat is missing, or the density is not usable (the
+// material then counts as not listed, and the Optimize command offers the Density Table).
 double DensityOf(const std::string& material);
 
 // "Weight": DensityOf(material) x thickness x length x width x quantity, picture "0.00";

@@ -10,6 +10,7 @@
 #include "libraries/plm_window.h"
 #include "shell/launcher.h"
 #include "shell/main_window_fixture.h"
+#include "storage/report_measure.h"
 
 namespace trimora {
 namespace {
@@ -133,6 +134,22 @@ TEST_F(LibraryWindows, DensityDoneWithYesWritesTheTableSortedByMaterial) {
   EXPECT_EQ(ReadFile("density.dat"),
             "\"AL\",\"2.7\"\r\n\"COPPER\",\"8.96\"\r\n\"STEEL\",\"7.85\"\r\n");
   EXPECT_FALSE(window.isVisible());
+}
+
+// A density no weight can be computed from is refused and the window stays open on it.
+TEST_F(LibraryWindows, DensityDoneRefusesADensityOutOfRange) {
+  WriteFile("density.dat", "\"STEEL\",\"7.85\"\r\n");
+  DENSITY window(services);
+  window.show();
+  TypeRow(window, 2, {"lead", "99999999999"});
+  dialogs.QueueAnswer(MessageAnswer::Yes);
+  dialogs.QueueAnswer(MessageAnswer::Ok);
+  Done(window);
+  EXPECT_EQ(dialogs.Messages().back().text,
+            std::string(kDensityOutOfRangeMessage) + " Row 2 holds 99999999999.");
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_EQ(window.grid().row, 2);
+  EXPECT_EQ(ReadFile("density.dat"), "\"STEEL\",\"7.85\"\r\n");
 }
 
 TEST_F(LibraryWindows, LauncherOpensEachLibraryOnce) {

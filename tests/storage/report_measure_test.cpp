@@ -32,6 +32,12 @@ TEST_F(ReportMeasure, WeightSettingUsesTheFirstDensityOfTheMaterial) {
   EXPECT_EQ(MeasureValue("MS", 2, 10, 5, 1), "785.00");
   EXPECT_EQ(DensityOf("ms"), 0.0);  // the material's does
   EXPECT_EQ(MeasureValue("SS", 2, 10, 5, 1), "0.00");
+  // Densities no weight can be computed from count as not listed: no "inf", no negative weight.
+  WriteFile("density.dat", "\"HUGE\",\"1e38\"\r\n\"NEG\",\"-2\"\r\n\"NAN\",\"nan\"\r\n");
+  for (const char* material : {"HUGE", "NEG", "NAN"}) {
+    EXPECT_EQ(DensityOf(material), 0.0) << material;
+    EXPECT_EQ(MeasureValue(material, 2, 10, 5, 1), "0.00") << material;
+  }
 }
 
 }  // namespace
