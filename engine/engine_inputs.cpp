@@ -1,6 +1,7 @@
 #include "engine/engine_inputs.h"
 
 #include <cmath>
+#include <limits>
 #include <utility>
 
 #include "storage/job_tables.h"
@@ -30,6 +31,7 @@ void ReadRolls(const Grid& grid, float blade, RollList& rolls, std::vector<Input
     roll.MR = Cell(grid, row, 6);
     roll.MB = Cell(grid, row, 7);
     roll.LOCATION = grid.Text(row, 8);
+    roll.row = row;
 
     if (roll.QTY == 0) roll.QTY = kUnlimitedQty;
     // Only whole sheets can be cut; a fraction of a sheet is no sheet.
@@ -133,6 +135,35 @@ std::string ApplyBladeReachAndCheck(BasicDetails& basic, const RollList& rolls,
   if (basic.BLADE == 0) return std::string("Wrong BLADE specfied.\n") + kBladeAndKerfHint;
   if (RecordCount(rolls) <= 0) return kNoValidSheets;
   if (RecordCount(cuts) <= 0) return "No valid CUT-PIECES specfied.";
+  return "";
+}
+
+std::string CheckSizes(const BasicDetails& typed, const RollList& rolls, const CutList& cuts) {
+  const auto within = [](float value, float largest) { return value >= 0 && value <= largest; };
+  const std::string range = " must be a number from 0 to 16777216.";
+  const float anyFinite = std::numeric_limits<float>::max();
+  const std::string hint = std::string("\n") + kBladeAndKerfHint;
+  if (!within(typed.MINCUT, anyFinite)) return "MINCUT must be a number from 0 up." + hint;
+  if (!within(typed.KERF, kLargestSize)) return "KERF" + range + hint;
+  for (size_t i = 1; i < rolls.size(); ++i) {
+    const RollRecord& r = rolls[i];
+    const std::pair<const char*, float> fields[] = {{"LENGTH", r.LENGTH}, {"WIDTH", r.WIDTH},
+                                                    {"M(L)", r.ML},       {"M(T)", r.MT},
+                                                    {"M(R)", r.MR},       {"M(B)", r.MB}};
+    for (const auto& [name, value] : fields) {
+      if (!within(value, kLargestSize)) {
+        return "Sheet line " + std::to_string(r.row) + ": " + name + range;
+      }
+    }
+  }
+  for (size_t i = 1; i < cuts.size(); ++i) {
+    const CutRecord& c = cuts[i];
+    for (const auto& [name, value] : {std::pair{"LENGTH", c.LENGTH}, std::pair{"WIDTH", c.WIDTH}}) {
+      if (!within(value, kLargestSize)) {
+        return "Cut-piece line " + std::to_string(c.row) + ": " + name + range;
+      }
+    }
+  }
   return "";
 }
 

@@ -31,6 +31,7 @@ struct RollRecord {
   float MR = 0;      // M(R): right margin, at X = WIDTH
   float MB = 0;      // M(B): bottom margin, at Y = LENGTH
   std::string LOCATION;
+  int row = 0;  // the line of the Sheet grid it was read from
 };
 
 struct CutRecord {
@@ -84,6 +85,17 @@ inline constexpr const char* kNoValidSheets = "No valid SHEETS specified.";
 // Where BLADE and KERF are set, said after a start check they fail.
 inline constexpr const char* kBladeAndKerfHint =
     "Set BLADE and KERF under Edit > Blade and Kerf...";
+
+// The largest size planned exactly: single precision holds every whole number up to 2^24,
+// beyond it sizes and positions round and pieces could overlap or lie outside the sheet.
+inline constexpr float kLargestSize = 16777216.0f;
+
+// The sizes a plan can be trusted with, checked after the start checks: MINCUT and KERF, and
+// of every sheet and cut-piece that was read, its sizes and margins, must be numbers from 0
+// (negative ones would put pieces outside the sheet or into slots too small for them) to
+// kLargestSize (MINCUT: any number the reader takes). A negative BLADE never gets here: no
+// sheet fits under it. Returns the first problem, naming the field and its line, or "".
+std::string CheckSizes(const BasicDetails& typed, const RollList& rolls, const CutList& cuts);
 
 // Stores the blade reach (BLADE + KERF) into basic.BLADE, then makes the start checks in
 // their order. Returns the first failing check's message, or "" when the run may start.

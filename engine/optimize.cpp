@@ -43,8 +43,10 @@ std::string UnplaceableCutsMessage(const CutList& entered, const EngineJob& job,
 
 std::string PrepareEngineJob(BasicDetails basic, RollList rolls, CutList cuts, int16_t mode,
                              EngineJob& job) {
+  const BasicDetails typed = basic;
   std::string failure = ApplyBladeReachAndCheck(basic, rolls, cuts);
   if (failure.empty()) failure = CheckListSizes(rolls, cuts);
+  if (failure.empty()) failure = CheckSizes(typed, rolls, cuts);
   if (!failure.empty()) return failure;
   const CutList entered = cuts;
   AddKerf(rolls, cuts, basic.KERF);

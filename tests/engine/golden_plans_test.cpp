@@ -72,5 +72,30 @@ TEST_P(GoldenPlan, IsExactlyTheRecordedOne) {
 INSTANTIATE_TEST_SUITE_P(Jobs, GoldenPlan, ::testing::ValuesIn(GoldenJobs()),
                          [](const auto& info) { return info.param; });
 
+// Jobs under tests/golden/refused once gave plans that put pieces outside the sheet, into
+// slots smaller than themselves, or at sizes single precision cannot hold; they are now refused
+// before the run, naming the field and its line, and keep their results as they were.
+TEST(RefusedJobs, NameTheFieldAndRunNothing) {
+  const fs::path dir = fs::path(TRIMORA_GOLDEN) / "refused";
+  const std::pair<const char*, const char*> jobs[] = {
+      {"huge_sizes", "Sheet line 1: LENGTH must be a number from 0 to 16777216."},
+      {"neg_margins", "Sheet line 1: M(L) must be a number from 0 to 16777216."},
+      {"neg_kerf_small", "KERF must be a number from 0 to 16777216.\n"},
+      {"neg_kerf_pieces_vanish", "KERF must be a number from 0 to 16777216.\n"},
+  };
+  for (const auto& [job, message] : jobs) {
+    testing::ScopedWorkDir workDir;
+    JobWindows noWindows;
+    OptimizeOptions options;
+    ASSERT_TRUE(LoadJob((dir / (std::string(job) + ".trm")).string(), noWindows, options).ok);
+    testing::WriteFile("dia.tlf", "old results\r\n");
+    RunControl quiet;
+    const RunResult result = RunOptimization(quiet);
+    EXPECT_TRUE(result.startCheckFailed) << job;
+    EXPECT_TRUE(result.message.starts_with(message)) << job << ": " << result.message;
+    EXPECT_EQ(ReadFile("dia.tlf"), "old results\r\n") << job;
+  }
+}
+
 }  // namespace
 }  // namespace trimora

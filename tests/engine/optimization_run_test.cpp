@@ -34,13 +34,14 @@ std::string Quoted(const std::vector<std::string>& fields) {
 struct Job {
   std::string blade = "1500";
   std::string kerf = "0";
+  std::string mincut = "10";
   std::string options = "-1,0";                  // Maximum Yield
   std::vector<std::vector<std::string>> sheets;  // LENGTH, WIDTH, QTY, M(L), M(T), M(R), M(B)
   std::vector<std::vector<std::string>> cuts;    // LENGTH, WIDTH, QTY, ORN
 };
 
 void WriteJob(const Job& job) {
-  WriteFile("basic.tlf", Quoted({"MS", "S275", "2", job.blade, "10", job.kerf, ""}));
+  WriteFile("basic.tlf", Quoted({"MS", "S275", "2", job.blade, job.mincut, job.kerf, ""}));
   WriteFile("options.tlf", job.options + "\r\n");
   std::string sheets, cuts;
   for (const auto& row : job.sheets) sheets += Quoted(row);
@@ -113,6 +114,20 @@ TEST_F(OptimizationRun, StartCheckFailuresLeaveTheResultsFileAlone) {
   tooMany.sheets.assign(32768, {"2500", "1250", "1", "0", "0", "0", "0"});
   ExpectRefused(noCuts, "No valid CUT-PIECES specfied.");
   ExpectRefused(tooMany, "Too many SHEETS: at most 32767 are allowed.");
+  // Sizes no plan can be trusted with: negative, or beyond single precision.
+  Job negativeKerf = TwoCutJob(), negativeMincut = TwoCutJob(), hugePiece = TwoCutJob();
+  negativeKerf.kerf = "-3";
+  negativeMincut.mincut = "-1";
+  hugePiece.sheets = {{"2e12", "1e12", "1", "0", "0", "0", "0"}};
+  hugePiece.blade = "2e12";
+  hugePiece.cuts.push_back({"1e12", "400", "1", "0"});
+  ExpectRefused(negativeKerf,
+                "KERF must be a number from 0 to 16777216.\nSet BLADE and KERF under Edit > "
+                "Blade and Kerf...");
+  ExpectRefused(negativeMincut,
+                "MINCUT must be a number from 0 up.\nSet BLADE and KERF under Edit > Blade and "
+                "Kerf...");
+  ExpectRefused(hugePiece, "Sheet line 1: LENGTH must be a number from 0 to 16777216.");
 }
 
 TEST_F(OptimizationRun, TwoCutsRun198TrialsAndReportEachOne) {
