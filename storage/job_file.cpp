@@ -46,8 +46,10 @@ void WriteSection(const std::string& tableFile, std::string& jobText) {
 bool ReadSection(const std::vector<std::string>& lines, size_t& pos, const std::string& tableFile) {
   if (pos < lines.size()) ++pos;  // the header line: sections are known by their order
   std::vector<std::string> table;
-  while (pos < lines.size() && lines[pos] != kEndLine) table.push_back(lines[pos++]);
-  if (pos < lines.size()) ++pos;  // the "[END]" line
+  // A section whose "[END]" is missing still ends where the next section begins, so its rows
+  // never take in the next table's lines.
+  while (pos < lines.size() && !IsSectionHeader(lines[pos])) table.push_back(lines[pos++]);
+  if (pos < lines.size() && lines[pos] == kEndLine) ++pos;
   return WriteWholeFile(tableFile, JoinLines(table));
 }
 
@@ -80,6 +82,11 @@ JobFileResult LoadJob(const std::string& fileName, JobWindows& windows, Optimize
   if (!std::filesystem::exists(fileName, ec)) return {false, "no such file"};
   if (std::filesystem::is_directory(fileName, ec)) {
     return {false, "is a folder, not a job file"};
+  }
+  // A device or a pipe could be read forever.
+  if (!std::filesystem::is_regular_file(fileName, ec)) return {false, "is not a job file"};
+  if (std::filesystem::file_size(fileName, ec) > kLargestJobFile) {
+    return {false, "is larger than 64 MB, not a job file"};
   }
   const auto lines = ReadLines(fileName);
   if (!lines) return {false, "cannot be read"};

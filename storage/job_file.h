@@ -2,12 +2,16 @@
 // The job file: basic.tlf, options.tlf, sheet.tlf, cut.tlf and dia.tlf of the working
 // directory packed line for line into five sections, each "[NAME.TLF]" ... "[END]".
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "storage/options_file.h"
 
 namespace trimora {
+
+// Far above the largest job the engine takes (32767 lines of each table and their plan).
+inline constexpr std::uintmax_t kLargestJobFile = 64u << 20;
 
 // The job every new job starts from, in the working directory.
 inline constexpr const char* kDefaultsFile = "Defaults";
@@ -43,8 +47,9 @@ const std::vector<std::string>& JobSectionTables();
 void WriteSection(const std::string& tableFile, std::string& jobText);
 
 // Copies one section from lines[pos] on into the table file, which is created anew: the
-// header line is skipped unexamined, lines are copied up to the line "[END]". A section cut
-// off by the end of the file ends there. Returns false when the table cannot be written.
+// header line is skipped unexamined, lines are copied up to the line "[END]", or up to the
+// next section's header when "[END]" is missing. A section cut off by the end of the file ends
+// there. Returns false when the table cannot be written.
 bool ReadSection(const std::vector<std::string>& lines, size_t& pos, const std::string& tableFile);
 
 // The whole text SaveJob would write, from the current table files.

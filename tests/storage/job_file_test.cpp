@@ -1,6 +1,7 @@
 #include "storage/job_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -99,7 +100,8 @@ TEST_F(JobFile, LoadRefusesNonJobFilesAndTakesMissingSectionsAsEmpty) {
   WriteFile("notes.txt", "BASIC.TLF\r\n[END]\r\n");
   WriteFile("empty.trm", "");
   OptimizeOptions options;
-  for (const char* name : {"notes.txt", "empty.trm", "missing.trm"}) {
+  mkfifo("pipe.trm", 0600);  // a pipe or a device could be read forever
+  for (const char* name : {"notes.txt", "empty.trm", "missing.trm", "pipe.trm", "/dev/zero"}) {
     EXPECT_FALSE(LoadJob(name, windows, options).ok) << name;
   }
   EXPECT_EQ(windows.calls, "");
@@ -111,6 +113,13 @@ TEST_F(JobFile, LoadRefusesNonJobFilesAndTakesMissingSectionsAsEmpty) {
   for (const char* table : {"sheet.tlf", "cut.tlf", "dia.tlf"}) {
     EXPECT_TRUE(FileExists(table) && IsFileEmpty(table)) << table;
   }
+  // A section without its [END] ends where the next begins: the plan stays the plan.
+  WriteFile("cut.trm",
+            "[BASIC.TLF]\r\n[END]\r\n[OPTIONS.TLF]\r\n[END]\r\n[SHEET.TLF]\r\n[END]\r\n"
+            "[CUT.TLF]\r\n\"600\",\"300\"\r\n[DIA.TLF]\r\n1,-1,1,0,0,1000,800,1,0\r\n[END]\r\n");
+  ASSERT_TRUE(LoadJob("cut.trm", windows, options));
+  EXPECT_EQ(ReadFile("cut.tlf"), "\"600\",\"300\"\r\n");
+  EXPECT_EQ(ReadFile("dia.tlf"), "1,-1,1,0,0,1000,800,1,0\r\n");
 }
 
 TEST_F(JobFile, FailedSaveKeepsTheOldFileAndSaysWhy) {
