@@ -43,10 +43,7 @@ int Usage() {
   return 1;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  const std::vector<std::string> args(argv + 1, argv + argc);
+int RunCommand(const std::vector<std::string>& args) {
   if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
     std::cout << kUsage;
     return 0;
@@ -70,4 +67,16 @@ int main(int argc, char** argv) {
     return trimora::RunDrawCommand(request);
   }
   return Usage();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int status = RunCommand({argv + 1, argv + argc});
+  // Output that never arrived is a failure, whatever the command made of it.
+  if (!std::cout.flush()) {
+    std::cerr << "trimora-cli: standard output: cannot be written\n";
+    return 1;
+  }
+  return status;
 }

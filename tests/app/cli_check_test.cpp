@@ -42,8 +42,9 @@ TEST_F(CliCheck, StartCheckFailureListsTheChangedRowsAndExitsWithTwo) {
             std::string::npos)
       << run.out;
   EXPECT_NE(run.out.find("Cut-Piece row 1: QTY 2.5 taken as 3"), std::string::npos);
-  EXPECT_TRUE(run.out.ends_with("\nNo valid SHEETS specified.\nEvery roll is wider than BLADE. "
-                                "Set BLADE and KERF under Edit > Blade and Kerf...\n"))
+  EXPECT_TRUE(
+      run.out.ends_with("\nNo valid SHEETS specified.\nEvery roll is wider than BLADE. "
+                        "Set BLADE and KERF under Edit > Blade and Kerf...\n"))
       << run.out;
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1);
 }
@@ -54,6 +55,12 @@ TEST_F(CliCheck, UnreadableFilesGiveOneLineAndExitOne) {
   EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1) << run.out;
   EXPECT_TRUE(run.out.starts_with("trimora-cli: missing.trm: ")) << run.out;
   EXPECT_EQ(RunCli("check").status, 1);
+  // Output that cannot be written is a failure too, said on the error output.
+  const std::string demo = std::string(TRIMORA_EXAMPLES) + "/demo.trm";
+  const CliRun full = testing::RunCliKeepingStderrApart("check '" + demo + "' >/dev/full");
+  EXPECT_EQ(full.status, 1);
+  EXPECT_NE(full.err.find("trimora-cli: standard output: cannot be written"), std::string::npos)
+      << full.err;
 }
 
 }  // namespace
