@@ -1,14 +1,14 @@
 #include "storage/text_file.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace trimora {
 
@@ -82,11 +82,18 @@ bool WriteAndSync(const std::string& path, const std::string& content, std::stri
 
 }  // namespace
 
-bool ReplaceFileSafely(const std::string& path, const std::string& content, std::string* error) {
+bool ReplaceFileSafely(const std::string& given, const std::string& content, std::string* error) {
   namespace fs = std::filesystem;
+  std::error_code ec;
+  // Through a symbolic link to the file it names, as editors do: the link stays a link.
+  const std::string path =
+      fs::is_symlink(given, ec) ? fs::weakly_canonical(given, ec).string() : given;
+  if (path.empty()) {
+    if (error) *error = ec.message();
+    return false;
+  }
   const fs::path target(path);
   // Keep the permissions of the file being replaced.
-  std::error_code ec;
   const auto oldStatus = fs::status(target, ec);
 
   std::string temporary;

@@ -6,12 +6,14 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <filesystem>
 #include <random>
 #include <string>
 #include <thread>
 
 #include "storage/job_tables.h"
 #include "storage/table_file.h"
+#include "storage/text_file.h"
 #include "test_support.h"
 
 namespace trimora {
@@ -51,6 +53,14 @@ TEST_F(SafeWrites, AKilledSaveLeavesTheOldTableOrTheNewOneWhole) {
     const std::string now = ReadFile("cut.tlf");
     EXPECT_TRUE(now == old || now == whole) << "round " << round << ": " << now.size() << " bytes";
   }
+}
+
+TEST_F(SafeWrites, ALinkedFileIsReplacedAndTheLinkStays) {
+  testing::WriteFile("real.tlf", "old\r\n");
+  std::filesystem::create_symlink("real.tlf", "link.tlf");
+  ASSERT_TRUE(ReplaceFileSafely("link.tlf", "new\r\n"));
+  EXPECT_TRUE(std::filesystem::is_symlink("link.tlf"));
+  EXPECT_EQ(ReadFile("real.tlf"), "new\r\n");
 }
 
 }  // namespace
