@@ -11,6 +11,8 @@ volatile std::sig_atomic_t stopRequested = 0;
 
 extern "C" void OnInterrupt(int) { stopRequested = 1; }
 
+constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
 constexpr int kBarWidth = 24;
 constexpr auto kRedrawInterval = std::chrono::milliseconds(100);
 
@@ -21,10 +23,14 @@ CliProgress::CliProgress(bool liveLine) : liveLine_(liveLine) {
   struct sigaction action {};
   action.sa_handler = OnInterrupt;
   sigemptyset(&action.sa_mask);
-  sigaction(SIGINT, &action, nullptr);
+  // A terminating signal stops the run as Ctrl+C does, so the best plan is kept and the private
+  // working folder removed on the way out.
+  for (const int signal : kStopSignals) sigaction(signal, &action, nullptr);
 }
 
-CliProgress::~CliProgress() { std::signal(SIGINT, SIG_DFL); }
+CliProgress::~CliProgress() {
+  for (const int signal : kStopSignals) std::signal(signal, SIG_DFL);
+}
 
 void CliProgress::ShowRunStart(int32_t trialCount, int16_t) { trialCount_ = trialCount; }
 

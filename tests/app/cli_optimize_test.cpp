@@ -36,7 +36,11 @@ constexpr const char* kJob =
 std::string Tables(const std::string& job) { return job.substr(0, job.find("[DIA.TLF]")); }
 std::string Results(const std::string& job) { return job.substr(job.find("[DIA.TLF]")); }
 
-class CliOptimize : public testing::InWorkDir {};
+class CliOptimize : public testing::InWorkDir {
+ protected:
+  // Optimizes the demo, sends the signal once the run has started, and checks the stop.
+  void StopWith(int signal);
+};
 
 TEST_F(CliOptimize, WritesTheJobWithItsNewResults) {
   WriteFile("job.trm", kJob);
@@ -99,9 +103,16 @@ TEST_F(CliOptimize, UnreadableInputOrUnwritableOutputExitsWithOne) {
 }
 
 // Ctrl+C is the Stop button: the run ends after the trial under way and keeps its best plan.
-// The command runs on a terminal of its own, so that its progress line says when the run has
-// started, however fast or slow the machine.
+// A request to terminate does the same, so the private working folder goes too. The command
+// runs on a terminal of its own, so that its progress line says when the run has started,
+// however fast or slow the machine.
 TEST_F(CliOptimize, InterruptStopsTheRunAndKeepsTheBestPlan) {
+  for (const int signal : {SIGINT, SIGTERM}) StopWith(signal);
+}
+
+void CliOptimize::StopWith(int signal) {
+  SCOPED_TRACE(signal);
+  std::filesystem::remove("out.trm");
   const int terminal = ::posix_openpt(O_RDWR | O_NOCTTY);
   ASSERT_GE(terminal, 0);
   ASSERT_EQ(::grantpt(terminal), 0);
@@ -123,7 +134,7 @@ TEST_F(CliOptimize, InterruptStopsTheRunAndKeepsTheBestPlan) {
     ASSERT_GT(n, 0) << shown;
     shown.append(buffer, size_t(n));
   }
-  ::kill(pid, SIGINT);
+  ::kill(pid, signal);
   for (ssize_t n; (n = ::read(terminal, buffer, sizeof buffer)) > 0;)
     shown.append(buffer, size_t(n));
   int status = 0;
