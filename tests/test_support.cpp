@@ -31,4 +31,10 @@ void WriteFile(const std::string& path, const std::string& content) {
   out << content;
 }
 
+std::string QuotedLine(const std::vector<std::string>& fields) {
+  std::string line;
+  for (const auto& field : fields) line += (line.empty() ? "\"" : ",\"") + field + "\"";
+  return line + "\r\n";
+}
+
 }  // namespace trimora::testing

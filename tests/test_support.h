@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace trimora::testing {
 
@@ -14,7 +15,6 @@ class ScopedWorkDir {
   ~ScopedWorkDir();
   ScopedWorkDir(const ScopedWorkDir&) = delete;
   ScopedWorkDir& operator=(const ScopedWorkDir&) = delete;
-  const std::filesystem::path& path() const { return dir_; }
 
  private:
   std::filesystem::path previous_;
@@ -29,5 +29,7 @@ class InWorkDir : public ::testing::Test {
 
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& content);
+// The fields as a table file writes a record: each in double quotes, CR LF after the last.
+std::string QuotedLine(const std::vector<std::string>& fields);
 
 }  // namespace trimora::testing

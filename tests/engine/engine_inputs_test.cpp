@@ -1,20 +1,22 @@
+// What the engine reads: the job's tables, as the job-entry windows hold them, and dia.tlf.
+
 #include "engine/engine_inputs.h"
 
 #include <gtest/gtest.h>
 
-#include "storage/job_tables.h"
+#include "engine/layout_results.h"
+#include "grid/grid_fixtures.h"
+#include "test_support.h"
 
 namespace trimora {
 namespace {
 
+using testing::WriteFile;
+
 // Grids as the job-entry windows hold them: the given rows, then the blank entry row.
-Grid GridWith(const TableDefinition& table, const std::vector<std::vector<std::string>>& rows) {
-  Grid grid = MakeTableGrid(table);
-  grid.SetRowCount(int(rows.size()) + 2);
-  for (size_t r = 0; r < rows.size(); ++r) {
-    for (size_t c = 0; c < rows[r].size(); ++c) grid.SetText(int(r) + 1, int(c) + 1, rows[r][c]);
-  }
-  return grid;
+Grid GridWith(const TableDefinition& table, std::vector<std::vector<std::string>> rows) {
+  rows.emplace_back();
+  return testing::TableGrid(table, rows);
 }
 
 struct Inputs {
@@ -92,22 +94,83 @@ TEST(ReadEngineInputs, TheEntryRowIsNeverRead) {
   EXPECT_EQ(RecordCount(in.cuts), 1);
 }
 
-TEST(StartChecks, MessagesInTheirOrder) {
+// A blank BLADE is not refused as a wrong one: its reach is the kerf alone.
+TEST(StartChecks, TheBladeReachIsBladePlusKerf) {
   const std::vector<std::string> roll{"2500", "1250", "1"};
   const std::vector<std::string> cut{"600", "300", "1"};
-  Inputs in = Read("0", {}, {});
-  EXPECT_EQ(ApplyBladeReachAndCheck(in.basic, in.rolls, in.cuts),
-            std::string("Wrong BLADE specfied.\n") + kBladeAndKerfHint);
-
-  in = Read("", {roll}, {cut}, {}, "5");  // blank blade, kerf 5: no roll is narrow enough
+  Inputs in = Read("", {roll}, {cut}, {}, "5");  // blank blade, kerf 5: no roll is narrow enough
   EXPECT_EQ(ApplyBladeReachAndCheck(in.basic, in.rolls, in.cuts), "No valid SHEETS specified.");
-
-  in = Read("1300", {roll}, {});
-  EXPECT_EQ(ApplyBladeReachAndCheck(in.basic, in.rolls, in.cuts), "No valid CUT-PIECES specfied.");
-
   in = Read("1300", {roll}, {cut}, {}, "5");
   EXPECT_EQ(ApplyBladeReachAndCheck(in.basic, in.rolls, in.cuts), "");
   EXPECT_EQ(in.basic.BLADE, 1305);
+}
+
+// --- Reading dia.tlf back ---------------------------------------------------------------
+// How the engine writes it is guarded byte for byte by the golden plans.
+
+// Element 0 holds no area; the records of layout 7, cut 12 times, follow from index 1.
+AreaList List(std::initializer_list<AreaRecord> records) {
+  AreaList list(1);
+  for (AreaRecord r : records) list.push_back({7, r.TYPE, 1, r.XS, r.YS, r.XE, r.YE, 12, 2});
+  return list;
+}
+
+AreaRecord Rect(int16_t type, float xs, float ys, float xe, float ye) {
+  return {0, type, 1, xs, ys, xe, ye, 0, 0};
+}
+
+class LayoutResultsFile : public testing::InWorkDir {};
+
+TEST_F(LayoutResultsFile, RoundTripKeepsSevenSignificantDigits) {
+  const AreaList plan = List({Rect(kRollOutline, 0, 0, 1005.123f, 2400),
+                              Rect(3, 1.0f / 3.0f, 2.0f / 3.0f, 12345678.9f, 0.000123456f)});
+  ASSERT_TRUE(WriteLayoutResults(plan));
+  AreaList read{Rect(kDeadArea, 1, 2, 3, 4)};  // element 0 is the caller's
+  ASSERT_EQ(ReadLayoutResults(read), LayoutResultsStatus::kLayouts);
+  ASSERT_EQ(read.size(), 3u);
+  EXPECT_EQ(read[0].TYPE, kDeadArea);
+  for (size_t k = 1; k < read.size(); ++k) {
+    EXPECT_EQ(LayoutResultsLine(read[k]), LayoutResultsLine(plan[k]));
+  }
+}
+
+TEST_F(LayoutResultsFile, ReaderAcceptsLongerNumberTextAndLoneLineFeeds) {
+  WriteFile("dia.tlf", "1,-1,2,0,0,1005.12345678,2.4E+03,3,0\n1,1,2, 10 ,10,315,615,3,1");
+  AreaList read;
+  ASSERT_EQ(ReadLayoutResults(read), LayoutResultsStatus::kLayouts);
+  ASSERT_EQ(read.size(), 3u);
+  EXPECT_EQ(LayoutResultsLine(read[1]), "1,-1,2,0,0,1005.123,2400,3,0");
+  EXPECT_EQ(LayoutResultsLine(read[2]), "1,1,2,10,10,315,615,3,1");
+}
+
+TEST_F(LayoutResultsFile, MissingOrEmptyFileLeavesTheListUntouched) {
+  AreaList list = List({Rect(1, 0, 0, 1, 1)});
+  EXPECT_EQ(ReadLayoutResults(list), LayoutResultsStatus::kNoResults);
+  WriteFile("dia.tlf", "1,-1,1,0,0,1005,2400,3,0\r\n");
+  ASSERT_TRUE(WriteLayoutResults(List({})));  // an empty plan empties the old file
+  EXPECT_EQ(ReadLayoutResults(list), LayoutResultsStatus::kNoResults);
+  EXPECT_EQ(list.size(), 2u);
+}
+
+// A malformed file never yields part of a plan, however many good lines come first.
+TEST_F(LayoutResultsFile, TruncatedOrMalformedFileYieldsNoPlan) {
+  for (const char* content : {
+           "1,1,1,10,10,315\r\n",              // file ends in a record
+           "1,1,1,10,10,315,615,3,1,0\r\n",    // ten values
+           "1,1,1,10,TEN,315,615,3,1\r\n",     // text for a number
+           "1,1,1,10,10,315,615,3,\r\n",       // empty field
+           "1,1.5,1,10,10,315,615,3,1\r\n",    // fraction for an index
+           "1,40000,1,10,10,315,615,3,1\r\n",  // beyond 16 bits
+           "1,1,1,10,nan,315,615,3,1\r\n",     // not a coordinate
+           "1,1,1,10,10,315px,615,3,1\r\n",    // trailing text
+       }) {
+    WriteFile("dia.tlf", std::string("1,-1,1,0,0,1005,2400,3,0\r\n") + content);
+    AreaList list = List({Rect(1, 0, 0, 1, 1), Rect(1, 0, 0, 1, 1)});
+    std::string error;
+    EXPECT_EQ(ReadLayoutResults(list, &error), LayoutResultsStatus::kMalformed) << content;
+    EXPECT_EQ(list.size(), 1u) << content;
+    EXPECT_NE(error.find("line 2"), std::string::npos) << error;
+  }
 }
 
 }  // namespace

@@ -29,21 +29,14 @@ std::vector<std::string> GoldenJobs() {
   return names;
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
-
 // The first line where the two files differ, for a message that says where to look.
 std::string FirstDifference(const std::string& expected, const std::string& actual) {
-  const auto want = Lines(expected);
-  const auto got = Lines(actual);
-  for (size_t i = 0; i < std::max(want.size(), got.size()); ++i) {
-    const std::string w = i < want.size() ? want[i] : "(end of file)";
-    const std::string g = i < got.size() ? got[i] : "(end of file)";
-    if (w != g) return "line " + std::to_string(i + 1) + ": expected " + w + ", got " + g;
+  std::istringstream want(expected), got(actual);
+  for (int line = 1; want || got; ++line) {
+    std::string w, g;
+    if (!std::getline(want, w)) w = "(end of file)";
+    if (!std::getline(got, g)) g = "(end of file)";
+    if (w != g) return "line " + std::to_string(line) + ": expected " + w + ", got " + g;
   }
   return "line ends differ";
 }

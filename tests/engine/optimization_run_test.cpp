@@ -2,34 +2,25 @@
 
 #include <gtest/gtest.h>
 
-#include <limits>
+#include <algorithm>
 #include <map>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "engine/area_order.h"
-#include "engine/engine_inputs.h"
 #include "engine/layout_results.h"
 #include "engine/optimize.h"
-#include "engine/trial.h"
-#include "layout_check.h"
 #include "test_support.h"
 
 namespace trimora {
 namespace {
 
 using testing::InWorkDir;
+using testing::QuotedLine;
 using testing::ReadFile;
 using testing::WriteFile;
 
 // --- Whole runs on job tables -------------------------------------------------------------
-
-std::string Quoted(const std::vector<std::string>& fields) {
-  std::string line;
-  for (const auto& field : fields) line += (line.empty() ? "\"" : ",\"") + field + "\"";
-  return line + "\r\n";
-}
 
 struct Job {
   std::string blade = "1500";
@@ -41,11 +32,11 @@ struct Job {
 };
 
 void WriteJob(const Job& job) {
-  WriteFile("basic.tlf", Quoted({"MS", "S275", "2", job.blade, job.mincut, job.kerf, ""}));
+  WriteFile("basic.tlf", QuotedLine({"MS", "S275", "2", job.blade, job.mincut, job.kerf, ""}));
   WriteFile("options.tlf", job.options + "\r\n");
   std::string sheets, cuts;
-  for (const auto& row : job.sheets) sheets += Quoted(row);
-  for (const auto& row : job.cuts) cuts += Quoted(row);
+  for (const auto& row : job.sheets) sheets += QuotedLine(row);
+  for (const auto& row : job.cuts) cuts += QuotedLine(row);
   WriteFile("sheet.tlf", sheets);
   WriteFile("cut.tlf", cuts);
 }
@@ -91,15 +82,6 @@ class OptimizationRun : public InWorkDir {
     EXPECT_EQ(ReadFile("dia.tlf"), "old results\r\n");
   }
 };
-
-// The lists as the run builds them from the tables, also for a job the fit check refuses.
-EngineJob ListsAsTheRunBuildsThem() {
-  TableInputs in = ReadTableInputs();
-  ApplyBladeReachAndCheck(in.basic, in.rolls, in.cuts);
-  AddKerf(in.rolls, in.cuts, in.basic.KERF);
-  SortByAreaDescending(in.rolls, in.cuts);
-  return {ToWorkRolls(in.rolls), ToWorkCuts(in.cuts), in.basic.BLADE, in.mode};
-}
 
 Job TwoCutJob() {
   Job job;
@@ -186,21 +168,9 @@ TEST_F(OptimizationRun, AnyNumberOfThreadsGivesTheSameRun) {
 }
 
 // A job with a cut-piece no trial could place is refused before the run, naming its lines in
-// order; the run itself could never have completed a trial. A piece that fits only in some
-// way the run can reach (turned, or on a coil cut to a longer length) is not refused.
+// order. A piece that fits only in some way the run can reach (turned, or on a coil cut to a
+// longer length) is not refused.
 TEST_F(OptimizationRun, PiecesThatFitNoRollAreNamedAndTheJobIsRefused) {
-  const auto trialsComplete = [] {
-    const EngineJob job = ListsAsTheRunBuildsThem();
-    const int32_t trialCount = int32_t(job.cuts.size() - 1) * 99;
-    TrialRunner runner(job.rolls, job.cuts, job.bladeReach, trialCount);
-    RunControl quiet;
-    TrialOutcome outcome;
-    for (int32_t trial = 1; trial <= trialCount; ++trial) {
-      runner.Run(trial, std::numeric_limits<float>::infinity(), quiet, outcome);
-      if (outcome.end == TrialEnd::kComplete) return true;
-    }
-    return false;
-  };
   Job refused = TwoCutJob();  // 2500 x 1250, margins 10: usable 2480 x 1230
   refused.cuts = {{"600", "300", "2", "0"},
                   {"2600", "200", "1", "0"},
@@ -218,10 +188,7 @@ TEST_F(OptimizationRun, PiecesThatFitNoRollAreNamedAndTheJobIsRefused) {
        "Cut-piece 4 (1240 x 300) fits on no roll."},
       {coil, "Cut-piece 1 (1000 x 200) fits on no roll."},
   };
-  for (const auto& [job, message] : refusals) {
-    ExpectRefused(job, message);
-    EXPECT_FALSE(trialsComplete()) << message;
-  }
+  for (const auto& [job, message] : refusals) ExpectRefused(job, message);
 
   Job turned;  // fits only crosswise: the margins leave 900 of the roll's length
   turned.sheets = {{"1300", "1250", "", "0", "200", "0", "200"}};
@@ -274,13 +241,14 @@ Job RandomJob(uint32_t seed) {
   return job;
 }
 
-// Every plan fits its rolls' usable areas without overlaps, gives each piece its cut's size in
-// an orientation the cut's ORN allows, meets the demand exactly and never overdraws stock.
+// Every plan keeps its pieces inside their rolls' usable areas without overlaps, gives each
+// piece its cut's size in an orientation the cut's ORN allows, meets the demand exactly and
+// never overdraws stock.
 void CheckPlan(const AreaList& plan) {
-  const EngineJob job = ListsAsTheRunBuildsThem();
+  EngineJob job;
+  ASSERT_EQ(PrepareEngineJobFromTables(job), "");
   const WorkRolls& rolls = job.rolls;
   const WorkCuts& cuts = job.cuts;
-  EXPECT_EQ(testing::CheckLayout(plan, rolls), "");
   std::map<int16_t, float> produced, rollsUsed;
   const AreaRecord* outline = nullptr;
   for (size_t k = 1; k < plan.size(); ++k) {
@@ -288,6 +256,7 @@ void CheckPlan(const AreaList& plan) {
     if (!outline || a.layout != outline->layout) {  // each layout starts with its outline
       ASSERT_EQ(a.layout, outline ? outline->layout + 1 : 1);
       ASSERT_EQ(a.TYPE, kRollOutline);
+      ASSERT_TRUE(a.roll >= 1 && size_t(a.roll) < rolls.size());
       EXPECT_EQ(a.XE, rolls[size_t(a.roll)].WIDTH);
       outline = &a;
       rollsUsed[a.roll] += a.repeat;
@@ -297,12 +266,21 @@ void CheckPlan(const AreaList& plan) {
     if (a.TYPE <= 0) continue;
     ASSERT_LT(size_t(a.TYPE), cuts.size());
     const WorkCut& cut = cuts[size_t(a.TYPE)];
+    const WorkRoll& roll = rolls[size_t(a.roll)];
     const bool lengthwise = a.orientation == kLengthwise;
     EXPECT_TRUE(lengthwise || a.orientation == kCrosswise);
     EXPECT_TRUE(cut.ORN == 0 || cut.ORN == a.orientation);
     EXPECT_EQ(a.XE - a.XS, lengthwise ? cut.WIDTH : cut.LENGTH);
     EXPECT_EQ(a.YE - a.YS, lengthwise ? cut.LENGTH : cut.WIDTH);
-    EXPECT_LE(a.YE, outline->YE);
+    EXPECT_TRUE(a.XS >= roll.ML && a.YS >= roll.MT && a.XE <= roll.WIDTH - roll.MR &&
+                a.YE <= std::min(roll.LENGTH - roll.MB, outline->YE))
+        << "piece " << k << " leaves the usable area";
+    for (size_t m = 1; m < k; ++m) {
+      const AreaRecord& b = plan[m];
+      EXPECT_FALSE(b.TYPE > 0 && b.layout == a.layout && a.XS < b.XE && b.XS < a.XE &&
+                   a.YS < b.YE && b.YS < a.YE)
+          << "piece " << k << " overlaps piece " << m;
+    }
     produced[a.TYPE] += a.repeat;
   }
   for (size_t c = 1; c < cuts.size(); ++c) EXPECT_EQ(produced[int16_t(c)], cuts[c].QTY) << c;
@@ -320,37 +298,6 @@ TEST_P(RunProperties, PlanFitsAndMeetsTheDemand) {
   AreaList plan;
   ASSERT_EQ(ReadLayoutResults(plan), LayoutResultsStatus::kLayouts);
   CheckPlan(plan);
-}
-
-// A trial is abandoned as soon as the stock it must end with is beyond the best plan's: that
-// least final stock may never pass the stock a complete trial really ends with.
-TEST_P(RunProperties, LeastFinalStockNeverPassesTheFinalStock) {
-  WriteJob(RandomJob(GetParam()));
-  EngineJob job;
-  ASSERT_EQ(PrepareEngineJobFromTables(job), "");
-  const int32_t trialCount = int32_t(job.cuts.size() - 1) * 99;
-  TrialRunner runner(job.rolls, job.cuts, job.bladeReach, trialCount);
-  RunControl quiet;
-  TrialOutcome outcome;
-  int beyondStockSoFar = 0;
-  int layoutsBeforeTheLast = 0;
-  for (int32_t trial = 1; trial <= trialCount; trial += 3) {
-    runner.Run(trial, std::numeric_limits<float>::infinity(), quiet, outcome);
-    if (outcome.end != TrialEnd::kComplete) continue;
-    float stockSoFar = 0;
-    size_t layout = 0;
-    for (size_t k = 1; k < outcome.solution.records.size(); ++k) {
-      const AreaRecord& a = outcome.solution.records[k];
-      if (a.TYPE != kRollOutline) continue;
-      stockSoFar = stockSoFar + StockTerm(a);
-      ASSERT_LE(outcome.leastFinalStock[layout], outcome.solution.stockArea) << trial;
-      if (outcome.leastFinalStock[layout] > stockSoFar) ++beyondStockSoFar;
-      ++layout;
-    }
-    layoutsBeforeTheLast += int(layout) - 1;
-  }
-  // The open demand counts, once there is some left after a layout.
-  EXPECT_EQ(beyondStockSoFar > 0, layoutsBeforeTheLast > 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(GeneratedJobs, RunProperties, ::testing::Range(1u, 9u));

@@ -1,14 +1,17 @@
-// The Material Library, Product Library and Density Table windows, driven as a user would,
-// with scripted dialogs.
+// The Material Library, Product Library, Density Table and Load Products windows, driven as a
+// user would, with scripted dialogs.
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 
 #include "libraries/density_window.h"
+#include "libraries/loadprod_window.h"
 #include "libraries/mlm_window.h"
 #include "libraries/plm_window.h"
-#include "shell/launcher.h"
 #include "shell/main_window_fixture.h"
 #include "storage/report_measure.h"
 
@@ -114,10 +117,7 @@ TEST_F(LibraryWindows, ProductLibraryDoneRebuildsTheProductList) {
   TypeRow(window, 2, {"chair", "seat", "ms", "a", "2", "400", "400", "1"});
   dialogs.QueueAnswer(MessageAnswer::Yes);
   Done(window);
-  EXPECT_EQ(ReadFile("plm.dat"),
-            "\"CHAIR\",\"SEAT\",\"MS\",\"A\",\"2\",\"400\",\"400\",\"1\"\r\n"
-            "\"TABLE\",\"TOP\",\"MS\",\"A\",\"2\",\"1200\",\"600\",\"1\"\r\n");
-  EXPECT_EQ(ReadFile("products.lst"), "\"CHAIR\"\r\n\"TABLE\"\r\n");
+  EXPECT_EQ(ReadFile("products.lst"), "\"CHAIR\"\r\n\"TABLE\"\r\n");  // saved, and the list rebuilt
   EXPECT_FALSE(window.isVisible());
 }
 
@@ -129,8 +129,6 @@ TEST_F(LibraryWindows, DensityDoneWithYesWritesTheTableSortedByMaterial) {
   TypeRow(window, 3, {"al", "2.7x"});
   dialogs.QueueAnswer(MessageAnswer::Yes);
   Done(window);
-  EXPECT_EQ(dialogs.Messages().at(0),
-            (Message{"Save Changes?", "Attention!", MessageButtons::YesNo, MessageIcon::Question}));
   EXPECT_EQ(ReadFile("density.dat"),
             "\"AL\",\"2.7\"\r\n\"COPPER\",\"8.96\"\r\n\"STEEL\",\"7.85\"\r\n");
   EXPECT_FALSE(window.isVisible());
@@ -152,17 +150,59 @@ TEST_F(LibraryWindows, DensityDoneRefusesADensityOutOfRange) {
   EXPECT_EQ(ReadFile("density.dat"), "\"STEEL\",\"7.85\"\r\n");
 }
 
-TEST_F(LibraryWindows, LauncherOpensEachLibraryOnce) {
-  TRIMORA launcher(QString::fromStdString(std::filesystem::current_path().string()), services);
-  launcher.findChild<QPushButton*>("stockButton")->click();
-  MLM* library = launcher.MaterialLibrary();
-  ASSERT_NE(library, nullptr);
-  launcher.findChild<QPushButton*>("stockButton")->click();
-  EXPECT_EQ(launcher.MaterialLibrary(), library);
-  launcher.findChild<QPushButton*>("productLibraryButton")->click();
-  launcher.findChild<QPushButton*>("loadProductsButton")->click();
-  EXPECT_NE(launcher.ProductLibrary(), nullptr);
-  EXPECT_NE(launcher.ProductLoader(), nullptr);
+// --- Load Products with the Product Choice -------------------------------------------------
+
+class ProductWindows : public testing::MainWindowTest {
+ protected:
+  ProductWindows() {
+    WriteFile("plm.dat",
+              "\"BENCH\",\"SEAT\",\"MS\",\"A\",\"2\",\"1200\",\"300\",\"1\"\r\n"
+              "\"CHAIR\",\"LEG\",\"MS\",\"A\",\"2.00\",\"450\",\"40\",\"4\"\r\n");
+    WriteFile("products.lst", "\"BENCH\"\r\n\"CHAIR\"\r\n");
+    WriteFile("loadprod.tlf", "\"OLD\",\"1\",\"\"\r\n");
+  }
+};
+
+TEST_F(ProductWindows, AKeyInTheProductColumnOpensTheChoice) {
+  LOADPROD window(services);
+  window.show();
+  TypeInto(window, 1, 1, "x");
+  EXPECT_EQ(dialogs.Beeps(), 1);
+  Choice* choice = window.ProductChoice();
+  ASSERT_NE(choice, nullptr);
+  EXPECT_TRUE(choice->isModal());
+  auto* list = choice->findChild<QListWidget*>("productList");
+  ASSERT_EQ(list->count(), 2);
+  list->setCurrentRow(1);
+  choice->findChild<QPushButton*>("selectButton")->click();
+  EXPECT_EQ(window.grid().Text(1, 1), "CHAIR");
+  EXPECT_FALSE(choice->isVisible());
+
+  TypeInto(window, 1, 1, "y");
+  QTest::keyClick(window.ProductChoice(), Qt::Key_Escape);  // no choice
+  EXPECT_EQ(window.grid().Text(1, 1), "CHAIR");
+}
+
+TEST_F(ProductWindows, OpensEmptyAndWritesTheJobOfTheTypedOrder) {
+  LOADPROD window(services);
+  window.show();
+  EXPECT_EQ(window.grid().RowCount(), 2);  // the earlier order list is gone
+  auto* prefix = window.findChild<QLineEdit*>("prefixBox");
+  EXPECT_EQ(prefix->text(), "ABCD");
+  EXPECT_EQ(window.findChild<QComboBox*>("typeBox")->currentText(), ".TRM");
+  window.grid().SetText(1, 1, "CHAIR");
+  TypeInto(window, 1, 2, "3");
+  TypeInto(window, 1, 3, "acme");
+  prefix->setText(" ORDER7 ");
+  WriteFile("Defaults", testing::kDefaultsJob);
+  dialogs.QueueAnswer(MessageAnswer::Ok);
+  window.findChild<QPushButton*>("loadButton")->click();
+  EXPECT_EQ(dialogs.Messages().back().text, "1 '.TRM' file(s) starting from ORDER7 generated.");
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_FALSE(std::filesystem::exists("loadprod.tlf"));
+  const std::string job = ReadFile("ORDER7[MAT=MS,GRADE=A,THICK=2].TRM");
+  EXPECT_NE(job.find("\"450\",\"40\",\"12\",\"\",\"LEG\",\"CHAIR\",\"ACME\""), std::string::npos)
+      << job;
 }
 
 }  // namespace

@@ -1,13 +1,23 @@
+// The Qt side of the grids: the grid view, its toolbar, and key events and the clipboard.
+
 #include "platform/grid_view.h"
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QLineEdit>
 #include <QStyle>
 #include <QTest>
+#include <QToolBar>
 #include <string>
 #include <vector>
+
+#include "grid/grid_fixtures.h"
+#include "platform/grid_toolbar.h"
+#include "platform/qt_clipboard.h"
+#include "platform/qt_key_event.h"
 
 namespace trimora {
 namespace {
@@ -42,17 +52,8 @@ class RecordingHandler : public GridViewHandler {
 
 // Sr No | MAT | GRADE (hidden) | THICK, three data rows.
 Grid SampleGrid() {
-  Grid grid;
-  grid.SetRowCount(4);
-  grid.SetColumnCount(4);
-  const std::vector<std::string> tags{"Sr No", "MAT", "GRADE", "THICK"};
-  const std::vector<int> widths{5, 8, 0, 6};
-  for (int c = 0; c < 4; ++c) {
-    grid.SetText(0, c, tags[size_t(c)]);
-    grid.SetColumnWidth(c, widths[size_t(c)]);
-  }
-  for (int r = 1; r < 4; ++r) grid.SetText(r, 0, std::to_string(r));
-  grid.formatString = "<Sr No|<MAT     |<GRADE|<THICK ";
+  Grid grid = testing::LaidOutGrid({"MAT", "GRADE", "THICK"}, {{}, {}, {}});
+  grid.SetColumnWidth(2, 0);
   return grid;
 }
 
@@ -122,12 +123,76 @@ TEST_F(GridViewTest, RefreshShowsTheGridsCurrentCellSelectionAndShape) {
   grid.columnSel = 1;
   view.Refresh();
   EXPECT_EQ(view.model()->rowCount(), 5);
-  EXPECT_EQ(view.model()->headerData(3, Qt::Horizontal).toString(), "THICK");
+  EXPECT_EQ(view.model()->headerData(3, Qt::Horizontal).toString().trimmed(), "THICK");
   EXPECT_EQ(Cell(5, 3), "12.5");
   EXPECT_EQ(view.currentIndex(), view.model()->index(4, 3));
   EXPECT_TRUE(view.selectionModel()->isSelected(view.model()->index(2, 1)));
   EXPECT_FALSE(view.selectionModel()->isSelected(view.model()->index(1, 1)));
   EXPECT_TRUE(handler.events.empty());  // the window moved the cell itself: no event
+}
+
+// --- The grid toolbar --------------------------------------------------------------------
+
+// True when some pixel of the icon is not fully transparent.
+bool Draws(const QIcon& icon) {
+  const QImage image = icon.pixmap(16, 16).toImage();
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (qAlpha(image.pixel(x, y)) != 0) return true;
+    }
+  }
+  return false;
+}
+
+// Without a desktop icon theme every button still shows an icon, from the program's own where
+// the theme has none, says what it does in its tool tip and runs its own command.
+TEST(GridToolbar, EveryButtonShowsAnIconAndRunsItsCommand) {
+  QWidget window;
+  std::vector<QString> ran;
+  const auto command = [&ran](const char* name) { return [&ran, name] { ran.push_back(name); }; };
+  QToolBar* toolbar = MakeGridToolbar(
+      &window, {command("Sort Ascending"), command("Sort Descending"), command("Print"),
+                command("Print Preview"), command("Copy"), command("Paste")});
+  std::vector<QString> captions;
+  for (QAction* action : toolbar->actions()) {
+    if (action->isSeparator()) continue;
+    captions.push_back(action->toolTip());
+    EXPECT_TRUE(Draws(action->icon())) << action->text().toStdString();
+    action->trigger();
+  }
+  EXPECT_EQ(ran.size(), 6u);
+  EXPECT_EQ(ran, captions);  // each button's tool tip names the command it runs
+}
+
+// --- Qt's key events and clipboard as the grids see them: eight-bit characters ------------
+
+KeyEvent Of(int key, const QString& text, Qt::KeyboardModifiers modifiers = {}) {
+  return KeyEventOf(QKeyEvent(QEvent::KeyPress, key, modifiers, text));
+}
+
+TEST(QtKeyEvent, CharactersCarryTheirEightBitCodeAndOtherKeysTheirName) {
+  const KeyEvent a = Of(Qt::Key_A, "a");
+  EXPECT_EQ(a.key, GridKey::Character);
+  EXPECT_EQ(a.character, 'a');
+  EXPECT_EQ(Of(Qt::Key_Eacute, QString(QChar(0xE9))).character, char(0xE9));
+  EXPECT_EQ(Of(Qt::Key_Backspace, "").character, kBackspace);
+  EXPECT_TRUE(Of(Qt::Key_C, "\x03", Qt::ControlModifier).ctrl);
+  EXPECT_EQ(Of(Qt::Key_Delete, "\x7f").key, GridKey::Delete);
+  EXPECT_EQ(Of(Qt::Key_Enter, "\r").key, GridKey::Enter);
+  const KeyEvent backtab = Of(Qt::Key_Backtab, "");
+  EXPECT_EQ(backtab.key, GridKey::Tab);
+  EXPECT_TRUE(backtab.shift);
+  EXPECT_EQ(Of(Qt::Key_F5, "").key, GridKey::Other);
+  EXPECT_EQ(Of(Qt::Key_unknown, QString(QChar(0x20AC))).key, GridKey::Other);  // not 8-bit
+}
+
+TEST(QtClipboard, KeepsTabsLineEndsAndEightBitCharacters) {
+  QtClipboard clipboard;
+  const std::string text = "A\tB\r\nC\xC9\r\n";  // \xC9 is an 8-bit capital E with acute
+  clipboard.SetText(text);
+  EXPECT_EQ(clipboard.GetText(), text);
+  clipboard.Clear();
+  EXPECT_EQ(clipboard.GetText(), "");
 }
 
 }  // namespace

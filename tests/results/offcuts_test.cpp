@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/optimization_run.h"
 #include "results/results_fixtures.h"
 #include "test_support.h"
 
@@ -100,6 +101,57 @@ TEST_F(OffcutFiles, ExportAppendsOneLibraryRecordPerRowAndTheStockConsumption) {
             "\"MS\",\"S275\",\"2\",\"1000\",\"300\",\"4\",\"\"\r\n"
             "\"MS\",\"S275\",\"2\",\"1005\",\"5\",\"3\",\"SCRAP\"\r\n"
             "\"MS\",\"S275\",\"2\",\"2500\",\"1250\",\"-2\",\"BAY 1\"\r\n");
+}
+
+// --- On a plan the engine made --------------------------------------------------------------
+// Free areas left in the area list after later blocks were placed into them overlap pieces and
+// each other, and reach past the used length. Only material really left over may be listed.
+bool Overlap(const AreaRecord& a, const AreaRecord& b) {
+  return a.layout == b.layout && a.XS < b.XE && a.XE > b.XS && a.YS < b.YE && a.YE > b.YS;
+}
+
+class OffcutsOfAnEngineLayout : public testing::InWorkDir {};
+
+TEST_F(OffcutsOfAnEngineLayout, ListedAreasOverlapNothingAndStayInTheUsedStock) {
+  WriteFile("basic.tlf", "\"MS\",\"S275\",\"2\",\"1550\",\"10\",\"3\",\"\"\r\n");
+  WriteFile("options.tlf", "-1,0\r\n");
+  WriteFile("sheet.tlf", "\"3000\",\"1500\",\"4\",\"10\",\"10\",\"10\",\"10\",\"BAY 2\"\r\n");
+  WriteFile("cut.tlf",
+            "\"1200\",\"450\",\"3\",\"0\",\"BACK\",\"\",\"\"\r\n"
+            "\"500\",\"120\",\"6\",\"0\",\"STRIP\",\"\",\"\"\r\n"
+            "\"350\",\"150\",\"4\",\"0\",\"BRACKET\",\"\",\"\"\r\n");
+  RunControl control;
+  ASSERT_TRUE(RunOptimization(control).resultsWritten);
+  ResultsModel model;
+  ASSERT_EQ(BuildResultsModel(model), ResultsStatus::kReady);
+  std::vector<const AreaRecord*> pieces, outlines(size_t(model.layouts) + 1);
+  for (const AreaRecord& r : model.records) {
+    if (r.TYPE == kRollOutline) outlines[size_t(r.layout)] = &r;
+    if (r.TYPE > 0) pieces.push_back(&r);
+  }
+  int rawOverlaps = 0;  // the case the derivation mends
+  for (const AreaRecord& f : model.records) {
+    for (const AreaRecord* p : pieces) rawOverlaps += f.TYPE == kFreeArea && Overlap(f, *p);
+  }
+  ASSERT_GT(rawOverlaps, 0);
+
+  std::vector<AreaRecord> listed;  // the free-area rows, margin strips left out
+  for (const OffcutRow& row : DeriveOffcuts(model.records, model.basic.KERF, {})) {
+    const AreaRecord area{row.layout, kFreeArea, 0, row.XS, row.YS, row.XE, row.YE, row.QTY, 0};
+    bool isMargin = false;
+    for (const AreaRecord& r : model.records) {
+      isMargin = isMargin || (r.layout == row.layout && r.TYPE == kMarginStrip && r.XS == row.XS &&
+                              r.YS == row.YS && r.XE == row.XE && r.YE == row.YE);
+    }
+    if (isMargin) continue;
+    const AreaRecord& outline = *outlines[size_t(row.layout)];
+    EXPECT_TRUE(row.XS >= 0 && row.YS >= 0 && row.XE <= outline.XE && row.YE <= outline.YE)
+        << row.XS << "," << row.YS << " leaves the used stock";
+    for (const AreaRecord* p : pieces) EXPECT_FALSE(Overlap(area, *p)) << row.XS << "," << row.YS;
+    for (const AreaRecord& other : listed) EXPECT_FALSE(Overlap(area, other)) << row.XS;
+    listed.push_back(area);
+  }
+  EXPECT_FALSE(listed.empty());
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "results/results_fixtures.h"
+#include "storage/report_measure.h"
 #include "test_support.h"
 
 namespace trimora {
@@ -90,6 +91,67 @@ TEST_F(Report, MeasuresKeepAllIntegerDigitsAndAreTotalled) {
                    "2000     1250     2        BAY 1         5000000.00",
                    "1000     1250     1                      1250000.00", kRule56,
                    "T O T A L                                6250000.00"}));
+}
+
+// --- The model the report is made from ----------------------------------------------------
+
+using ResultsModelBuild = testing::InWorkDir;
+
+TEST_F(ResultsModelBuild, ListsInTheRunsOrderWithTheEnteredSizes) {
+  WriteFile("basic.tlf", "\"MS\",\"A\",\"2\",\"1500\",\"10\",\"5\",\"NOTE\"\r\n");
+  WriteFile("options.tlf", "-1,0\r\n");
+  WriteFile("sheet.tlf",
+            "\"1000\",\"500\",\"2\",\"0\",\"0\",\"0\",\"0\",\"S\"\r\n"
+            "\"2500\",\"1250\",\"\",\"0\",\"0\",\"0\",\"0\",\"L\"\r\n");
+  WriteFile("cut.tlf",
+            "\"100\",\"300\",\"1\",\"0\",\"SMALL\",\"\",\"\"\r\n"
+            "\"600\",\"500\",\"1\",\"0\",\"LARGE\",\"\",\"\"\r\n");
+  WriteFile("dia.tlf",
+            "1,-1,1,0,0,1255,605,1,0\r\n1,1,1,0,0,505,605,1,1\r\n"
+            "2,-1,2,0,0,505,105,1,0\r\n2,2,2,0,0,305,105,1,2\r\n");
+  ResultsModel model;
+  ASSERT_EQ(BuildResultsModel(model), ResultsStatus::kReady);
+  EXPECT_EQ(model.layouts, 2);
+  ASSERT_EQ(model.rolls.size(), 3u);
+  EXPECT_EQ(model.rolls[1].LOCATION, "L");    // largest first
+  EXPECT_EQ(model.rolls[1].LENGTH, 2500.0f);  // kerf removed again
+  ASSERT_EQ(model.cuts.size(), 3u);
+  EXPECT_EQ(model.cuts[1].DESCRIPTION, "LARGE");
+  EXPECT_EQ(model.cuts[2].LENGTH, 300.0f);  // normalised: LENGTH is the longer side
+  EXPECT_EQ(model.basic.BLADE, 1500.0f);    // as entered
+}
+
+// --- The measure column -----------------------------------------------------------------
+
+using ReportMeasure = testing::InWorkDir;
+
+TEST_F(ReportMeasure, AreaSettingAndOtherSettingsShowNothing) {
+  EXPECT_EQ(MeasureLabel(), "");  // no setting file
+  for (const char* text : {"\"\"\r\n", "\"Length\"\r\n", "\"area\"\r\n", ""}) {
+    WriteFile("misc.set", text);
+    EXPECT_EQ(MeasureLabel(), "") << text;
+    EXPECT_EQ(MeasureValue("MS", 2, 12, 8, 3), "") << text;
+  }
+  WriteFile("misc.set", "\"Area\"\r\n");
+  EXPECT_EQ(MeasureLabel(), "Area(SqUnits)");
+  EXPECT_EQ(MeasureValue("MS", 2, 12, 8, 3), "00288.00");  // length x width x quantity
+}
+
+TEST_F(ReportMeasure, WeightSettingUsesTheFirstDensityOfTheMaterial) {
+  WriteFile("misc.set", "Weight\r\n");
+  EXPECT_EQ(DensityOf("MS"), 0.0);  // no density file
+  WriteFile("Density.dat", "\"AL\",\"2.7\"\r\n\"MS\",\"7.85\"\r\n\"MS\",\"9\"\r\n");
+  EXPECT_EQ(MeasureLabel(), "Weight");
+  EXPECT_DOUBLE_EQ(DensityOf("MS"), 7.85);  // the file name's case does not matter
+  EXPECT_EQ(MeasureValue("MS", 2, 10, 5, 1), "785.00");
+  EXPECT_EQ(DensityOf("ms"), 0.0);  // the material's does
+  EXPECT_EQ(MeasureValue("SS", 2, 10, 5, 1), "0.00");
+  // Densities no weight can be computed from count as not listed: no "inf", no negative weight.
+  WriteFile("density.dat", "\"HUGE\",\"1e38\"\r\n\"NEG\",\"-2\"\r\n\"NAN\",\"nan\"\r\n");
+  for (const char* material : {"HUGE", "NEG", "NAN"}) {
+    EXPECT_EQ(DensityOf(material), 0.0) << material;
+    EXPECT_EQ(MeasureValue(material, 2, 10, 5, 1), "0.00") << material;
+  }
 }
 
 }  // namespace

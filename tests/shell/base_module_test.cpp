@@ -1,11 +1,14 @@
+// The main window and its job-entry windows: how they open, the shortcuts, the Edit menu's grid
+// commands, and the row keys, markers, Undo and Redo in the job-entry grids.
+
 #include "shell/base_module.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QSignalSpy>
 
 #include "grid/grid_editing.h"
 #include "main_window_fixture.h"
@@ -18,15 +21,10 @@ using testing::WriteFile;
 
 using BaseModuleTest = testing::MainWindowTest;
 
-constexpr const char* kDefaults =
-    "[BASIC.TLF]\r\n\"AL\",\"H14\",\"3\",\"1550\",\"10\",\"3\",\"\"\r\n[END]\r\n"
-    "[OPTIONS.TLF]\r\n0,-1\r\n[END]\r\n[SHEET.TLF]\r\n[END]\r\n[CUT.TLF]\r\n[END]\r\n"
-    "[DIA.TLF]\r\n[END]\r\n";
-
 // The Defaults job's windows are opened before the main window first shows, when the child
 // area has no size yet; they must still come up stacked down the whole area.
 TEST_F(BaseModuleTest, DefaultsOpenStackedDownTheWholeArea) {
-  WriteFile("Defaults", kDefaults);
+  WriteFile("Defaults", testing::kDefaultsJob);
   BaseModule& window = Open();
   EXPECT_EQ(Area().subWindowList().size(), 3);
   const QSize area = Area().viewport()->size();
@@ -60,23 +58,16 @@ void Press(QWidget& window, const QKeySequence& keys) {
   QTest::keySequence(focus ? focus : &window, keys);
 }
 
-// The shortcuts reach their commands wherever the focus is in the main window.
+// The shortcuts reach their commands wherever the focus is in the main window: from the grid of
+// one child window to another, and to the Layouts.
 TEST_F(BaseModuleTest, ShortcutsRunTheirCommands) {
   BaseModule& window = Open();
   window.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-  const struct {
-    const char* action;
-    QKeySequence keys;
-    JobWindow shown;
-  } switches[] = {{"actionRollSpecifications", Qt::Key_F2, JobWindow::Sheet},
-                  {"actionCutPieceMeasurements", Qt::Key_F3, JobWindow::Cut},
-                  {"actionBasicDetails", Qt::Key_F4, JobWindow::Basic}};
-  for (const auto& entry : switches) {
-    QSignalSpy triggered(window.findChild<QAction*>(entry.action), &QAction::triggered);
-    Press(window, entry.keys);
-    EXPECT_EQ(triggered.count(), 1) << entry.action;
-    EXPECT_EQ(Area().activeSubWindow()->widget(), window.Window(entry.shown));
+  for (const auto& [keys, shown] :
+       {std::pair{Qt::Key_F2, JobWindow::Sheet}, std::pair{Qt::Key_F4, JobWindow::Basic}}) {
+    Press(window, keys);
+    EXPECT_EQ(Area().activeSubWindow()->widget(), window.Window(shown));
   }
   dialogs.QueueAnswer(MessageAnswer::Ok);
   Press(window, Qt::Key_F8);
@@ -137,6 +128,102 @@ TEST_F(BaseModuleTest, GridCommandsActOnTheActiveGridWindow) {
     EXPECT_FALSE(window.findChild<QAction*>(name)->isEnabled()) << name;
   QTest::keyClick(other, Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(grid->received.size(), 4u);
+}
+
+// --- Delete Row, Insert Row, Undo and Redo in the job-entry windows, by their keys ---------
+// In Sheet Specifications and Cut-Piece Measurement every one is a change of sizes and
+// quantities.
+
+using JobEntryEditing = testing::MainWindowTest;
+
+constexpr const char* kResults = "1,-1,1,0,0,1255,2400,1,0\r\n";
+
+void PressCtrl(QWidget& window, Qt::Key key) {
+  QTest::keyClick(&testing::ViewOf(window), key, Qt::ControlModifier);
+}
+
+// The results are emptied once, with the usual message; stepping back does not bring them
+// back, and is itself a change that empties results made since.
+TEST_F(JobEntryEditing, RowKeysAndUndoInTheCutPiecesRunTheChangeGuard) {
+  WriteFile("cut.tlf",
+            "\"1200\",\"600\",\"7\",\"0\",\"DOOR\",\"\",\"\"\r\n"
+            "\"800\",\"500\",\"9\",\"\",\"\",\"\",\"\"\r\n");
+  WriteFile("dia.tlf", kResults);
+  BaseModule& main = Open();
+  JobEntryWindow& cut = Window(JobWindow::Cut);
+  dialogs.QueueAnswer(MessageAnswer::Ok);  // optimize again
+  PressCtrl(cut, Qt::Key_Delete);
+  ASSERT_EQ(dialogs.Messages().size(), 1u);
+  EXPECT_EQ(dialogs.Messages()[0],
+            (Message{"You are trying to change data. You need to optimize again.", "Attention!",
+                     MessageButtons::Ok, MessageIcon::Exclamation}));
+  EXPECT_EQ(ReadFile("dia.tlf"), "");
+  EXPECT_TRUE(main.State().dataChanged);
+  EXPECT_EQ(cut.grid().Text(1, 1), "800");
+  EXPECT_EQ(cut.grid().Text(1, 0), "1");
+  PressCtrl(cut, Qt::Key_Insert);
+  EXPECT_EQ(cut.grid().Text(2, 1), "800");
+
+  PressCtrl(cut, Qt::Key_Z);
+  PressCtrl(cut, Qt::Key_Z);
+  EXPECT_EQ(cut.grid().Text(1, 1), "1200");
+  EXPECT_EQ(ReadFile("dia.tlf"), "");
+  // The main window's Edit menu reaches the active child window this way.
+  auto* editing = dynamic_cast<GridEditing*>(Area().activeSubWindow()->widget());
+  ASSERT_NE(editing, nullptr);
+  EXPECT_EQ(editing->RedoText(), "Delete Row");
+
+  WriteFile("dia.tlf", kResults);
+  dialogs.QueueAnswer(MessageAnswer::Ok);
+  PressCtrl(cut, Qt::Key_Y);
+  EXPECT_EQ(ReadFile("dia.tlf"), "");
+  EXPECT_EQ(dialogs.Messages().size(), 2u);
+  cut.parentWidget()->close();
+  EXPECT_EQ(ReadFile("cut.tlf"), "\"800\",\"500\",\"9\",\"\",\"\",\"\",\"\"\r\n");
+}
+
+// Ctrl+Del must not reach the grid as Delete where there are no rows to delete.
+TEST_F(JobEntryEditing, TheOneBasicDetailsRecordStays) {
+  WriteFile("basic.tlf", "\"MS\",\"A\",\"2\"\r\n");
+  const BaseModule& main = Open();
+  JobEntryWindow& basic = Window(JobWindow::Basic);
+  EXPECT_FALSE(testing::ActionOf(basic, "deleteRowAction").isEnabled());
+  PressCtrl(basic, Qt::Key_Delete);
+  PressCtrl(basic, Qt::Key_Insert);
+  EXPECT_EQ(basic.grid().RowCount(), 2);
+  EXPECT_EQ(basic.grid().Text(1, 1), "MS");
+  EXPECT_FALSE(main.State().dataChanged);
+}
+
+// The numbers of the markers named prefix1 .. prefix<count> that show: "13" for the first and
+// the third.
+std::string Shown(QWidget& window, const char* prefix, int count) {
+  std::string shown;
+  for (int i = 1; i <= count; ++i) {
+    const QString name = QString("%1%2").arg(prefix).arg(i);
+    if (!window.findChild<QLabel*>(name)->isHidden()) shown += std::to_string(i);
+  }
+  return shown;
+}
+
+// The markers follow the current row: a margin that is a number, and the orientations ORN
+// allows (an unknown ORN leaves them as they were).
+TEST_F(JobEntryEditing, MarkersFollowTheCurrentRow) {
+  WriteFile("sheet.tlf",
+            "\"2500\",\"1250\",\"1\",\"\",\"15\",\"\",\"X\"\r\n\"1\",\"1\",\"1\",\"5\"\r\n");
+  WriteFile(
+      "cut.tlf",
+      "\"600\",\"300\",\"1\",\"2\"\r\n\"1\",\"1\",\"1\",\"7\"\r\n\"1\",\"1\",\"1\",\"1\"\r\n");
+  Open();
+  JobEntryWindow& sheet = Window(JobWindow::Sheet);
+  EXPECT_EQ(Shown(sheet, "marginMarker", 4), "2");
+  QTest::keyClick(&testing::ViewOf(sheet), Qt::Key_Down);
+  EXPECT_EQ(Shown(sheet, "marginMarker", 4), "1");
+  JobEntryWindow& cut = Window(JobWindow::Cut);
+  for (const char* expected : {"2", "2", "1", "12"}) {  // ORN 2, 7, 1 and the empty entry row
+    EXPECT_EQ(Shown(cut, "orientationMarker", 2), expected);
+    QTest::keyClick(&testing::ViewOf(cut), Qt::Key_Down);
+  }
 }
 
 }  // namespace

@@ -10,6 +10,8 @@
 #include <filesystem>
 
 #include "main_window_fixture.h"
+#include "results/label_sheet.h"
+#include "results/labels_window.h"
 #include "shell/working_directory.h"
 
 namespace trimora {
@@ -50,6 +52,39 @@ TEST_F(LauncherTest, ExitDeletesTheTemporaryFiles) {
     EXPECT_FALSE(std::filesystem::exists(name)) << name;
   EXPECT_TRUE(std::filesystem::exists("Defaults"));  // the user's own files stay
   EXPECT_TRUE(std::filesystem::exists("a.trm"));
+}
+
+TEST_F(LauncherTest, OpensEachLibraryOnce) {
+  TRIMORA launcher(folder, services);
+  launcher.findChild<QPushButton*>("stockButton")->click();
+  MLM* library = launcher.MaterialLibrary();
+  ASSERT_NE(library, nullptr);
+  launcher.findChild<QPushButton*>("stockButton")->click();
+  EXPECT_EQ(launcher.MaterialLibrary(), library);
+  launcher.findChild<QPushButton*>("productLibraryButton")->click();
+  launcher.findChild<QPushButton*>("loadProductsButton")->click();
+  EXPECT_NE(launcher.ProductLibrary(), nullptr);
+  EXPECT_NE(launcher.ProductLoader(), nullptr);
+}
+
+TEST_F(LauncherTest, TheLabelsButtonEditsOneLabelDefinition) {
+  WriteFile("lbl.def", "\"2\",\"1\",\"30\",\"0\",\"1\"\r\n\"9\",\"9\",\"9\",\"9\",\"9\"\r\n");
+  TRIMORA launcher(folder, services);
+  launcher.findChild<QPushButton*>("labelsButton")->click();
+  LABELS* labels = launcher.LabelDefinition();
+  ASSERT_NE(labels, nullptr);
+  testing::TypeInto(*labels, 1, 1, "3");
+  EXPECT_EQ(labels->grid().RowCount(), 2);  // one definition, and typing adds no second one
+  dialogs.QueueAnswer(MessageAnswer::Ok);
+  QTest::mouseClick(labels->findChild<QPushButton*>("applyButton"), Qt::LeftButton);
+  EXPECT_EQ(dialogs.Messages().back().text, kLabelsOutOfRangeMessage);  // 23 labels a row
+  EXPECT_TRUE(labels->isVisible());
+  EXPECT_EQ(ReadFile("lbl.def"),
+            "\"2\",\"1\",\"30\",\"0\",\"1\"\r\n\"9\",\"9\",\"9\",\"9\",\"9\"\r\n");
+  testing::TypeInto(*labels, 1, 1, "\b");
+  QTest::mouseClick(labels->findChild<QPushButton*>("applyButton"), Qt::LeftButton);
+  EXPECT_FALSE(labels->isVisible());
+  EXPECT_EQ(ReadFile("lbl.def"), "\"2\",\"1\",\"30\",\"0\",\"1\"\r\n");
 }
 
 TEST(WorkingDirectory, ChosenByOptionThenProgramFolderThenAppData) {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "engine/optimization_run.h"
 #include "grid/grid_window.h"
 #include "platform/clipboard.h"
 #include "platform/grid_view.h"
@@ -38,6 +39,21 @@ inline void TypeInto(GridWindow& window, int row, int column, const char* keys) 
   window.grid().column = window.grid().columnSel = column;
   ViewOf(window).Refresh();
   QTest::keyClicks(&ViewOf(window), keys);
+}
+
+// A Defaults job: the basic details of aluminium and Minimum Layouts, no rows.
+inline constexpr const char* kDefaultsJob =
+    "[BASIC.TLF]\r\n\"AL\",\"H14\",\"3\",\"1550\",\"10\",\"3\",\"\"\r\n[END]\r\n"
+    "[OPTIONS.TLF]\r\n0,-1\r\n[END]\r\n[SHEET.TLF]\r\n[END]\r\n[CUT.TLF]\r\n[END]\r\n"
+    "[DIA.TLF]\r\n[END]\r\n";
+
+// A small cabinet job in the tables, optimized on one thread: it needs more than one layout.
+inline void OptimizeCabinet() {
+  WriteFile("basic.tlf", "\"AL\",\"H14\",\"3\",\"1550\",\"10\",\"3\",\"\"\r\n");
+  WriteFile("sheet.tlf", "\"2500\",\"1250\",\"6\",\"10\",\"10\",\"10\",\"10\",\"\"\r\n");
+  WriteFile("cut.tlf", "\"1200\",\"600\",\"7\",\"0\",\"DOOR\"\r\n\"800\",\"500\",\"9\"\r\n");
+  RunControl silent;
+  ASSERT_TRUE(RunOptimization(silent, 1).resultsWritten);
 }
 
 class MainWindowTest : public InWorkDir {

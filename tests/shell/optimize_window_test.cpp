@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMdiSubWindow>
+#include <QProgressBar>
 #include <QPushButton>
 
 #include "main_window_fixture.h"
@@ -21,9 +22,7 @@ using testing::ReadFile;
 using OptimizeWindowTest = testing::MainWindowTest;
 
 TEST_F(OptimizeWindowTest, F5RunsSavesAndShowsTheLayouts) {
-  testing::WriteFile("Defaults",
-                     "[BASIC.TLF]\r\n\"AL\",\"H14\",\"3\",\"1550\",\"10\",\"3\",\"\"\r\n[END]\r\n"
-                     "[OPTIONS.TLF]\r\n-1,0\r\n[END]\r\n");
+  testing::WriteFile("Defaults", testing::kDefaultsJob);
   Open();
   TypeAt(JobWindow::Sheet, 1, 1, "2500");
   TypeAt(JobWindow::Sheet, 1, 2, "1250");
@@ -66,6 +65,45 @@ TEST_F(OptimizeWindowTest, F5RunsSavesAndShowsTheLayouts) {
   dialogs.QueueAnswer(MessageAnswer::Ok);
   TypeAt(JobWindow::Cut, 1, 3, "6");
   EXPECT_EQ(main->LayoutsWindow(), nullptr);
+}
+
+QString Shown(const Progress& window, const char* label) {
+  return window.findChild<QLabel*>(label)->text();
+}
+
+TEST(ProgressWindowTest, ShowsTheRunAndStopsItThenOffersOk) {
+  Progress* window = nullptr;
+  QPushButton* button = nullptr;
+  QProgressBar* bar = nullptr;
+  Progress progress([&](RunControl& control) {
+    EXPECT_EQ(Shown(*window, "message"), "Preparing...");
+    control.ShowRunStart(198, 1);
+    EXPECT_TRUE(bar->isVisible());
+    control.ShowBestTotals(7500.5f, 3, 0.943507f);
+    control.ShowTrialProgress(197, 1, 1);
+    EXPECT_EQ(Shown(*window, "trialsLeft"), "197");
+    EXPECT_EQ(Shown(*window, "improvements"), "1");
+    window->reject();                           // Escape does not close the window during the run
+    QTest::mouseClick(button, Qt::LeftButton);  // Stop
+    EXPECT_TRUE(control.StopRequested());
+    control.SetMessage(kMessageStopped);
+    return RunResult{};
+  });
+  window = &progress;
+  button = progress.findChild<QPushButton*>("stopOkButton");
+  bar = progress.findChild<QProgressBar*>("progressBar");
+  progress.show();
+  QTest::qWait(20);  // the run starts from a zero-delay timer once the window is shown
+  EXPECT_TRUE(progress.isVisible());
+  EXPECT_EQ(Shown(progress, "stockArea"), "7500.50");
+  EXPECT_EQ(Shown(progress, "layouts"), "3");
+  EXPECT_EQ(Shown(progress, "yield"), "94.35 %");
+  EXPECT_EQ(progress.findChild<QLabel*>("stockArea")->palette().color(QPalette::WindowText),
+            QColor(255, 0, 0));
+  EXPECT_FALSE(bar->isVisible());
+  EXPECT_EQ(button->text(), "OK");
+  QTest::mouseClick(button, Qt::LeftButton);
+  EXPECT_FALSE(progress.isVisible());
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 namespace trimora {
 
+using Kind = SurfaceCall::Kind;
+
 RecordingSurface::RecordingSurface(int widthPixels, int heightPixels, float dpi)
     : widthPixels_(widthPixels), heightPixels_(heightPixels), dpi_(dpi) {}
 
@@ -9,41 +11,30 @@ double RecordingSurface::DeviceAspect() const { return double(widthPixels_) / he
 
 void RecordingSurface::SetScale(const UserScale& scale) {
   scale_ = scale;
-  Record(SurfaceCall::Kind::kScale, scale.left, scale.top, scale.width, scale.height, {});
+  calls_.push_back({Kind::kScale, scale.left, scale.top, scale.width, scale.height});
 }
 
-void RecordingSurface::Clear() { Record(SurfaceCall::Kind::kClear, 0, 0, 0, 0, {}); }
+void RecordingSurface::Clear() { calls_.push_back({Kind::kClear}); }
 
 void RecordingSurface::Line(float x1, float y1, float x2, float y2, Rgb color) {
-  Record(SurfaceCall::Kind::kLine, x1, y1, x2, y2, color);
+  calls_.push_back({Kind::kLine, x1, y1, x2, y2, color});
 }
 
 void RecordingSurface::Box(float x1, float y1, float x2, float y2, Rgb color) {
-  Record(SurfaceCall::Kind::kBox, x1, y1, x2, y2, color);
+  calls_.push_back({Kind::kBox, x1, y1, x2, y2, color});
 }
 
 void RecordingSurface::FilledBox(float x1, float y1, float x2, float y2, Rgb color) {
-  Record(SurfaceCall::Kind::kFilledBox, x1, y1, x2, y2, color);
+  calls_.push_back({Kind::kFilledBox, x1, y1, x2, y2, color});
 }
 
 void RecordingSurface::SetFont(const std::string& name, float pointSize) {
   pointSize_ = pointSize;
-  SurfaceCall call;
-  call.kind = SurfaceCall::Kind::kFont;
-  call.text = name;
-  call.size = pointSize;
-  calls_.push_back(call);
+  calls_.push_back({Kind::kFont, 0, 0, 0, 0, {}, name, pointSize});
 }
 
 void RecordingSurface::Text(float x, float y, const std::string& text) {
-  SurfaceCall call;
-  call.kind = SurfaceCall::Kind::kText;
-  call.x1 = x;
-  call.y1 = y;
-  call.x2 = x + TextWidth(text);
-  call.y2 = y + TextHeight(text);
-  call.text = text;
-  calls_.push_back(call);
+  calls_.push_back({Kind::kText, x, y, x + TextWidth(text), y + TextHeight(text), {}, text});
 }
 
 float RecordingSurface::TextHeight(const std::string&) const {
@@ -56,10 +47,10 @@ float RecordingSurface::TextWidth(const std::string& text) const {
 
 void RecordingSurface::NewPage() {
   ++pages_;
-  Record(SurfaceCall::Kind::kNewPage, 0, 0, 0, 0, {});
+  calls_.push_back({Kind::kNewPage});
 }
 
-std::vector<SurfaceCall> RecordingSurface::CallsOf(SurfaceCall::Kind kind) const {
+std::vector<SurfaceCall> RecordingSurface::CallsOf(Kind kind) const {
   std::vector<SurfaceCall> found;
   for (const SurfaceCall& call : calls_)
     if (call.kind == kind) found.push_back(call);
@@ -68,20 +59,8 @@ std::vector<SurfaceCall> RecordingSurface::CallsOf(SurfaceCall::Kind kind) const
 
 std::vector<std::string> RecordingSurface::Texts() const {
   std::vector<std::string> texts;
-  for (const SurfaceCall& call : CallsOf(SurfaceCall::Kind::kText)) texts.push_back(call.text);
+  for (const SurfaceCall& call : CallsOf(Kind::kText)) texts.push_back(call.text);
   return texts;
-}
-
-void RecordingSurface::Record(SurfaceCall::Kind kind, float x1, float y1, float x2, float y2,
-                              Rgb color) {
-  SurfaceCall call;
-  call.kind = kind;
-  call.x1 = x1;
-  call.y1 = y1;
-  call.x2 = x2;
-  call.y2 = y2;
-  call.color = color;
-  calls_.push_back(call);
 }
 
 }  // namespace trimora

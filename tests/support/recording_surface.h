@@ -40,14 +40,12 @@ class RecordingSurface : public DrawingSurface {
   float TextWidth(const std::string& text) const override;
   void NewPage() override;
 
-  const std::vector<SurfaceCall>& calls() const { return calls_; }
   std::vector<SurfaceCall> CallsOf(SurfaceCall::Kind kind) const;
   // The texts drawn, in order.
   std::vector<std::string> Texts() const;
   int Pages() const { return pages_; }
 
  private:
-  void Record(SurfaceCall::Kind kind, float x1, float y1, float x2, float y2, Rgb color);
   float EmPixels() const { return pointSize_ * dpi_ / 72; }
 
   int widthPixels_;

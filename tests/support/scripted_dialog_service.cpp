@@ -20,27 +20,31 @@ bool Offers(MessageButtons buttons, MessageAnswer answer) {
 
 MessageAnswer ScriptedDialogService::ShowMessage(const Message& message) {
   messages_.push_back(message);
-  if (answers_.empty()) Fail("unexpected message \"" + message.text + "\"");
+  if (answers_.empty()) throw UnexpectedDialog("unexpected message \"" + message.text + "\"");
   const MessageAnswer answer = answers_.front();
   answers_.pop_front();
   // A scripted answer the box cannot give means the test and the code disagree about the box.
   if (!Offers(message.buttons, answer)) {
-    Fail("message \"" + message.text + "\" does not offer the scripted answer");
+    throw UnexpectedDialog("message \"" + message.text + "\" does not offer the scripted answer");
   }
   return answer;
 }
 
 std::optional<std::string> ScriptedDialogService::OpenFile(const FileDialogRequest& request) {
-  return AnswerFile(FileDialogShown::Kind::Open, request);
+  if (files_.empty()) throw UnexpectedDialog("unexpected file dialog \"" + request.title + "\"");
+  std::optional<std::string> path = std::move(files_.front());
+  files_.pop_front();
+  return path;
 }
 
+// Open and Save As dialogs take their answers from the same queue.
 std::optional<std::string> ScriptedDialogService::SaveFile(const FileDialogRequest& request) {
-  return AnswerFile(FileDialogShown::Kind::Save, request);
+  return OpenFile(request);
 }
 
 PrintDialogAnswer ScriptedDialogService::PrintDialog(bool selectionPreset) {
   printDialogs_.push_back(selectionPreset);
-  if (prints_.empty()) Fail("unexpected print dialog");
+  if (prints_.empty()) throw UnexpectedDialog("unexpected print dialog");
   const PrintDialogAnswer answer = prints_.front();
   prints_.pop_front();
   return answer;
@@ -48,27 +52,13 @@ PrintDialogAnswer ScriptedDialogService::PrintDialog(bool selectionPreset) {
 
 void ScriptedDialogService::PrintPreview(const std::function<void()>& printDocument) {
   ++previews_;
-  if (previewsQueued_ == 0) Fail("unexpected print preview");
+  if (previewsQueued_ == 0) throw UnexpectedDialog("unexpected print preview");
   --previewsQueued_;
   printDocument();
 }
 
 bool ScriptedDialogService::AllAnswersUsed() const {
   return answers_.empty() && files_.empty() && prints_.empty() && previewsQueued_ == 0;
-}
-
-std::optional<std::string> ScriptedDialogService::AnswerFile(FileDialogShown::Kind kind,
-                                                             const FileDialogRequest& request) {
-  fileDialogs_.push_back({kind, request});
-  if (files_.empty()) Fail("unexpected file dialog \"" + request.title + "\"");
-  std::optional<std::string> path = std::move(files_.front());
-  files_.pop_front();
-  return path;
-}
-
-void ScriptedDialogService::Fail(const std::string& what) {
-  errors_.push_back(what);
-  throw UnexpectedDialog(what);
 }
 
 }  // namespace trimora

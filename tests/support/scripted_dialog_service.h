@@ -1,7 +1,7 @@
 #pragma once
 // A dialog service for tests: every dialog is answered from a queue filled beforehand, and
-// every dialog shown is recorded. A dialog without a queued answer records the failure and
-// throws UnexpectedDialog, so that a test never waits for a user who is not there.
+// what it showed is recorded. A dialog without a queued answer throws UnexpectedDialog, so
+// that a test never waits for a user who is not there.
 
 #include <deque>
 #include <optional>
@@ -16,12 +16,6 @@ namespace trimora {
 class UnexpectedDialog : public std::logic_error {
  public:
   using std::logic_error::logic_error;
-};
-
-struct FileDialogShown {
-  enum class Kind { Open, Save };
-  Kind kind = Kind::Open;
-  FileDialogRequest request;
 };
 
 class ScriptedDialogService : public DialogService {
@@ -42,28 +36,19 @@ class ScriptedDialogService : public DialogService {
   void Beep() override { ++beeps_; }
 
   const std::vector<Message>& Messages() const { return messages_; }
-  const std::vector<FileDialogShown>& FileDialogs() const { return fileDialogs_; }
   // The selection preset of every print dialog shown.
   const std::vector<bool>& PrintDialogs() const { return printDialogs_; }
   int Previews() const { return previews_; }
   int Beeps() const { return beeps_; }
-  // One line per dialog that found no queued answer.
-  const std::vector<std::string>& Errors() const { return errors_; }
   // True when every queued answer has been used.
   bool AllAnswersUsed() const;
 
  private:
-  std::optional<std::string> AnswerFile(FileDialogShown::Kind kind,
-                                        const FileDialogRequest& request);
-  [[noreturn]] void Fail(const std::string& what);
-
   std::deque<MessageAnswer> answers_;
   std::deque<std::optional<std::string>> files_;
   std::deque<PrintDialogAnswer> prints_;
   std::vector<Message> messages_;
-  std::vector<FileDialogShown> fileDialogs_;
   std::vector<bool> printDialogs_;
-  std::vector<std::string> errors_;
   int previewsQueued_ = 0;
   int previews_ = 0;
   int beeps_ = 0;

@@ -1,11 +1,14 @@
-#include "libraries/product_loading.h"
+// The libraries' files: Load Products' job files and the product list, and the Material
+// Library's save.
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "grid/grid_header.h"
+#include "grid/grid_fixtures.h"
+#include "libraries/material_library.h"
 #include "libraries/product_library.h"
+#include "libraries/product_loading.h"
 #include "test_support.h"
 
 namespace trimora {
@@ -30,15 +33,9 @@ constexpr const char* kLibrary =
 constexpr const char* kTwoMillimetre = "ABCD[MAT=MS,GRADE=G1,THICK=2].TRM";
 constexpr const char* kThreeMillimetre = "ABCD[MAT=MS,GRADE=G1,THICK=3].TRM";
 
-Grid OrderGrid(const std::vector<std::vector<std::string>>& rows) {
-  Grid grid;
-  ApplyColumnLayout(grid, BuildGridHeader({"PRODUCTS", "QTY", "CLIENT"}));
-  grid.SetTag(kOrderFile);
-  grid.SetRowCount(int(rows.size()) + 2);
-  for (size_t r = 0; r < rows.size(); ++r) {
-    for (size_t c = 0; c < rows[r].size(); ++c) grid.SetText(int(r) + 1, int(c) + 1, rows[r][c]);
-  }
-  return grid;
+Grid OrderGrid(std::vector<std::vector<std::string>> rows) {
+  rows.emplace_back();  // the entry row
+  return testing::LaidOutGrid({"PRODUCTS", "QTY", "CLIENT"}, rows, kOrderFile);
 }
 
 class ProductLoading : public testing::InWorkDir {
@@ -102,20 +99,61 @@ TEST_F(ProductLoading, NoDefaultsOrNothingToGenerateKeepsTheWindowOpen) {
 }
 
 TEST_F(ProductLoading, ProductListFollowsTheSortedLibrary) {
-  Grid grid;
-  ApplyColumnLayout(grid, BuildGridHeader(ProductLibraryTags()));
-  grid.SetTag(kProductLibraryWorkingCopy);
-  grid.SetRowCount(6);
-  const char* names[] = {"TABLE", "chair", "", "TABLE", "BENCH"};
-  for (int r = 1; r <= 5; ++r) {
-    grid.SetText(r, 1, names[r - 1]);
-    grid.SetText(r, 3, "MS");
-  }
+  Grid grid = testing::LaidOutGrid(ProductLibraryTags(),
+                                   {{"TABLE", "", "MS"},
+                                    {"chair", "", "MS"},
+                                    {"", "", "MS"},
+                                    {"TABLE", "", "MS"},
+                                    {"BENCH", "", "MS"},
+                                    {}},
+                                   kProductLibraryWorkingCopy);
   GridEditorHost host;
   ASSERT_TRUE(SaveProductLibrary(grid, host));
   EXPECT_EQ(ReadFile("products.lst"), "\"BENCH\"\r\n\"chair\"\r\n\"TABLE\"\r\n");
   EXPECT_EQ(ReadProductList(), (std::vector<std::string>{"BENCH", "chair", "TABLE"}));
   EXPECT_EQ(ReadFile("plm.dat").substr(0, 8), "\"\",\"\",\"M");  // the nameless record sorts first
+}
+
+// --- Saving the Material Library -------------------------------------------------------
+
+const auto Line = testing::QuotedLine;
+
+// The library grid as its window holds it: bound to the working copy, with a blank entry row.
+Grid LibraryGrid(std::vector<std::vector<std::string>> rows) {
+  rows.emplace_back();
+  return testing::LaidOutGrid(MaterialLibraryTags(), rows, kMaterialLibraryWorkingCopy);
+}
+
+using MaterialLibrary = testing::InWorkDir;
+
+TEST_F(MaterialLibrary, SaveSortsByMaterialAndMergesEqualSizes) {
+  GridEditorHost host;
+  Grid grid = LibraryGrid({{"MS", "A", "2", "2500", "1250", "3", "BAY 1"},
+                           {"AL", "H14", "2", "2000", "1000", "3", ""},
+                           {"ms", "A", "2", "2500", "1250", "5", "BAY 1"},
+                           {},
+                           {"MS", "A", "2.0", "2500", "1250", "4", "BAY 1"},
+                           {"AL", "H14", "2", "2000", "1000", "-3", ""}});
+  ASSERT_TRUE(SaveMaterialLibrary(grid, host));
+  EXPECT_EQ(ReadFile("mlm.dat"), Line({"AL", "H14", "2", "2000", "1000", "", ""}) +
+                                     Line({"MS", "A", "2", "2500", "1250", "7", "BAY 1"}) +
+                                     Line({"ms", "A", "2", "2500", "1250", "5", "BAY 1"}));
+}
+
+TEST_F(MaterialLibrary, AnEmptiedRecordEndsTheScanOnceItsMaterialWasMet) {
+  // Sorted on QTY within the size: B1, B2, B3, B1, B2. The first B1 takes the second; the B2
+  // scan meets B3, then the emptied record, and stops short of the second B2.
+  GridEditorHost host;
+  Grid grid = LibraryGrid({{"MS", "A", "2", "900", "600", "1", "B1"},
+                           {"MS", "A", "2", "900", "600", "2", "B2"},
+                           {"MS", "A", "2", "900", "600", "3", "B3"},
+                           {"MS", "A", "2", "900", "600", "4", "B1"},
+                           {"MS", "A", "2", "900", "600", "5", "B2"}});
+  ASSERT_TRUE(SaveMaterialLibrary(grid, host));
+  EXPECT_EQ(ReadFile("mlm.dat"), Line({"MS", "A", "2", "900", "600", "5", "B1"}) +
+                                     Line({"MS", "A", "2", "900", "600", "2", "B2"}) +
+                                     Line({"MS", "A", "2", "900", "600", "3", "B3"}) +
+                                     Line({"MS", "A", "2", "900", "600", "5", "B2"}));
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "storage/job_file.h"
+// Job files: Save, Load and Save As Defaults, and the wildcard delete Exit cleans up with.
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "storage/file_utils.h"
+#include "storage/job_file.h"
 #include "test_support.h"
 
 namespace trimora {
@@ -131,6 +132,29 @@ TEST_F(JobFile, FailedSaveKeepsTheOldFileAndSaysWhy) {
   EXPECT_FALSE(SaveJob("no/such/folder/job.trm", {}, windows).ok);
   // No half-written file is left next to the target.
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 6);
+}
+
+// --- Deleting files by wildcard, as Exit cleans up -------------------------------------
+
+class FileUtils : public testing::InWorkDir {};
+
+TEST_F(FileUtils, DeleteFilesMatchesWildcardsWithoutRegardToCase) {
+  for (const char* name : {"basic.tlf", "CUT.TLF", "sheets.Adj", "Defaults", "mlm.dat"}) {
+    WriteFile(name, "x");
+  }
+  DeleteFiles("*.tlf");
+  DeleteFiles("*.adj");
+  DeleteFiles("nothing-matches.*");
+  EXPECT_FALSE(FileExists("CUT.TLF") || FileExists("sheets.Adj"));
+  EXPECT_TRUE(FileExists("Defaults") && FileExists("mlm.dat"));
+}
+
+TEST(WildcardMatch, StarAndQuestionMark) {
+  EXPECT_TRUE(WildcardMatch("*.tlf", "dia.tlf"));
+  EXPECT_TRUE(WildcardMatch("d?a.*", "DIA.TLF"));
+  EXPECT_TRUE(WildcardMatch("*", "anything"));
+  EXPECT_FALSE(WildcardMatch("*.tlf", "dia.tlf.bak"));
+  EXPECT_FALSE(WildcardMatch("?.tlf", "ab.tlf"));
 }
 
 }  // namespace

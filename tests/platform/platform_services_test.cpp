@@ -1,4 +1,4 @@
-#include "platform/print_text_file.h"
+// Printing a text listing and the lock that keeps a second launcher from starting.
 
 #include <gtest/gtest.h>
 
@@ -6,6 +6,9 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <string>
+
+#include "platform/print_text_file.h"
+#include "platform/single_instance_lock.h"
 
 namespace trimora {
 namespace {
@@ -37,6 +40,24 @@ TEST(PrintTextFile, LongListingRunsOnToMorePagesAndAMissingOnePrintsNothing) {
   WriteLines(folder.filePath("header.tlf"), 3);
   ASSERT_TRUE(PrintTextFile(printer, text, header));
   EXPECT_GE(PdfPages(folder.filePath("out.pdf")), 4);  // about 60 lines fit an A4 or Letter
+}
+
+TEST(SingleInstanceLock, RefusesASecondHolderAndTakesOverAStaleLock) {
+  QTemporaryDir folder;
+  SingleInstanceLock first("Trimora", folder.path());
+  ASSERT_TRUE(first.TryLock());
+  SingleInstanceLock second("Trimora", folder.path());
+  EXPECT_FALSE(second.TryLock());
+  EXPECT_TRUE(first.TryLock());  // asking again does not give it up
+
+  QTemporaryDir other;
+  SingleInstanceLock lock("Trimora", other.path());
+  // Left behind by a process that no longer exists: process id, program name, host.
+  QFile stale(other.filePath("Trimora.lock"));
+  ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+  stale.write("2147483646\ntrimora\n\n");
+  stale.close();
+  EXPECT_TRUE(lock.TryLock());
 }
 
 }  // namespace

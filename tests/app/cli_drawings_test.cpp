@@ -1,4 +1,5 @@
-// trimora-cli labels --pdf, read back word by word with pdftotext (poppler-utils).
+// What trimora-cli draws with Qt: labels --pdf, read back word by word with pdftotext
+// (poppler-utils), and the layout drawings of draw.
 
 #include <gtest/gtest.h>
 
@@ -47,7 +48,7 @@ std::vector<Word> WordsOf(const std::string& pdf) {
 }
 
 // Layout 1 of a rack holds 40 LIDs (500 x 300, for P at S), layout 2 a single one.
-class CliLabelsPdf : public testing::InWorkDir {
+class CliDrawings : public testing::InWorkDir {
  protected:
   void SetUp() override {
     std::string pieces;
@@ -64,7 +65,7 @@ class CliLabelsPdf : public testing::InWorkDir {
 
 // The sample definition a new working folder gets: two labels a row and two empty lines after
 // it, rows of 7 lines, on A4 pages with 822 points inside their margins.
-TEST_F(CliLabelsPdf, ElevenPointLabelsFillEachPageWithWholeRows) {
+TEST_F(CliDrawings, LabelsInElevenPointFillEachPageWithWholeRows) {
   const std::string sample = std::string(TRIMORA_EXAMPLES) + "/lbl.def";
   ASSERT_EQ(RunCli("labels rack.trm --layout 1 --def '" + sample + "' --pdf labels.pdf").status, 0);
   const std::vector<Word> words = WordsOf("labels.pdf");
@@ -91,16 +92,12 @@ TEST_F(CliLabelsPdf, ElevenPointLabelsFillEachPageWithWholeRows) {
   EXPECT_EQ(std::accumulate(labels.begin(), labels.end(), 0), 40);
 }
 
-TEST_F(CliLabelsPdf, ExitStatusesAndAFailedWriteKeepsTheOldFile) {
-  EXPECT_EQ(RunCli("labels rack.trm --pdf none.pdf").status, 2);    // no lbl.def
+TEST_F(CliDrawings, LabelsOfOneLayoutAndAFailedWriteKeepsTheOldFile) {
   WriteFile("lbl.def", "\"100\",\"1\",\"32767\",\"0\",\"0\"\r\n");  // rows gigabytes wide
   const testing::CliRun absurd = RunCli("labels rack.trm");
   EXPECT_EQ(absurd.status, 2);
   EXPECT_EQ(absurd.err, std::string(kLabelsOutOfRangeMessage) + "\n");
   WriteFile("lbl.def", "\"3\",\"1\",\"30\",\"2\",\"1\"\r\n");
-  const std::string demo = std::string(TRIMORA_EXAMPLES) + "/demo.trm";
-  EXPECT_EQ(RunCli("labels '" + demo + "' --def lbl.def --pdf none.pdf").status, 2);
-  EXPECT_FALSE(std::filesystem::exists("none.pdf"));
   ASSERT_EQ(RunCli("labels rack.trm --layout 2 --pdf one.pdf").status, 0);
   const std::vector<Word> single = WordsOf("one.pdf");
   EXPECT_EQ(single.size(), 9u);  // one label of nine words on one page
@@ -113,6 +110,52 @@ TEST_F(CliLabelsPdf, ExitStatusesAndAFailedWriteKeepsTheOldFile) {
   EXPECT_EQ(run.status, 1);
   EXPECT_TRUE(run.err.ends_with("trimora-cli: " + old + ": File name too long\n")) << run.err;
   EXPECT_EQ(ReadFile(old), "old");
+}
+
+// --- draw ---------------------------------------------------------------------------------
+
+size_t PdfPages(const std::string& path) {
+  const std::string pdf = ReadFile(path);
+  const std::regex page("/Type\\s*/Page(?!s)");
+  return size_t(std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), {}));
+}
+
+TEST_F(CliDrawings, DrawGivesAPageOrAPicturePerLayoutFollowingTheSettings) {
+  ASSERT_EQ(RunCli("draw rack.trm --pdf out.pdf").status, 0);
+  EXPECT_EQ(PdfPages("out.pdf"), 2u);
+  ASSERT_EQ(RunCli("draw rack.trm --pdf one.pdf --layout 1").status, 0);
+  EXPECT_EQ(PdfPages("one.pdf"), 1u);
+  ASSERT_EQ(RunCli("draw rack.trm --png pictures").status, 0);
+  for (const char* name : {"pictures/layout-1.png", "pictures/layout-2.png"}) {
+    EXPECT_TRUE(ReadFile(name).starts_with("\x89PNG")) << name;
+  }
+  // Sheet Dimensions on, printer scale 1.
+  WriteFile("sheet.set", "0\r\n1\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n");
+  const testing::CliRun run =
+      RunCli("draw rack.trm --svg labelled --layout 2 --settings sheet.set");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_FALSE(std::filesystem::exists("labelled/layout-1.svg"));
+  const std::string svg = ReadFile("labelled/layout-2.svg");
+  EXPECT_NE(svg.find(">1000</text>"), std::string::npos);  // the sheet's width under it
+  EXPECT_NE(svg.find(">800</text>"), std::string::npos);   // its used length beside it
+}
+
+// A drawing that cannot be put in place fails with the reason and leaves the old file whole.
+TEST_F(CliDrawings, AFailedDrawIsAnErrorAndKeepsTheOldFile) {
+  const std::string old = std::string(250, 'x') + ".pdf";  // no room for a temporary beside it
+  WriteFile(old, "old");
+  testing::CliRun run = RunCli("draw rack.trm --pdf " + old);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(run.err.ends_with(": File name too long\n")) << run.err;
+  EXPECT_EQ(ReadFile(old), "old");
+  for (const char* format : {"svg", "png"}) {
+    const std::string taken = std::string("pictures/layout-1.") + format;
+    std::filesystem::create_directories(taken);  // a folder where the picture would go
+    run = RunCli(std::string("draw rack.trm --") + format + " pictures");
+    EXPECT_EQ(run.status, 1) << format;
+    EXPECT_NE(run.err.find(taken), std::string::npos) << run.err;
+    EXPECT_TRUE(std::filesystem::is_directory(taken));
+  }
 }
 
 }  // namespace

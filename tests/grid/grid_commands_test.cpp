@@ -1,15 +1,20 @@
-#include "grid/grid_clipboard.h"
+// The grid toolbar's commands on the grid: Copy, Paste, Sort and Print.
 
 #include <gtest/gtest.h>
 
+#include "grid/grid_clipboard.h"
 #include "grid/grid_input.h"
+#include "grid/grid_print.h"
+#include "grid/grid_sort.h"
 #include "grid_fixtures.h"
 #include "recording_host.h"
 #include "storage/application_title.h"
+#include "test_support.h"
 
 namespace trimora {
 namespace {
 
+using testing::ReadFile;
 using testing::RecordingHost;
 using testing::TableGrid;
 
@@ -78,6 +83,65 @@ TEST(GridPaste, NoOrCommasAndQuotesChangeNothing) {
     EXPECT_EQ(grid.RowCount(), 2);
     EXPECT_EQ(host.dataChanged + host.guards, 0);
   }
+}
+
+class GridSort : public testing::InWorkDir {
+ protected:
+  testing::RecordingHost host;
+};
+
+TEST_F(GridSort, NumbersByValueThenCompactedThroughTheTableFile) {
+  Grid grid = TableGrid(CutPieceTable(), {{"5", "5", "10"}, {}, {"5", "5", "2"}, {}});
+  grid.row = grid.rowSel = 3;
+  grid.column = grid.columnSel = 3;
+  ASSERT_TRUE(SortGrid(grid, SortDirection::Ascending, host));
+  ASSERT_EQ(grid.RowCount(), 4);
+  EXPECT_EQ(grid.Text(1, 3), "2");
+  EXPECT_EQ(grid.Text(2, 3), "10");
+  EXPECT_EQ(grid.Text(3, 0), "3");
+  EXPECT_EQ(ReadFile("cut.tlf"),
+            "\"5\",\"5\",\"2\",\"\",\"\",\"\",\"\"\r\n"
+            "\"5\",\"5\",\"10\",\"\",\"\",\"\",\"\"\r\n");
+  EXPECT_EQ(grid.row, 1);
+  EXPECT_EQ(grid.column, 3);
+  EXPECT_EQ(host.dataChanged, 0);
+  EXPECT_EQ(host.guards, 0);
+}
+
+TEST_F(GridSort, UnwritableTableFileKeepsTheRows) {
+  Grid grid = TableGrid(CutPieceTable(), {{"", "", "7"}, {}, {"", "", "4"}});
+  grid.SetTag("missing-folder/cut.tlf");
+  grid.column = 3;
+  EXPECT_FALSE(SortGrid(grid, SortDirection::Ascending, host));
+  ASSERT_EQ(grid.RowCount(), 4);
+  EXPECT_EQ(grid.Text(1, 3), "");  // blanks read as 0 and come first
+  EXPECT_EQ(grid.Text(2, 3), "4");
+  EXPECT_EQ(grid.Text(3, 3), "7");
+}
+
+using GridPrint = testing::InWorkDir;
+
+TEST_F(GridPrint, ChosenRowsWithoutBlankRowsOrHiddenColumns) {
+  testing::RecordingHost host;
+  host.printRange = PrintDialogAnswer::Selection;
+  Grid grid = testing::SheetGrid({{"1"},
+                                  {"250", "125", "3", "10", "10", "10", "10", "BAY 4"},
+                                  {},
+                                  {"300", "", "", "", "", "", "", "X"}});
+  grid.row = 4;
+  grid.rowSel = 2;
+  GridPrintContext context;
+  context.caption = "Sheet Specifications";
+  context.kind = PrintedGrid::Table;
+  context.date = "07-03-2025";
+  context.jobFileName = "C:\\Jobs\\KITCHEN.trm";
+  ASSERT_TRUE(PrintGrid(grid, context, host));
+  EXPECT_EQ(ReadFile("header.tlf"),
+            "\r\nFile: KITCHEN.trm\r\nDate: 07-03-2025\r\n\r\nSheet Specifications\r\n\r\n"
+            "LENGTH   WIDTH    QTY      LOCATION\r\n");
+  EXPECT_EQ(ReadFile("Print.txt"),
+            "250      125      3        BAY 4\r\n"
+            "300                        X\r\n");
 }
 
 }  // namespace

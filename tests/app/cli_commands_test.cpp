@@ -1,0 +1,294 @@
+// trimora-cli's text commands, run as a user runs them: check, optimize, report, offcuts and
+// labels.
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+
+#include "app/cli_run.h"
+#include "test_support.h"
+
+extern char** environ;
+
+namespace trimora {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::CliRun;
+using testing::ReadFile;
+using testing::RunCli;
+using testing::WriteFile;
+
+size_t FileCount() { return size_t(std::distance(fs::directory_iterator("."), {})); }
+
+constexpr const char* kJob =
+    "[BASIC.TLF]\r\n\"MS\",\"\",\"2\",\"1300\",\"\",\"3\",\"\"\r\n[END]\r\n"
+    "[OPTIONS.TLF]\r\n-1,0\r\n[END]\r\n"
+    "[SHEET.TLF]\r\n\"2500\",\"1250\",\"\",\"10\",\"10\",\"10\",\"10\",\"BAY 1\"\r\n[END]\r\n"
+    "[CUT.TLF]\r\n\"600\",\"300\",\"7\",\"0\",\"DOOR\",\"\",\"\"\r\n"
+    "\"450\",\"450\",\"3\",\"1\",\"BASE\",\"\",\"\"\r\n[END]\r\n"
+    "[DIA.TLF]\r\n1,-1,1,0,0,5,5,1,0\r\n[END]\r\n";
+
+// Everything of a job file up to its [DIA.TLF] section.
+std::string Tables(const std::string& job) { return job.substr(0, job.find("[DIA.TLF]")); }
+std::string Results(const std::string& job) { return job.substr(job.find("[DIA.TLF]")); }
+
+class CliOptimize : public testing::InWorkDir {
+ protected:
+  // Optimizes the demo, sends the signal once the run has started, and checks the stop.
+  void StopWith(int signal);
+};
+
+TEST_F(CliOptimize, WritesTheJobWithItsNewResults) {
+  WriteFile("job.trm", kJob);
+  const CliRun run = RunCli("optimize job.trm -o out.trm");
+  ASSERT_EQ(run.status, 0) << run.out;
+  EXPECT_NE(run.out.find("Optimization done.\n"), std::string::npos) << run.out;
+  EXPECT_EQ(ReadFile("job.trm"), kJob);  // the input is left as it was
+
+  const std::string out = ReadFile("out.trm");
+  EXPECT_EQ(Tables(out), Tables(kJob));
+  EXPECT_TRUE(Results(out).starts_with("[DIA.TLF]\r\n1,-1,1,0,0,1253,"));
+  // Only the two job files: the tables were unpacked elsewhere.
+  EXPECT_EQ(FileCount(), 2u);
+
+  // The same job gives the same file, byte for byte; without -o the input is replaced.
+  ASSERT_EQ(RunCli("optimize job.trm").status, 0);
+  EXPECT_EQ(ReadFile("job.trm"), out);
+}
+
+// A job refused by a start check keeps its old results and exits with 2; a run that found no
+// plan says so and exits with 3.
+TEST_F(CliOptimize, RefusalAndNoPlanEachHaveTheirLineAndStatus) {
+  std::string noBlade = kJob;
+  noBlade.replace(noBlade.find("\"1300\""), 6, "\"0\"");
+  noBlade.replace(noBlade.find("\"3\",\"\"\r\n[END]"), 3, "\"0\"");
+  std::string oversized = kJob;
+  oversized.replace(oversized.find("\"450\",\"450\""), 13, "\"450\",\"1300\"");
+  std::string tooLittle = kJob;
+  tooLittle.replace(tooLittle.find("\"2500\",\"1250\",\"\""), 19, "\"2500\",\"1250\",\"1\"");
+  tooLittle.replace(tooLittle.find("\"600\",\"300\",\"7\""), 17, "\"600\",\"300\",\"70\"");
+  const struct {
+    std::string job;
+    int status;
+    std::string line;
+  } cases[] = {
+      {noBlade, 2, "Wrong BLADE specfied.\nSet BLADE and KERF under Edit > Blade and Kerf...\n"},
+      {oversized, 2, "Cut-piece 2 (1300 x 450) fits on no roll.\n"},
+      {tooLittle, 3,
+       "No plan met the whole demand: the stock ran out before every piece was placed.\n"},
+  };
+  for (const auto& c : cases) {
+    WriteFile("job.trm", c.job);
+    const CliRun run = RunCli("optimize job.trm -o out.trm");
+    EXPECT_EQ(run.status, c.status) << run.out;
+    EXPECT_NE(run.out.find(c.line), std::string::npos) << run.out;
+    const std::string results = Results(ReadFile("out.trm"));
+    EXPECT_EQ(results, c.status == 2 ? Results(c.job) : "[DIA.TLF]\r\n[END]\r\n");
+  }
+}
+
+TEST_F(CliOptimize, UnwritableOutputExitsWithOne) {
+  WriteFile("job.trm", kJob);
+  const CliRun run = RunCli("optimize job.trm -o no/such/folder/out.trm");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.out.find("trimora-cli: no/such/folder/out.trm: "), std::string::npos) << run.out;
+  EXPECT_EQ(ReadFile("job.trm"), kJob);
+}
+
+// Ctrl+C is the Stop button: the run ends after the trial under way and keeps its best plan.
+// A request to terminate does the same, so the private working folder goes too. The command
+// runs on a terminal of its own, so that its progress line says when the run has started,
+// however fast or slow the machine.
+TEST_F(CliOptimize, InterruptStopsTheRunAndKeepsTheBestPlan) {
+  for (const int signal : {SIGINT, SIGTERM}) StopWith(signal);
+}
+
+void CliOptimize::StopWith(int signal) {
+  SCOPED_TRACE(signal);
+  std::filesystem::remove("out.trm");
+  const int terminal = ::posix_openpt(O_RDWR | O_NOCTTY);
+  ASSERT_GE(terminal, 0);
+  ASSERT_EQ(::grantpt(terminal), 0);
+  ASSERT_EQ(::unlockpt(terminal), 0);
+  const std::string demo = std::string(TRIMORA_EXAMPLES) + "/demo.trm";
+  const char* argv[] = {TRIMORA_CLI, "optimize", demo.c_str(), "-o", "out.trm", nullptr};
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, ::ptsname(terminal), O_RDWR, 0);
+  pid_t pid = 0;
+  ASSERT_EQ(posix_spawn(&pid, TRIMORA_CLI, &actions, nullptr, const_cast<char**>(argv), environ),
+            0);
+  posix_spawn_file_actions_destroy(&actions);
+
+  std::string shown;
+  char buffer[256];
+  while (shown.find("Optimizing...") == std::string::npos) {
+    const ssize_t n = ::read(terminal, buffer, sizeof buffer);
+    ASSERT_GT(n, 0) << shown;
+    shown.append(buffer, size_t(n));
+  }
+  ::kill(pid, signal);
+  for (ssize_t n; (n = ::read(terminal, buffer, sizeof buffer)) > 0;)
+    shown.append(buffer, size_t(n));
+  int status = 0;
+  ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+  ::close(terminal);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_NE(shown.find("Optimization Stopped. (Still results can be viewed)"), std::string::npos)
+      << shown;
+  EXPECT_EQ(Tables(ReadFile("out.trm")), Tables(ReadFile(demo)));
+}
+
+// --- check: the job as the run would read it, without running it -------------------------
+
+class CliCheck : public testing::InWorkDir {};
+
+TEST_F(CliCheck, ListsTheDemoJobInTheEnginesOrder) {
+  const CliRun run = RunCli(std::string("check '") + TRIMORA_EXAMPLES + "/demo.trm'");
+  EXPECT_EQ(run.status, 0) << run.out;
+  EXPECT_NE(run.out.find("Blade reach: 1553 (BLADE 1550 + KERF 3)"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("Goal: Maximum Yield"), std::string::npos);
+  // The unlimited coil is the largest stock; the back panel the largest cut-piece.
+  EXPECT_NE(run.out.find("  1   12003   1253  unlimited"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("   1    1203    453    6    1  BACK PANEL"), std::string::npos)
+      << run.out;
+  EXPECT_TRUE(run.out.ends_with("\nready\n"));
+  EXPECT_TRUE(fs::is_empty("."));  // nothing unpacked into the current folder
+}
+
+TEST_F(CliCheck, StartCheckFailureListsTheChangedRowsAndExitsWithTwo) {
+  WriteFile("odd.trm",
+            "[BASIC.TLF]\r\n\"MS\",\"\",\"\",\"1000\",\"\",\"0\",\"\"\r\n[END]\r\n"
+            "[OPTIONS.TLF]\r\n0,0\r\n[END]\r\n[SHEET.TLF]\r\n"
+            "\"2000\",\"1500\",\"1\",\"0\",\"0\",\"0\",\"0\",\"\"\r\n[END]\r\n"
+            "[CUT.TLF]\r\n\"100\",\"50\",\"2.5\",\"0\",\"\",\"\",\"\"\r\n[END]\r\n");
+  const CliRun run = RunCli("check odd.trm");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.out.find("Roll Specifications row 1: dropped: wider than the BLADE"),
+            std::string::npos)
+      << run.out;
+  EXPECT_NE(run.out.find("Cut-Piece row 1: QTY 2.5 taken as 3"), std::string::npos);
+  EXPECT_TRUE(
+      run.out.ends_with("\nNo valid SHEETS specified.\nEvery roll is wider than BLADE. "
+                        "Set BLADE and KERF under Edit > Blade and Kerf...\n"))
+      << run.out;
+  EXPECT_EQ(FileCount(), 1u);
+}
+
+// --- report, offcuts and labels --------------------------------------------------------
+
+std::string WithoutCr(std::string text) {
+  text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+  return text;
+}
+
+// Each test copies the optimized demo job into its own folder, so that settings files can be
+// put beside it.
+class CliResults : public testing::InWorkDir {
+ protected:
+  void SetUp() override {
+    fs::create_directory("job");
+    fs::copy_file(std::string(TRIMORA_EXAMPLES) + "/demo-optimized.trm", "job/demo.trm");
+  }
+};
+
+TEST_F(CliResults, ReportToStdoutAndToAFile) {
+  const CliRun run = RunCli("report job/demo.trm");
+  EXPECT_EQ(run.status, 0) << run.out;
+  EXPECT_TRUE(run.out.starts_with("Total Layouts=")) << run.out;
+  EXPECT_EQ(run.out.find('\r'), std::string::npos);  // plain line ends on stdout
+
+  const CliRun toFile = RunCli("report job/demo.trm -o report.tlf");
+  EXPECT_EQ(toFile.status, 0) << toFile.out;
+  EXPECT_EQ(toFile.out, "");
+  const std::string file = ReadFile("report.tlf");
+  EXPECT_NE(file.find("\r\n"), std::string::npos);  // CR LF in the file
+  EXPECT_EQ(WithoutCr(file), run.out);
+  EXPECT_EQ(FileCount(), 2u);  // job/ and report.tlf: nothing else in the current folder
+}
+
+TEST_F(CliResults, OffcutsMarkScrapByScrapDatBesideTheJob) {
+  const CliRun plain = RunCli("offcuts job/demo.trm");
+  EXPECT_EQ(plain.status, 0) << plain.out;
+  EXPECT_TRUE(plain.out.starts_with("1,")) << plain.out;
+  EXPECT_EQ(plain.out.find("SCRAP"), std::string::npos);
+
+  WriteFile("job/Scrap.dat", "\"50\",\"400\"\r\n");
+  const CliRun scrap = RunCli("offcuts job/demo.trm -o offcut.tlf");
+  EXPECT_EQ(scrap.status, 0) << scrap.out;
+  const std::string file = ReadFile("offcut.tlf");
+  EXPECT_NE(file.find(",\"SCRAP\"\r\n"), std::string::npos) << file;
+  EXPECT_EQ(std::count(file.begin(), file.end(), '\n'),
+            std::count(plain.out.begin(), plain.out.end(), '\n'));
+}
+
+TEST_F(CliResults, LabelsOfOneLayoutOrAllWithTheDefinitionBesideTheJob) {
+  WriteFile("lbl.def", "\"3\",\"1\",\"30\",\"2\",\"1\"\r\n");
+  const CliRun one = RunCli("labels job/demo.trm --layout 1 --def lbl.def");
+  EXPECT_EQ(one.status, 0) << one.out;
+  EXPECT_TRUE(one.out.starts_with("\n\nMat=MS Grade=S275 Thk=2       Mat=MS Grade=S275 Thk=2"))
+      << one.out;
+  const CliRun all = RunCli("labels -o labels.tlf --def lbl.def job/demo.trm");
+  EXPECT_EQ(all.status, 0) << all.out;
+  EXPECT_GT(ReadFile("labels.tlf").size(), one.out.size());
+  fs::copy_file("lbl.def", "job/LBL.DEF");
+  EXPECT_EQ(RunCli("labels job/demo.trm --layout 1").out, one.out);
+}
+
+TEST_F(CliResults, NotOptimizedOrLabelsNotDefinedExitWithTwo) {
+  for (const char* command : {"report", "offcuts", "labels"}) {
+    const CliRun run =
+        RunCli(std::string(command) + " '" + TRIMORA_EXAMPLES + "/demo.trm' -o out.txt");
+    EXPECT_EQ(run.status, 2) << command;
+    EXPECT_EQ(run.out, "This file was not optimized.\n") << command;
+  }
+  const CliRun run = RunCli("labels job/demo.trm -o lbl.tlf");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out,
+            "Labels are not defined. Define them with the Labels button of the launcher.\n");
+  EXPECT_EQ(FileCount(), 1u);  // nothing written
+}
+
+TEST_F(CliResults, UnreadableInputOrBadArgumentsGiveOneLineAndExitOne) {
+  WriteFile("bad.trm",
+            "[BASIC.TLF]\r\n[END]\r\n[OPTIONS.TLF]\r\n[END]\r\n[SHEET.TLF]\r\n[END]\r\n"
+            "[CUT.TLF]\r\n[END]\r\n[DIA.TLF]\r\n1,-1,1,0\r\n[END]\r\n");
+  const struct {
+    const char* args;
+    const char* start;
+  } cases[] = {
+      {"offcuts missing.trm", "trimora-cli: missing.trm: "},
+      {"report bad.trm", "trimora-cli: bad.trm: layout results: "},
+      {"labels job/demo.trm --layout 999", "trimora-cli: --layout 999: the job has layouts 1 to "},
+      {"labels job/demo.trm --def nothing.def", "trimora-cli: nothing.def: no such file\n"}};
+  for (const auto& c : cases) {
+    const CliRun run = RunCli(c.args);
+    EXPECT_EQ(run.status, 1) << c.args;
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1) << run.out;
+    EXPECT_TRUE(run.out.starts_with(c.start)) << run.out;
+  }
+  for (const char* usage :
+       {"check", "report", "report job/demo.trm --layout 1", "labels job/demo.trm --layout x"}) {
+    const CliRun run = RunCli(usage);
+    EXPECT_EQ(run.status, 1) << usage;
+    EXPECT_NE(run.out.find("usage: trimora-cli"), std::string::npos) << usage;
+  }
+  // Output that cannot be written is a failure too, said on the error output.
+  const CliRun full = testing::RunCliKeepingStderrApart("check job/demo.trm >/dev/full");
+  EXPECT_EQ(full.status, 1);
+  EXPECT_NE(full.err.find("trimora-cli: standard output: cannot be written"), std::string::npos)
+      << full.err;
+}
+
+}  // namespace
+}  // namespace trimora
