@@ -8,6 +8,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTimer>
+#include <filesystem>
 
 #include "libraries/mlm_window.h"
 #include "main_window_fixture.h"
@@ -202,6 +203,33 @@ TEST_F(JobCommandsTest, ImportReplacesTheRollsOnlyWhenTheLibraryHasSome) {
   EXPECT_EQ(sheet.grid().RowCount(), 4);
   EXPECT_EQ(sheet.grid().Text(2, 8), "BAY 3");
   EXPECT_TRUE(window.State().importedFromLibrary);
+}
+
+// A folder in the table's place fails every write to it, as a full disk fails the first one.
+TEST_F(JobCommandsTest, ATableThatCannotBeWrittenKeepsTheRowsAndTheUnsavedFlag) {
+  BaseModule& window = Open();
+  TypeAt(JobWindow::Sheet, 1, 1, "2500");
+  TypeAt(JobWindow::Cut, 1, 1, "600");
+  TypeAt(JobWindow::Cut, 1, 5, "door");
+  std::filesystem::remove("cut.tlf");
+  std::filesystem::create_directory("cut.tlf");
+  const std::string path = Path("cabinet.trm");
+  dialogs.QueueFile(path);
+  dialogs.QueueAnswer(MessageAnswer::Ok);
+  Run("actionSaveAs");
+  EXPECT_EQ(dialogs.Messages().back().text,
+            "Could not save " + path + ": cut.tlf cannot be written");
+  EXPECT_FALSE(std::filesystem::exists(path));
+  EXPECT_EQ(GridOf(JobWindow::Cut).Text(1, 5), "DOOR");
+  EXPECT_EQ(GridOf(JobWindow::Sheet).Text(1, 1), "2500");
+  EXPECT_TRUE(window.State().dataChanged);
+
+  std::filesystem::remove("cut.tlf");  // room again: the next save writes every row
+  dialogs.QueueFile(path);
+  Run("actionSaveAs");
+  EXPECT_NE(ReadFile(path).find("[CUT.TLF]\r\n\"600\""), std::string::npos);
+  EXPECT_NE(ReadFile(path).find("\"DOOR\""), std::string::npos);
+  EXPECT_FALSE(window.State().dataChanged);
 }
 
 }  // namespace
