@@ -1,7 +1,12 @@
 #!/usr/bin/env bash
-# Builds Trimora and runs every test, after checking that no folder includes from above it.
+# Builds Trimora and runs every test: first a check that no folder includes from above it, then
+# the suite on the normal build, then the suite again under AddressSanitizer and
+# UndefinedBehaviorSanitizer (leak checking on).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/check_floors.sh
 bash scripts/build.sh
 ctest --preset default
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize
+ctest --preset sanitize
