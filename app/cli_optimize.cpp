@@ -1,15 +1,17 @@
 #include "app/cli_optimize.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
-#include <unistd.h>
 
 #include "app/cli_job.h"
 #include "app/cli_progress.h"
 #include "app/temp_workdir.h"
 #include "engine/optimization_run.h"
 #include "storage/job_file.h"
+#include "storage/text_file.h"
 
 namespace trimora {
 
@@ -40,6 +42,11 @@ int RunOptimizeCommand(const std::string& inputPath, const std::string& outputPa
   }
   OptimizeOptions options;
   if (!OpenJobForCli(input, inputPath, options)) return 1;
+  // Found out now, not after the whole run.
+  if (std::string error; !CanReplaceFile(output, &error)) {
+    std::cerr << "trimora-cli: " << shownOutput << ": " << error << '\n';
+    return 1;
+  }
 
   CliProgress progress(::isatty(STDERR_FILENO) == 1);
   const RunResult result = RunOptimization(progress);

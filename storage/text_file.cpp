@@ -82,6 +82,18 @@ bool WriteAndSync(const std::string& path, const std::string& content, std::stri
 
 }  // namespace
 
+bool CanReplaceFile(const std::string& path, std::string* error) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(path, ec)) {
+    if (error) *error = "is a folder";
+    return false;
+  }
+  const std::string probe = path + ".new" + std::to_string(::getpid()) + "_probe";
+  if (!WriteAndSync(probe, "", error)) return false;
+  std::filesystem::remove(probe, ec);
+  return true;
+}
+
 bool ReplaceFileSafely(const std::string& given, const std::string& content, std::string* error) {
   namespace fs = std::filesystem;
   std::error_code ec;

@@ -23,4 +23,8 @@ bool WriteWholeFile(const std::string& path, const std::string& content);
 bool ReplaceFileSafely(const std::string& path, const std::string& content,
                        std::string* error = nullptr);
 
+// Whether ReplaceFileSafely could put a file at path: its temporary file can be made there (and
+// is removed again). Asked before long work whose result goes there.
+bool CanReplaceFile(const std::string& path, std::string* error = nullptr);
+
 }  // namespace trimora

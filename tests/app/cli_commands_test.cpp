@@ -101,6 +101,7 @@ TEST_F(CliOptimize, UnwritableOutputExitsWithOne) {
   const CliRun run = RunCli("optimize job.trm -o no/such/folder/out.trm");
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.out.find("trimora-cli: no/such/folder/out.trm: "), std::string::npos) << run.out;
+  EXPECT_EQ(run.out.find("Optimization done."), std::string::npos) << run.out;  // said first
   EXPECT_EQ(ReadFile("job.trm"), kJob);
 }
 
