@@ -1,10 +1,13 @@
 #include "storage/text_file.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -82,6 +85,30 @@ bool WriteAndSync(const std::string& path, const std::string& content, std::stri
 
 }  // namespace
 
+namespace {
+
+// Temporary files that saves of the same target left when they were killed: named after the
+// target, ".new", the process number, "_" and a count, their process no longer runs.
+void RemoveStaleTemporaries(const std::filesystem::path& target) {
+  namespace fs = std::filesystem;
+  const std::string prefix = target.filename().string() + ".new";
+  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (!name.starts_with(prefix)) continue;
+    const char* digits = name.c_str() + prefix.size();
+    char* rest = nullptr;
+    const long pid = std::strtol(digits, &rest, 10);
+    if (rest == digits || *rest != '_' || pid <= 0 || pid == ::getpid()) continue;
+    if (::kill(pid_t(pid), 0) == 0 || errno != ESRCH) continue;  // still running
+    std::error_code ignored;
+    fs::remove(it->path(), ignored);
+  }
+}
+
+}  // namespace
+
 bool CanReplaceFile(const std::string& path, std::string* error) {
   std::error_code ec;
   if (std::filesystem::is_directory(path, ec)) {
@@ -105,6 +132,7 @@ bool ReplaceFileSafely(const std::string& given, const std::string& content, std
     return false;
   }
   const fs::path target(path);
+  RemoveStaleTemporaries(target);
   // Keep the permissions of the file being replaced.
   const auto oldStatus = fs::status(target, ec);
 

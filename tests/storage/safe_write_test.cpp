@@ -53,6 +53,10 @@ TEST_F(SafeWrites, AKilledSaveLeavesTheOldTableOrTheNewOneWhole) {
     const std::string now = ReadFile("cut.tlf");
     EXPECT_TRUE(now == old || now == whole) << "round " << round << ": " << now.size() << " bytes";
   }
+  // What the killed saves left beside the table goes with the next save.
+  ASSERT_TRUE(SaveGridToTableFile(after));
+  for (const auto& entry : std::filesystem::directory_iterator("."))
+    EXPECT_FALSE(entry.path().filename().string().starts_with("cut.tlf.new")) << entry.path();
 }
 
 TEST_F(SafeWrites, ALinkedFileIsReplacedAndTheLinkStays) {
