@@ -15,11 +15,11 @@
 namespace trimora {
 
 struct ResultsModel {
-  AreaList records;      // layout records 1 .. R of dia.tlf; element 0 holds no record
-  int16_t layouts = 0;   // N: the layout number of record R
-  BasicDetails basic;    // BLADE as entered (not the blade reach)
-  RollList rolls;        // ordered as for the run, kerf removed again
-  CutList cuts;          // ordered as for the run, kerf removed again
+  AreaList records;     // layout records 1 .. R of dia.tlf; element 0 holds no record
+  int16_t layouts = 0;  // N: the layout number of record R
+  BasicDetails basic;   // BLADE as entered (not the blade reach)
+  RollList rolls;       // ordered as for the run, kerf removed again
+  CutList cuts;         // ordered as for the run, kerf removed again
   // Per layout n = 1 .. N (element 0 unused), filled by the report generator: the record
   // number of the layout's roll outline record, and the 1-based byte position in report.tlf
   // of its "Layout No. " line (0 for a layout without a roll outline record).
@@ -38,5 +38,6 @@ enum class ResultsStatus { kReady, kNotOptimized, kMalformed };
 ResultsStatus BuildResultsModel(ResultsModel& model, std::string* error = nullptr);
 
 inline constexpr const char* kNotOptimizedMessage = "This file was not optimized.";
+inline constexpr const char* kResultsMismatchMessage = "The layout results do not match this job.";
 
 }  // namespace trimora

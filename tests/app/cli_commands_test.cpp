@@ -284,6 +284,24 @@ TEST_F(CliResults, UnreadableInputOrBadArgumentsGiveOneLineAndExitOne) {
     EXPECT_EQ(run.status, 1) << usage;
     EXPECT_NE(run.out.find("usage: trimora-cli"), std::string::npos) << usage;
   }
+  // A plan that does not fit its job (another job's, or damaged) is refused, not printed.
+  const std::string job =
+      "[BASIC.TLF]\r\n\"MS\",\"A\",\"2\",\"1550\",\"10\",\"0\",\"\"\r\n[END]\r\n"
+      "[OPTIONS.TLF]\r\n-1,0\r\n[END]\r\n"
+      "[SHEET.TLF]\r\n\"8000\",\"1000\",\"5\",\"0\",\"0\",\"0\",\"0\",\"\"\r\n[END]\r\n"
+      "[CUT.TLF]\r\n\"500\",\"300\",\"2\",\"0\",\"LID\",\"\",\"\"\r\n[END]\r\n[DIA.TLF]\r\n";
+  for (const char* plan : {"1,-1,5,0,0,1000,800,1,0\r\n",                           // no sheet 5
+                           "1,-1,1,0,0,1000,800,-3,0\r\n",                          // cut -3 times
+                           "1,-1,1,0,0,1000,800,1,0\r\n1,7,1,0,0,300,500,1,1\r\n",  // no piece 7
+                           "1,-1,1,0,0,1000,800,1,0\r\n0,1,1,0,0,300,500,1,1\r\n"}) {
+    WriteFile("other.trm", job + plan + "[END]\r\n");
+    for (const char* command : {"report other.trm", "draw other.trm --svg pictures"}) {
+      const CliRun run = RunCli(command);
+      EXPECT_EQ(run.status, 1) << command << " " << plan;
+      EXPECT_NE(run.out.find("The layout results do not match this job."), std::string::npos)
+          << run.out;
+    }
+  }
   // Output that cannot be written is a failure too, said on the error output.
   const CliRun full = testing::RunCliKeepingStderrApart("check job/demo.trm >/dev/full");
   EXPECT_EQ(full.status, 1);
