@@ -2,6 +2,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <iterator>
 
 namespace trimora {
 
@@ -25,11 +26,16 @@ CliProgress::CliProgress(bool liveLine) : liveLine_(liveLine) {
   sigemptyset(&action.sa_mask);
   // A terminating signal stops the run as Ctrl+C does, so the best plan is kept and the private
   // working folder removed on the way out.
-  for (const int signal : kStopSignals) sigaction(signal, &action, nullptr);
+  for (size_t i = 0; i < std::size(kStopSignals); ++i) {
+    sigaction(kStopSignals[i], &action, &previous_[i]);
+  }
 }
 
+// What was there before: the private folder's removal, once the run is over.
 CliProgress::~CliProgress() {
-  for (const int signal : kStopSignals) std::signal(signal, SIG_DFL);
+  for (size_t i = 0; i < std::size(kStopSignals); ++i) {
+    sigaction(kStopSignals[i], &previous_[i], nullptr);
+  }
 }
 
 void CliProgress::ShowRunStart(int32_t trialCount, int16_t) { trialCount_ = trialCount; }
@@ -63,7 +69,8 @@ void CliProgress::Redraw(bool force) {
   lastDraw_ = now;
 
   const int filled = int(int64_t(kBarWidth) * trial_ / trialCount_);
-  const std::string bar = std::string(size_t(filled), '#') + std::string(size_t(kBarWidth - filled), '-');
+  const std::string bar =
+      std::string(size_t(filled), '#') + std::string(size_t(kBarWidth - filled), '-');
   std::fprintf(stderr,
                "\r%s %d trials left, %d improvements, best: %d layouts, stock area %s, yield "
                "%s [%s]\x1b[K",

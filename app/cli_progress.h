@@ -2,6 +2,8 @@
 // The command line's view of a running optimization: on a terminal one line on stderr that
 // updates in place; otherwise nothing until the final lines. SIGINT is the Stop button.
 
+#include <signal.h>
+
 #include <chrono>
 #include <string>
 
@@ -29,6 +31,7 @@ class CliProgress : public RunControl {
   void Redraw(bool force);
 
   bool liveLine_;
+  struct sigaction previous_[3];  // the handlers of SIGINT, SIGTERM and SIGHUP before the run
   bool lineShown_ = false;
   std::string message_;
   int32_t trialCount_ = 0;

@@ -154,6 +154,36 @@ void CliOptimize::StopWith(int signal) {
 
 class CliCheck : public testing::InWorkDir {};
 
+// Ended by a signal while it works, a command still takes its private folder with it.
+TEST_F(CliCheck, ASignalWhileItWorksLeavesNoFolderBehind) {
+  std::string cuts;  // enough lines that ordering them takes seconds
+  for (int i = 0; i < 32000; ++i)
+    cuts += "\"" + std::to_string(200 + i % 500) + "\",\"100\",\"1\"\r\n";
+  WriteFile("long.trm",
+            "[BASIC.TLF]\r\n\"MS\",\"A\",\"2\",\"1550\"\r\n[END]\r\n[OPTIONS.TLF]\r\n[END]\r\n"
+            "[SHEET.TLF]\r\n\"8000\",\"1000\"\r\n[END]\r\n[CUT.TLF]\r\n" +
+                cuts + "[END]\r\n");
+  std::filesystem::create_directory("tmp");
+  const std::string tmp = "TMPDIR=" + std::filesystem::absolute("tmp").string();
+  const char* argv[] = {TRIMORA_CLI, "check", "long.trm", nullptr};
+  const char* env[] = {tmp.c_str(), nullptr};
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+  pid_t pid = 0;
+  ASSERT_EQ(posix_spawn(&pid, TRIMORA_CLI, &actions, nullptr, const_cast<char**>(argv),
+                        const_cast<char**>(env)),
+            0);
+  posix_spawn_file_actions_destroy(&actions);
+  while (std::filesystem::is_empty("tmp")) ::usleep(1000);  // its folder is made
+  ::usleep(200000);                                         // and the job unpacked in it
+  ::kill(pid, SIGTERM);
+  int status = 0;
+  ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);  // ended as the signal ends it
+  EXPECT_TRUE(std::filesystem::is_empty("tmp"));
+}
+
 TEST_F(CliCheck, ListsTheDemoJobInTheEnginesOrder) {
   const CliRun run = RunCli(std::string("check '") + TRIMORA_EXAMPLES + "/demo.trm'");
   EXPECT_EQ(run.status, 0) << run.out;
