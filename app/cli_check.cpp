@@ -77,20 +77,15 @@ int RunCheckCommand(const std::string& jobPath) {
 
   const TableInputs inputs = ReadTableInputs();
   EngineJob job;
-  const std::string message = PrepareEngineJob(inputs, job);
   // The lists as the engine takes them, shown also when a check refuses the job.
-  BasicDetails basic = inputs.basic;
-  RollList rolls = inputs.rolls;
-  CutList cuts = inputs.cuts;
+  EngineLists lists;
+  const std::string message = PrepareEngineJob(inputs, job, &lists);
+  const BasicDetails& basic = lists.basic;
+  const RollList& rolls = lists.rolls;
+  const CutList& cuts = lists.cuts;
   const int16_t mode = inputs.mode;
   const std::vector<InputNote>& notes = inputs.notes;
-  const float blade = basic.BLADE;
-  ApplyBladeReachAndCheck(basic, rolls, cuts);
-  AddKerf(rolls, cuts, basic.KERF);
-  // Lists too long for the engine are never ordered by it; ordering them would only take time.
-  if (RecordCount(rolls) <= kMaxRecords && RecordCount(cuts) <= kMaxRecords) {
-    SortByAreaDescending(rolls, cuts);
-  }
+  const float blade = inputs.basic.BLADE;
 
   std::cout << "Job: " << jobPath << '\n'
             << "Material: " << basic.MAT << "  Grade: " << basic.GRADE

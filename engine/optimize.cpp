@@ -42,18 +42,24 @@ std::string UnplaceableCutsMessage(const CutList& entered, const EngineJob& job,
 }  // namespace
 
 std::string PrepareEngineJob(BasicDetails basic, RollList rolls, CutList cuts, int16_t mode,
-                             EngineJob& job) {
+                             EngineJob& job, EngineLists* lists) {
   const BasicDetails typed = basic;
   std::string failure = ApplyBladeReachAndCheck(basic, rolls, cuts);
   if (failure.empty()) failure = CheckListSizes(rolls, cuts);
   if (failure.empty()) failure = CheckSizes(typed, rolls, cuts);
-  if (!failure.empty()) return failure;
-  const CutList entered = cuts;
+  if (!failure.empty() && !lists) return failure;
+  const CutList entered = failure.empty() ? cuts : CutList{};
   AddKerf(rolls, cuts, basic.KERF);
-  SortByAreaDescending(rolls, cuts);
-  EngineJob prepared{ToWorkRolls(rolls), ToWorkCuts(cuts), basic.BLADE, mode};
-  failure = UnplaceableCutsMessage(entered, prepared, cuts);
-  if (failure.empty()) job = std::move(prepared);
+  // Lists too long for the engine are never ordered by it; ordering them would only take time.
+  if (RecordCount(rolls) <= kMaxRecords && RecordCount(cuts) <= kMaxRecords) {
+    SortByAreaDescending(rolls, cuts);
+  }
+  if (failure.empty()) {
+    EngineJob prepared{ToWorkRolls(rolls), ToWorkCuts(cuts), basic.BLADE, mode};
+    failure = UnplaceableCutsMessage(entered, prepared, cuts);
+    if (failure.empty()) job = std::move(prepared);
+  }
+  if (lists) *lists = {std::move(basic), std::move(rolls), std::move(cuts)};
   return failure;
 }
 
@@ -63,8 +69,9 @@ TableInputs ReadTableInputs() {
   return inputs;
 }
 
-std::string PrepareEngineJob(const TableInputs& inputs, EngineJob& job) {
-  std::string failure = PrepareEngineJob(inputs.basic, inputs.rolls, inputs.cuts, inputs.mode, job);
+std::string PrepareEngineJob(const TableInputs& inputs, EngineJob& job, EngineLists* lists) {
+  std::string failure =
+      PrepareEngineJob(inputs.basic, inputs.rolls, inputs.cuts, inputs.mode, job, lists);
   // Rolls wider than the blade are dropped without a word; say where the blade is set.
   const auto widerThanBlade = [](const InputNote& note) {
     return note.text == kRollWiderThanBlade;

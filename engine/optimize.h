@@ -22,11 +22,20 @@ struct EngineJob {
   int16_t mode = 0;      // 1 "Maximum Yield", 2 "Minimum Layouts", 0 neither
 };
 
+// The lists as the engine takes them: BLADE holds the blade reach, every size its kerf, and both
+// lists are in the engine's order (unless too long for the engine, which never orders them).
+struct EngineLists {
+  BasicDetails basic;
+  RollList rolls;
+  CutList cuts;
+};
+
 // Makes the engine's job of what ReadEngineInputs read: the blade reach, the start checks in
 // their order, the kerf and the order of both lists. Returns the message of the first check
-// that fails, or "" when the run may start.
+// that fails, or "" when the run may start. lists, when given, gets the lists as the engine
+// takes them, also when a check fails.
 std::string PrepareEngineJob(BasicDetails basic, RollList rolls, CutList cuts, int16_t mode,
-                             EngineJob& job);
+                             EngineJob& job, EngineLists* lists = nullptr);
 
 // The job tables of the working directory as ReadEngineInputsFromTables reads them, with the
 // notes on the rows it dropped or changed.
@@ -41,7 +50,8 @@ TableInputs ReadTableInputs();
 
 // PrepareEngineJob for inputs read from the tables; where every roll was dropped for being
 // wider than BLADE, the message also says where BLADE is set.
-std::string PrepareEngineJob(const TableInputs& inputs, EngineJob& job);
+std::string PrepareEngineJob(const TableInputs& inputs, EngineJob& job,
+                             EngineLists* lists = nullptr);
 
 // Both of the above for the job tables of the working directory.
 std::string PrepareEngineJobFromTables(EngineJob& job);
