@@ -7,11 +7,12 @@
 #include <vector>
 
 #include "storage/options_file.h"
+#include "storage/text_file.h"
 
 namespace trimora {
 
 // Far above the largest job the engine takes (32767 lines of each table and their plan).
-inline constexpr std::uintmax_t kLargestJobFile = 64u << 20;
+inline constexpr std::uintmax_t kLargestJobFile = kLargestTextFile;
 
 // The job every new job starts from, in the working directory.
 inline constexpr const char* kDefaultsFile = "Defaults";

@@ -16,9 +16,20 @@
 namespace trimora {
 
 std::optional<std::vector<std::string>> ReadLines(const std::string& path) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
-  const std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const uintmax_t size = std::filesystem::file_size(path, ec);
+  if (ec || size > kLargestTextFile) return std::nullopt;
+  // Read by chunks up to the limit, so that a file grown since the check is still refused.
+  std::string data;
+  data.reserve(size_t(size));
+  char chunk[1 << 16];
+  while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
+    data.append(chunk, size_t(in.gcount()));
+    if (data.size() > kLargestTextFile) return std::nullopt;
+  }
   if (in.bad()) return std::nullopt;
 
   std::vector<std::string> lines;

@@ -1,14 +1,19 @@
 #pragma once
 // Whole-file reading and writing of the program's 8-bit text files (lines end in CR LF).
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace trimora {
 
+// No file the program writes comes near this; anything larger is not one of its files.
+inline constexpr std::uintmax_t kLargestTextFile = 64u << 20;
+
 // The file's lines without their ends. A line ends at CR LF, LF or a lone CR; a last line
-// without an end still counts. Empty when the file is empty; nullopt when it cannot be read.
+// without an end still counts. Empty when the file is empty; nullopt when it cannot be read,
+// is not a regular file (a pipe or a device could be read forever) or exceeds kLargestTextFile.
 std::optional<std::vector<std::string>> ReadLines(const std::string& path);
 
 // Lines joined, each followed by CR LF.

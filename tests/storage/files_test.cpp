@@ -7,6 +7,7 @@
 
 #include "storage/file_utils.h"
 #include "storage/job_file.h"
+#include "storage/text_file.h"
 #include "test_support.h"
 
 namespace trimora {
@@ -121,6 +122,19 @@ TEST_F(JobFile, LoadRefusesNonJobFilesAndTakesMissingSectionsAsEmpty) {
   ASSERT_TRUE(LoadJob("cut.trm", windows, options));
   EXPECT_EQ(ReadFile("cut.tlf"), "\"600\",\"300\"\r\n");
   EXPECT_EQ(ReadFile("dia.tlf"), "1,-1,1,0,0,1000,800,1,0\r\n");
+}
+
+// Settings, libraries and tables are read with the same guard as jobs: a pipe, a device or a
+// file far larger than any the program writes is unreadable, never read forever.
+TEST_F(JobFile, OnlyRegularFilesOfSaneSizeAreRead) {
+  mkfifo("dia.set", 0600);
+  WriteFile("mlm.dat", "");
+  std::filesystem::resize_file("mlm.dat", kLargestTextFile + 1);
+  for (const char* name : {"dia.set", "mlm.dat", "/dev/zero", "."}) {
+    EXPECT_EQ(ReadLines(name), std::nullopt) << name;
+  }
+  std::filesystem::resize_file("mlm.dat", 3);
+  EXPECT_EQ(ReadLines("mlm.dat"), std::vector<std::string>{std::string(3, '\0')});
 }
 
 TEST_F(JobFile, FailedSaveKeepsTheOldFileAndSaysWhy) {
