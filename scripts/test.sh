@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds Trimora and runs every test: first a check that no folder includes from above it, then
 # the suite on the normal build, then the suite again under AddressSanitizer and
-# UndefinedBehaviorSanitizer (leak checking on).
+# UndefinedBehaviorSanitizer (leak checking on), and last a minute of fuzzing for each reader.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/check_floors.sh
@@ -10,3 +10,4 @@ ctest --preset default
 cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize
 ctest --preset sanitize
+bash scripts/fuzz.sh 60
