@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
-#include <charconv>
 #include <filesystem>
 #include <iostream>
 
@@ -31,20 +30,9 @@ namespace fs = std::filesystem;
 constexpr int kPictureSide = 800;  // pixels of the square screen picture
 constexpr const char* kSettingsFile = "dia.set";
 
-std::string Absolute(const std::string& path) {
-  std::error_code ec;
-  const fs::path absolute = fs::absolute(path, ec);
-  return ec ? path : absolute.string();
-}
-
 int Fail(const std::string& name, const std::string& reason) {
   std::cerr << "trimora-cli: " << name << ": " << reason << '\n';
   return 1;
-}
-
-bool ParsePositive(const std::string& text, int& value) {
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  return ec == std::errc() && end == text.data() + text.size() && value >= 1;
 }
 
 // dia.set for the drawing: the one named, or the one beside the job file when there is one.
@@ -136,34 +124,10 @@ int WritePictures(const ResultsModel& model, const DrawRequest& request, int fir
 
 }  // namespace
 
-bool ParseDrawArguments(const std::vector<std::string>& args, DrawRequest& request) {
-  bool haveOutput = false;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    const bool hasValue = i + 1 < args.size();
-    if ((arg == "--pdf" || arg == "--svg" || arg == "--png") && hasValue && !haveOutput) {
-      request.format = arg == "--pdf"   ? DrawRequest::Format::kPdf
-                       : arg == "--svg" ? DrawRequest::Format::kSvg
-                                        : DrawRequest::Format::kPng;
-      request.output = args[++i];
-      haveOutput = true;
-    } else if (arg == "--layout" && hasValue) {
-      if (!ParsePositive(args[++i], request.layout)) return false;
-    } else if (arg == "--settings" && hasValue) {
-      request.settingsPath = args[++i];
-    } else if (!arg.starts_with("--") && request.jobPath.empty()) {
-      request.jobPath = arg;
-    } else {
-      return false;
-    }
-  }
-  return haveOutput && !request.jobPath.empty();
-}
-
 int RunDrawCommand(const DrawRequest& request) {
-  const std::string jobPath = Absolute(request.jobPath);
-  const std::string output = Absolute(request.output);
-  const std::string settings = request.settingsPath.empty() ? "" : Absolute(request.settingsPath);
+  const std::string jobPath = AbsolutePath(request.jobPath);
+  const std::string output = AbsolutePath(request.output);
+  const std::string settings = AbsolutePath(request.settingsPath);
   TempWorkDir workDir;
   if (!workDir.ok()) return Fail("trimora-cli", workDir.error());
   OptimizeOptions options;
@@ -181,10 +145,7 @@ int RunDrawCommand(const DrawRequest& request) {
   ReadLayoutSettings(kSettingsFile, model.settings);
   model.jobFileName = jobPath;
   if (!WriteReport(model, &error)) return Fail("trimora-cli", error);
-  if (request.layout > model.layouts) {
-    return Fail(request.jobPath, "has no layout " + std::to_string(request.layout) + " (it has " +
-                                     std::to_string(model.layouts) + ")");
-  }
+  if (!IsLayoutOfPlan(request.layout, model.layouts)) return 1;
   const int first = request.layout == 0 ? 1 : request.layout;
   const int last = request.layout == 0 ? model.layouts : request.layout;
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 namespace trimora {
 
@@ -13,9 +12,6 @@ struct DrawRequest {
   int layout = 0;            // 0: every layout
   std::string settingsPath;  // empty: dia.set next to the job file, when there is one
 };
-
-// The arguments after "draw". False when they do not make a request.
-bool ParseDrawArguments(const std::vector<std::string>& args, DrawRequest& request);
 
 // `trimora-cli draw`: the layouts of an optimized job as printed pages (one PDF) or as the
 // screen draws them (one SVG or PNG per layout). Exit status 0 drawn, 2 the job has no

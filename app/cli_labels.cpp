@@ -4,6 +4,7 @@
 #include <QPdfWriter>
 #include <iostream>
 
+#include "app/cli_job.h"
 #include "app/headless_qt.h"
 #include "platform/print_text_file.h"
 #include "results/label_sheet.h"
@@ -38,11 +39,7 @@ int WriteLabelsPdf(const ResultsModel& model, const LabelDefinition& definition,
 }
 
 int EmitLabels(const ResultsArgs& args, const ResultsModel& model) {
-  if (args.layout > model.layouts) {
-    std::cerr << "trimora-cli: --layout " << args.layout << ": the job has layouts 1 to "
-              << model.layouts << '\n';
-    return 1;
-  }
+  if (!IsLayoutOfPlan(args.layout, model.layouts)) return 1;
   std::string problem;
   const std::optional<LabelDefinition> definition = ReadLabelDefinition(&problem);
   if (!definition) {

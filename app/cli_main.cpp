@@ -1,8 +1,10 @@
 // trimora-cli: the job-file tools of Trimora on the command line.
 
+#include <CLI/CLI.hpp>
+#include <filesystem>
 #include <iostream>
+#include <set>
 #include <string>
-#include <vector>
 
 #include "app/cli_check.h"
 #include "app/cli_draw.h"
@@ -10,69 +12,164 @@
 #include "app/cli_offcuts.h"
 #include "app/cli_optimize.h"
 #include "app/cli_report.h"
+#include "trimora_version.h"
 
+namespace trimora {
 namespace {
 
-constexpr const char* kUsage =
-    "usage: trimora-cli check JOB.trm\n"
-    "       trimora-cli optimize IN.trm [-o OUT.trm]\n"
-    "       trimora-cli report JOB.trm [-o FILE]\n"
-    "       trimora-cli offcuts JOB.trm [-o FILE]\n"
-    "       trimora-cli labels JOB.trm [--layout N] [--def lbl.def] [-o FILE | --pdf FILE]\n"
-    "       trimora-cli draw JOB.trm (--pdf FILE | --svg DIR | --png DIR) [--layout N]\n"
-    "                        [--settings dia.set]\n"
-    "\n"
-    "  check JOB.trm      list the stock sizes and cut-pieces the engine will use and\n"
-    "                     say whether an optimization can start\n"
-    "  optimize IN.trm    find the best cutting plan and write the job with its layout\n"
-    "                     results to OUT.trm (or back to IN.trm); Ctrl+C stops early\n"
-    "                     and keeps the best plan found so far\n"
-    "  report JOB.trm     the report of an optimized job: stock used, pieces produced\n"
-    "                     and a section per layout (report.tlf)\n"
-    "  offcuts JOB.trm    the off-cuts the plan leaves (offcut.tlf), scrap marked by\n"
-    "                     scrap.dat beside the job\n"
-    "  labels JOB.trm     the label sheet (lbl.tlf) of one layout or all, arranged as\n"
-    "                     lbl.def beside the job (or --def FILE) says; --pdf gives the\n"
-    "                     pages Print Labels prints, on A4\n"
-    "  draw JOB.trm       the layouts drawn to scale: the printed pages as one PDF, or\n"
-    "                     one picture per layout as the screen shows it; what is shown\n"
-    "                     follows dia.set beside the job (or --settings FILE)\n";
+constexpr int kUsageError = 64;  // EX_USAGE, as sysexits.h has it
 
-int Usage() {
-  std::cerr << kUsage;
-  return 1;
+constexpr const char* kExitStatuses =
+    "Exit status: 0 done; 1 a file could not be read or written; 2 a start check refused the\n"
+    "job (or it has no layout results); 3 the run found no plan; 64 a usage error.\n";
+
+// The wrong arguments, then the usage of the subcommand they were given to (or the program's).
+int UsageError(const CLI::App& program, const CLI::Error& error) {
+  const CLI::App* shown = &program;
+  for (const CLI::App* subcommand : program.get_subcommands()) shown = subcommand;
+  const std::string parent = shown == &program ? "" : program.get_name();
+  std::cerr << "trimora-cli: " << error.what() << "\n\n" << shown->help(parent);
+  return kUsageError;
 }
 
-int RunCommand(const std::vector<std::string>& args) {
-  if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-    std::cout << kUsage;
-    return 0;
+CLI::Option* AddJob(CLI::App& command, std::string& job) {
+  return command.add_option("JOB.trm", job, "the job file")->required();
+}
+
+CLI::Option* AddLayout(CLI::App& command, int& layout) {
+  return command.add_option("--layout", layout, "only layout N")
+      ->type_name("N")
+      ->check(CLI::Range(1, 32767));
+}
+
+int Run(int argc, char** argv) {
+  CLI::App program("Trimora's job-file tools: check, optimize and export cutting plans.",
+                   "trimora-cli");
+  program.set_version_flag("--version", std::string("trimora-cli ") + kTrimoraVersion);
+  program.require_subcommand(1);
+  program.footer(kExitStatuses);
+
+  std::string checkJob;
+  CLI::App* check = program.add_subcommand(
+      "check",
+      "list the stock sizes and cut-pieces the engine will use and say whether an "
+      "optimization can start");
+  AddJob(*check, checkJob);
+
+  OptimizeRequest optimizeRequest;
+  CLI::App* optimize = program.add_subcommand(
+      "optimize",
+      "find the best cutting plan of each job and write the job with its layout "
+      "results; Ctrl+C stops early and keeps the best plan found so far");
+  optimize->add_option("JOB.trm", optimizeRequest.jobs, "the job files")->required();
+  CLI::Option* output = optimize->add_option("-o,--output", optimizeRequest.output,
+                                             "write the job here, not back over JOB.trm");
+  output->type_name("OUT.trm");
+  optimize
+      ->add_option("--output-dir", optimizeRequest.outputDir,
+                   "write every job into this folder under its own name")
+      ->type_name("DIR")
+      ->excludes(output);
+  optimize->add_option("--jobs", optimizeRequest.parallelJobs, "optimize N jobs at once")
+      ->type_name("N")
+      ->check(CLI::Range(1, 64));
+  optimize
+      ->add_option("--threads", optimizeRequest.threads,
+                   "the engine's threads per job (default: the cores shared out)")
+      ->type_name("N")
+      ->check(CLI::Range(1, 1024));
+
+  ResultsArgs report, offcuts, labels;
+  CLI::App* reportCommand = program.add_subcommand(
+      "report",
+      "the report of an optimized job: stock used, pieces produced and a section per "
+      "layout");
+  AddJob(*reportCommand, report.job);
+  reportCommand->add_option("-o,--output", report.output, "write to FILE, not to stdout")
+      ->type_name("FILE");
+
+  CLI::App* offcutsCommand = program.add_subcommand(
+      "offcuts", "the off-cuts the plan leaves, scrap marked by scrap.dat beside the job");
+  AddJob(*offcutsCommand, offcuts.job);
+  offcutsCommand->add_option("-o,--output", offcuts.output, "write to FILE, not to stdout")
+      ->type_name("FILE");
+
+  CLI::App* labelsCommand = program.add_subcommand(
+      "labels",
+      "the label sheet of one layout or all, arranged as lbl.def beside the job (or "
+      "--def FILE) says");
+  AddJob(*labelsCommand, labels.job);
+  AddLayout(*labelsCommand, labels.layout);
+  labelsCommand->add_option("--def", labels.labelDef, "the label definition to use")
+      ->type_name("FILE");
+  CLI::Option* labelsOutput =
+      labelsCommand->add_option("-o,--output", labels.output, "write to FILE, not to stdout")
+          ->type_name("FILE");
+  labelsCommand->add_option("--pdf", labels.pdf, "write the printed pages (A4) as a PDF")
+      ->type_name("FILE")
+      ->excludes(labelsOutput);
+
+  DrawRequest draw;
+  std::string pdf, svg, png;
+  CLI::App* drawCommand = program.add_subcommand(
+      "draw",
+      "the layouts drawn to scale: the printed pages as one PDF, or one picture per "
+      "layout as the screen shows it; what is shown follows dia.set beside the job");
+  AddJob(*drawCommand, draw.jobPath);
+  CLI::Option_group* formats = drawCommand->add_option_group("output", "one of");
+  formats->add_option("--pdf", pdf, "the printed pages")->type_name("FILE");
+  formats->add_option("--svg", svg, "layout-N.svg in DIR")->type_name("DIR");
+  formats->add_option("--png", png, "layout-N.png in DIR")->type_name("DIR");
+  formats->require_option(1);
+  AddLayout(*drawCommand, draw.layout);
+  drawCommand->add_option("--settings", draw.settingsPath, "the drawing settings to use")
+      ->type_name("dia.set");
+
+  try {
+    program.parse(argc, argv);
+    if (optimizeRequest.jobs.size() > 1 && !optimizeRequest.output.empty()) {
+      throw CLI::ValidationError("-o", "takes one job; --output-dir takes several");
+    }
+    if (!optimizeRequest.outputDir.empty()) {
+      std::set<std::string> names;
+      for (const std::string& job : optimizeRequest.jobs) {
+        if (!names.insert(std::filesystem::path(job).filename().string()).second) {
+          throw CLI::ValidationError(
+              "--output-dir",
+              "two jobs are named " + std::filesystem::path(job).filename().string());
+        }
+      }
+    }
+  } catch (const CLI::CallForHelp& e) {
+    return program.exit(e);
+  } catch (const CLI::CallForVersion& e) {
+    return program.exit(e);
+  } catch (const CLI::Error& e) {
+    return UsageError(program, e);
   }
-  if (args.size() == 2 && args[0] == "check") return trimora::RunCheckCommand(args[1]);
-  if (!args.empty() && args[0] == "optimize") {
-    if (args.size() == 2) return trimora::RunOptimizeCommand(args[1], "");
-    if (args.size() == 4 && args[2] == "-o") return trimora::RunOptimizeCommand(args[1], args[3]);
-    if (args.size() == 4 && args[1] == "-o") return trimora::RunOptimizeCommand(args[3], args[2]);
+
+  if (*check) return RunCheckCommand(checkJob);
+  if (*optimize) return RunOptimizeCommand(optimizeRequest);
+  for (auto [command, args] :
+       {std::pair{reportCommand, &report}, {offcutsCommand, &offcuts}, {labelsCommand, &labels}}) {
+    if (!*command) continue;
+    args->MakePathsAbsolute();
+    if (command == reportCommand) return RunReportCommand(*args);
+    if (command == offcutsCommand) return RunOffcutsCommand(*args);
+    return RunLabelsCommand(*args);
   }
-  if (!args.empty() && (args[0] == "report" || args[0] == "offcuts" || args[0] == "labels")) {
-    const auto parsed = trimora::ParseResultsArgs(args, args[0] == "labels");
-    if (!parsed) return Usage();
-    if (args[0] == "report") return trimora::RunReportCommand(*parsed);
-    if (args[0] == "offcuts") return trimora::RunOffcutsCommand(*parsed);
-    return trimora::RunLabelsCommand(*parsed);
-  }
-  if (!args.empty() && args[0] == "draw") {
-    trimora::DrawRequest request;
-    if (!trimora::ParseDrawArguments({args.begin() + 1, args.end()}, request)) return Usage();
-    return trimora::RunDrawCommand(request);
-  }
-  return Usage();
+  draw.format = !pdf.empty()   ? DrawRequest::Format::kPdf
+                : !svg.empty() ? DrawRequest::Format::kSvg
+                               : DrawRequest::Format::kPng;
+  draw.output = pdf + svg + png;
+  return RunDrawCommand(draw);
 }
 
 }  // namespace
+}  // namespace trimora
 
 int main(int argc, char** argv) {
-  const int status = RunCommand({argv + 1, argv + argc});
+  const int status = trimora::Run(argc, argv);
   // Output that never arrived is a failure, whatever the command made of it.
   if (!std::cout.flush()) {
     std::cerr << "trimora-cli: standard output: cannot be written\n";

@@ -18,21 +18,6 @@ namespace {
 
 const char* const kSettingsFiles[] = {"misc.set", "density.dat", "dia.set", "lbl.def", "scrap.dat"};
 
-bool IsWholeNumber(const std::string& text) {
-  if (text.empty() || text.size() > 5) return false;
-  for (char c : text) {
-    if (c < '0' || c > '9') return false;
-  }
-  return true;
-}
-
-std::string AbsolutePath(const std::string& path) {
-  if (path.empty()) return path;
-  std::error_code ec;
-  const fs::path absolute = fs::absolute(path, ec);
-  return ec ? path : absolute.string();
-}
-
 // Copies the settings files that exist in the folder (names matched without regard to case)
 // into the working directory under their own names.
 void CopySettingsFiles(const fs::path& folder) {
@@ -46,37 +31,11 @@ void CopySettingsFiles(const fs::path& folder) {
 
 }  // namespace
 
-std::optional<ResultsArgs> ParseResultsArgs(const std::vector<std::string>& args,
-                                            bool labelOptions) {
-  ResultsArgs parsed;
-  bool layoutGiven = false;
-  for (size_t i = 1; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    const bool hasValue = i + 1 < args.size();
-    if (a == "-o" && hasValue && parsed.output.empty() && parsed.pdf.empty()) {
-      parsed.output = args[++i];
-    } else if (labelOptions && a == "--pdf" && hasValue && parsed.pdf.empty() &&
-               parsed.output.empty()) {
-      parsed.pdf = args[++i];
-    } else if (labelOptions && a == "--def" && hasValue && parsed.labelDef.empty()) {
-      parsed.labelDef = args[++i];
-    } else if (labelOptions && a == "--layout" && hasValue && !layoutGiven &&
-               IsWholeNumber(args[i + 1])) {
-      parsed.layout = std::stoi(args[++i]);
-      layoutGiven = true;
-      if (parsed.layout < 1) return std::nullopt;
-    } else if (!a.starts_with("-") && parsed.job.empty()) {
-      parsed.job = a;
-    } else {
-      return std::nullopt;
-    }
-  }
-  if (parsed.job.empty()) return std::nullopt;
-  parsed.jobPath = AbsolutePath(parsed.job);
-  parsed.outputPath = AbsolutePath(parsed.output);
-  parsed.labelDefPath = AbsolutePath(parsed.labelDef);
-  parsed.pdfPath = AbsolutePath(parsed.pdf);
-  return parsed;
+void ResultsArgs::MakePathsAbsolute() {
+  jobPath = AbsolutePath(job);
+  outputPath = AbsolutePath(output);
+  labelDefPath = AbsolutePath(labelDef);
+  pdfPath = AbsolutePath(pdf);
 }
 
 int LoadResultsForCli(const ResultsArgs& args, ResultsModel& model) {

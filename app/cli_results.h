@@ -3,9 +3,7 @@
 // job's layout results into a private working directory, and writing the output.
 
 #include <functional>
-#include <optional>
 #include <string>
-#include <vector>
 
 #include "results/results_model.h"
 
@@ -17,17 +15,13 @@ struct ResultsArgs {
   std::string labelDef;  // --def FILE as typed (labels only)
   std::string pdf;       // --pdf FILE as typed (labels only, instead of -o)
   int layout = 0;        // --layout N (labels only); 0 for all layouts
-  // The paths made absolute while parsing, before the working directory changes.
+  // The paths made absolute in the user's current folder, before the working directory changes.
   std::string jobPath;
   std::string outputPath;
   std::string labelDefPath;
   std::string pdfPath;
+  void MakePathsAbsolute();
 };
-
-// args[0] is the subcommand. labelOptions allows --layout, --def and --pdf (not with -o). None
-// on a usage error. Call it in the user's current folder: it makes the paths absolute.
-std::optional<ResultsArgs> ParseResultsArgs(const std::vector<std::string>& args,
-                                            bool labelOptions);
 
 // Makes a private temporary working directory, loads the job's results there as
 // LoadResultsForCli does and, when they are ready, returns what command makes of them;

@@ -42,6 +42,7 @@ class BaseModule : public QMainWindow,
   // The commands of the menus and the toolbar.
   void NewJob() { commands_.New(); }
   void OpenJob() { commands_.Open(); }
+  void OpenJobFile(const std::string& path) { commands_.OpenFile(path); }
   void Save() { commands_.Save(); }
   void SaveAsDefaults() { commands_.SaveAsDefaults(); }
   void Exit() { close(); }
@@ -54,6 +55,8 @@ class BaseModule : public QMainWindow,
   void ShowReport();
   void ShowLayouts();
   void ShowOffcutTable();
+  // Help, About: the program's name, version and purpose.
+  void ShowAbout();
   // The Edit menu's grid commands act on the active child window when it is a grid window.
   void Undo();
   void Redo();

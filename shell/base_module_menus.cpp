@@ -86,7 +86,7 @@ void SetGridCommand(QAction* action, const char* text, GridEditing* editing,
 void BaseModule::BuildCommands() {
   const Menu menus[] = {{"menuFile", "&File", true},         {"menuEdit", "&Edit", true},
                         {"menuOptimize", "&Optimize", true}, {"menuView", "&View", true},
-                        {"menuTools", "&Tools", false},      {"menuHelp", "&Help", false}};
+                        {"menuTools", "&Tools", false},      {"menuHelp", "&Help", true}};
   using enum MenuId;
   using enum MenuItem;
   using B = BaseModule;
@@ -140,6 +140,7 @@ void BaseModule::BuildCommands() {
       {Tools},
       {Tools, "actionDensityTable", "&Density Table"},
       {Help, "actionHelp", "&TRIMORA Help"},
+      {Help, "actionAbout", "&About TRIMORA", {}, &B::ShowAbout},
   };
   // clang-format on
 

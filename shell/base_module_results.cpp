@@ -18,8 +18,10 @@
 #include "results/progress_window.h"
 #include "results/report_window.h"
 #include "shell/base_module.h"
+#include "storage/application_title.h"
 #include "storage/file_utils.h"
 #include "storage/job_file.h"
+#include "trimora_version.h"
 
 namespace trimora {
 
@@ -162,6 +164,13 @@ void BaseModule::CloseResultWindows() {
   for (QMdiSubWindow* frame : area_->subWindowList()) {
     if (!dynamic_cast<JobEntryWindow*>(frame->widget())) frame->close();
   }
+}
+
+void BaseModule::ShowAbout() {
+  services_.dialogs.ShowMessage({std::string(kApplicationTitle) + " " + kTrimoraVersion +
+                                     "\n\nPlans how rectangular cut-pieces are cut from stock "
+                                     "sheets and rolls.",
+                                 "About TRIMORA", MessageButtons::Ok, MessageIcon::Information});
 }
 
 }  // namespace trimora

@@ -40,14 +40,26 @@ void FileCommands::Open() {
   const std::string previous = state_.fileName;
   state_.fileName.clear();
   const auto path = dialogs_.OpenFile({kJobFileFilter, "Open File...", ""});
-  if (!path || !Load(*path)) {
+  if (!path) {
     state_.fileName = previous;
-    if (!path) state_.dataChanged = false;
+    state_.dataChanged = false;
     return;
   }
-  state_.fileName = *path;
+  if (!Load(*path)) {
+    state_.fileName = previous;
+    return;
+  }
+  Opened(*path);
+}
+
+void FileCommands::OpenFile(const std::string& path) {
+  if (Load(path)) Opened(path);
+}
+
+void FileCommands::Opened(const std::string& path) {
+  state_.fileName = path;
   state_.importedFromLibrary = false;
-  host_.SetTitle(JobTitle(*path));
+  host_.SetTitle(JobTitle(path));
   state_.dataChanged = false;
   host_.ViewLayouts();
 }

@@ -44,6 +44,8 @@ class FileCommands {
   MessageAnswer AskSaveChanges();
   void New();
   void Open();
+  // Opens the job at path as Open... does once a file is chosen.
+  void OpenFile(const std::string& path);
   void Save();
   void SaveAs();
   void SaveAsDefaults();
@@ -54,6 +56,7 @@ class FileCommands {
  private:
   void SaveTo(const std::string& path);
   bool Load(const std::string& path);
+  void Opened(const std::string& path);
 
   JobState& state_;
   DialogService& dialogs_;

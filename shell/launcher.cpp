@@ -66,6 +66,11 @@ void TRIMORA::ShowProductLibrary() { ShowModule(plm_); }
 void TRIMORA::ShowProductLoader() { ShowModule(loadprod_); }
 void TRIMORA::ShowLabelDefinition() { ShowModule(labels_); }
 
+void TRIMORA::OpenJob(const QString& path) {
+  OpenMainWindow();
+  main_->OpenJobFile(path.toStdString());
+}
+
 void TRIMORA::OpenMainWindow() {
   if (main_) return;
   // Minimized rather than hidden: a window manager places a window that was withdrawn as if it

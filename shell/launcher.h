@@ -23,6 +23,9 @@ class TRIMORA : public QWidget {
   // The module windows have no parent: they go with the launcher.
   ~TRIMORA() override { CloseModules(); }
 
+  // Opens the main window with the job at path (a file named on the command line).
+  void OpenJob(const QString& path);
+
   // The open module windows, or nullptr.
   BaseModule* MainWindow() const { return main_; }
   MLM* MaterialLibrary() const { return mlm_; }

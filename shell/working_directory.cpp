@@ -6,17 +6,16 @@
 
 namespace trimora {
 
-QString WorkdirArgument(const QStringList& arguments) {
-  const qsizetype at = arguments.indexOf("--workdir");
-  if (at < 0 || at + 1 >= arguments.size()) return {};
-  return arguments[at + 1];
+QString InstalledSampleFolder(const QString& programFolder) {
+  const QString samples = QDir(programFolder).absoluteFilePath("../share/trimora");
+  return QFileInfo::exists(samples + "/Defaults") ? QDir::cleanPath(samples) : QString();
 }
 
-QString ChooseWorkingDirectory(const QStringList& arguments, const QString& programFolder,
+QString ChooseWorkingDirectory(const QString& given, const QString& programFolder,
                                const QString& appDataFolder) {
-  if (const QString given = WorkdirArgument(arguments); !given.isEmpty()) {
-    return QDir(given).absolutePath();
-  }
+  if (!given.isEmpty()) return QDir(given).absolutePath();
+  // An installed program's folder is shared by every user (and writable by root).
+  if (!InstalledSampleFolder(programFolder).isEmpty()) return appDataFolder;
   const QFileInfo program(programFolder);
   if (program.isDir() && program.isWritable()) return program.absoluteFilePath();
   return appDataFolder;

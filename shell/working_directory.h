@@ -1,17 +1,20 @@
 #pragma once
 // The working directory, where the job tables, the Defaults job and the library files live:
-// the folder given with --workdir; otherwise the program's own folder when the program may
-// write there; otherwise the user's application-data folder.
+// the folder given with --workdir; otherwise, for a program run where it was built, its own
+// folder when it may write there; otherwise (and always for an installed program) the user's
+// application-data folder.
 
 #include <QString>
 #include <QStringList>
 
 namespace trimora {
 
-// The folder after "--workdir", or "" when the option is not given.
-QString WorkdirArgument(const QStringList& arguments);
+// The installed samples (share/trimora beside the program's bin folder) when the program is
+// installed; otherwise "".
+QString InstalledSampleFolder(const QString& programFolder);
 
-QString ChooseWorkingDirectory(const QStringList& arguments, const QString& programFolder,
+// given: the --workdir folder, or "".
+QString ChooseWorkingDirectory(const QString& given, const QString& programFolder,
                                const QString& appDataFolder);
 
 // Creates the folder when it does not exist and copies each seed file the folder lacks into

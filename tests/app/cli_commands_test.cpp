@@ -67,15 +67,25 @@ TEST_F(CliOptimize, WritesTheJobWithItsNewResults) {
 
 // A job refused by a start check keeps its old results and exits with 2; a run that found no
 // plan says so and exits with 3.
+std::string NoBladeJob() {
+  std::string job = kJob;
+  job.replace(job.find("\"1300\""), 6, "\"0\"");
+  job.replace(job.find("\"3\",\"\"\r\n[END]"), 3, "\"0\"");
+  return job;
+}
+
+// One sheet for seventy doors.
+std::string TooLittleStockJob() {
+  std::string job = kJob;
+  job.replace(job.find("\"2500\",\"1250\",\"\""), 19, "\"2500\",\"1250\",\"1\"");
+  job.replace(job.find("\"600\",\"300\",\"7\""), 17, "\"600\",\"300\",\"70\"");
+  return job;
+}
+
 TEST_F(CliOptimize, RefusalAndNoPlanEachHaveTheirLineAndStatus) {
-  std::string noBlade = kJob;
-  noBlade.replace(noBlade.find("\"1300\""), 6, "\"0\"");
-  noBlade.replace(noBlade.find("\"3\",\"\"\r\n[END]"), 3, "\"0\"");
+  const std::string noBlade = NoBladeJob(), tooLittle = TooLittleStockJob();
   std::string oversized = kJob;
   oversized.replace(oversized.find("\"450\",\"450\""), 13, "\"450\",\"1300\"");
-  std::string tooLittle = kJob;
-  tooLittle.replace(tooLittle.find("\"2500\",\"1250\",\"\""), 19, "\"2500\",\"1250\",\"1\"");
-  tooLittle.replace(tooLittle.find("\"600\",\"300\",\"7\""), 17, "\"600\",\"300\",\"70\"");
   const struct {
     std::string job;
     int status;
@@ -94,6 +104,30 @@ TEST_F(CliOptimize, RefusalAndNoPlanEachHaveTheirLineAndStatus) {
     const std::string results = Results(ReadFile("out.trm"));
     EXPECT_EQ(results, c.status == 2 ? Results(c.job) : "[DIA.TLF]\r\n[END]\r\n");
   }
+}
+
+// Three jobs, two at a time: each has its line, the summary counts them, every output is in
+// the folder, the inputs stay as they were, and the status is the highest of the three.
+TEST_F(CliOptimize, ManyJobsEachGetTheirResultLineAndTheWorstStatus) {
+  WriteFile("planned.trm", kJob);
+  WriteFile("refused.trm", NoBladeJob());
+  WriteFile("short.trm", TooLittleStockJob());
+  const CliRun run = testing::RunCliKeepingStderrApart(
+      "optimize planned.trm refused.trm short.trm --output-dir out --jobs 2 --threads 1");
+  EXPECT_EQ(run.status, 3) << run.out << run.err;
+  for (const char* line :
+       {"planned.trm: planned, 2 layouts, stock area ",
+        "refused.trm: refused (Wrong BLADE specfied.), ", "short.trm: no plan, ", "3 jobs, "}) {
+    EXPECT_NE(run.out.find(line), std::string::npos) << line << "\n" << run.out;
+  }
+  EXPECT_NE(run.out.find(": 1 planned, 1 refused, 1 without a plan, 0 failed\n"), std::string::npos)
+      << run.out;
+  EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 4) << run.out;
+  EXPECT_EQ(Tables(ReadFile("out/planned.trm")), Tables(kJob));
+  EXPECT_TRUE(Results(ReadFile("out/planned.trm")).starts_with("[DIA.TLF]\r\n1,-1,1,0,0,1253,"));
+  EXPECT_EQ(ReadFile("out/refused.trm"), NoBladeJob());
+  EXPECT_EQ(Results(ReadFile("out/short.trm")), "[DIA.TLF]\r\n[END]\r\n");
+  EXPECT_EQ(ReadFile("planned.trm"), kJob);
 }
 
 TEST_F(CliOptimize, UnwritableOutputExitsWithOne) {
@@ -290,7 +324,7 @@ TEST_F(CliResults, NotOptimizedOrLabelsNotDefinedExitWithTwo) {
   EXPECT_EQ(FileCount(), 1u);  // nothing written
 }
 
-TEST_F(CliResults, UnreadableInputOrBadArgumentsGiveOneLineAndExitOne) {
+TEST_F(CliResults, UnreadableInputGivesOneLineAndExitsOne) {
   WriteFile("bad.trm",
             "[BASIC.TLF]\r\n[END]\r\n[OPTIONS.TLF]\r\n[END]\r\n[SHEET.TLF]\r\n[END]\r\n"
             "[CUT.TLF]\r\n[END]\r\n[DIA.TLF]\r\n1,-1,1,0\r\n[END]\r\n");
@@ -307,12 +341,6 @@ TEST_F(CliResults, UnreadableInputOrBadArgumentsGiveOneLineAndExitOne) {
     EXPECT_EQ(run.status, 1) << c.args;
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1) << run.out;
     EXPECT_TRUE(run.out.starts_with(c.start)) << run.out;
-  }
-  for (const char* usage :
-       {"check", "report", "report job/demo.trm --layout 1", "labels job/demo.trm --layout x"}) {
-    const CliRun run = RunCli(usage);
-    EXPECT_EQ(run.status, 1) << usage;
-    EXPECT_NE(run.out.find("usage: trimora-cli"), std::string::npos) << usage;
   }
   // A plan that does not fit its job (another job's, or damaged) is refused, not printed.
   const std::string job =
@@ -337,6 +365,48 @@ TEST_F(CliResults, UnreadableInputOrBadArgumentsGiveOneLineAndExitOne) {
   EXPECT_EQ(full.status, 1);
   EXPECT_NE(full.err.find("trimora-cli: standard output: cannot be written"), std::string::npos)
       << full.err;
+}
+
+// Every subcommand answers --help, and wrong arguments are a usage error (64) that shows the
+// subcommand's usage, before any file is touched.
+class CliUsage : public testing::InWorkDir {};
+
+TEST_F(CliUsage, HelpVersionAndUsageErrors) {
+  for (const char* command : {"check", "optimize", "report", "offcuts", "labels", "draw"}) {
+    const CliRun help = RunCli(std::string(command) + " --help");
+    EXPECT_EQ(help.status, 0) << command;
+    EXPECT_NE(help.out.find(std::string("Usage: trimora-cli ") + command + " [OPTIONS] JOB.trm"),
+              std::string::npos)
+        << help.out;
+  }
+  const CliRun version = RunCli("--version");
+  EXPECT_EQ(version.status, 0);
+  EXPECT_TRUE(version.out.starts_with("trimora-cli 0.")) << version.out;
+
+  const struct {
+    const char* args;
+    const char* usage;  // the usage shown
+  } errors[] = {{"", "trimora-cli [OPTIONS] SUBCOMMAND"},
+                {"cut job.trm", "trimora-cli [OPTIONS] SUBCOMMAND"},
+                {"check", "trimora-cli check"},
+                {"check a.trm b.trm", "trimora-cli check"},
+                {"report job.trm --layout 1", "trimora-cli report"},
+                {"labels job.trm --layout x", "trimora-cli labels"},
+                {"labels job.trm --layout 0", "trimora-cli labels"},
+                {"labels job.trm -o a --pdf b", "trimora-cli labels"},
+                {"draw job.trm", "trimora-cli draw"},
+                {"draw job.trm --svg a --png b", "trimora-cli draw"},
+                {"optimize a.trm b.trm -o c.trm", "trimora-cli optimize"},
+                {"optimize a/x.trm b/x.trm --output-dir out", "trimora-cli optimize"},
+                {"optimize a.trm --jobs 0", "trimora-cli optimize"}};
+  for (const auto& error : errors) {
+    const CliRun run = testing::RunCliKeepingStderrApart(error.args);
+    EXPECT_EQ(run.status, 64) << error.args;
+    EXPECT_EQ(run.out, "") << error.args;
+    EXPECT_TRUE(run.err.starts_with("trimora-cli: ")) << run.err;
+    EXPECT_NE(run.err.find(std::string("Usage: ") + error.usage), std::string::npos) << run.err;
+  }
+  EXPECT_EQ(FileCount(), 0u);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -39,6 +40,25 @@ TEST_F(LauncherTest, StepsAsideWhileTheMainWindowIsOpenAndComesBackInItsPlace) {
   EXPECT_FALSE(launcher.isMinimized());
   EXPECT_TRUE(launcher.isEnabled());
   EXPECT_EQ(launcher.pos(), place);
+}
+
+// trimora JOB.trm: the main window opens with the job, and Help, About names the version.
+TEST_F(LauncherTest, AJobNamedOnTheCommandLineOpensInTheMainWindow) {
+  WriteFile("cuts.trm",
+            "[BASIC.TLF]\r\n\"AL\",\"\",\"2\",\"1300\",\"\",\"3\",\"\"\r\n[END]\r\n"
+            "[OPTIONS.TLF]\r\n[END]\r\n[SHEET.TLF]\r\n[END]\r\n[CUT.TLF]\r\n\"600\",\"300\",\"7\","
+            "\"0\",\"DOOR\",\"\",\"\"\r\n[END]\r\n");
+  TRIMORA launcher(folder, services);
+  dialogs.QueueAnswer(MessageAnswer::Ok);  // "This file was not optimized."
+  launcher.OpenJob(folder + "/cuts.trm");
+  BaseModule* main = launcher.MainWindow();
+  ASSERT_NE(main, nullptr);
+  EXPECT_TRUE(main->windowTitle().endsWith("cuts.trm")) << main->windowTitle().toStdString();
+  EXPECT_EQ(ReadFile("cut.tlf"), "\"600\",\"300\",\"7\",\"0\",\"DOOR\",\"\",\"\"\r\n");
+  dialogs.QueueAnswer(MessageAnswer::Ok);
+  main->findChild<QAction*>("actionAbout")->trigger();
+  EXPECT_TRUE(dialogs.Messages().back().text.starts_with("Trimora 0."))
+      << dialogs.Messages().back().text;
 }
 
 TEST_F(LauncherTest, ExitDeletesTheTemporaryFiles) {
@@ -89,11 +109,15 @@ TEST_F(LauncherTest, TheLabelsButtonEditsOneLabelDefinition) {
 
 TEST(WorkingDirectory, ChosenByOptionThenProgramFolderThenAppData) {
   QTemporaryDir program;
-  EXPECT_EQ(ChooseWorkingDirectory({"trimora", "--workdir", program.path()}, "/", "/data"),
-            program.path());
-  EXPECT_EQ(ChooseWorkingDirectory({"trimora"}, program.path(), "/data"), program.path());
-  EXPECT_EQ(ChooseWorkingDirectory({"trimora"}, "/no/such/folder", "/data"), "/data");
-  EXPECT_EQ(WorkdirArgument({"trimora", "--workdir"}), "");
+  EXPECT_EQ(ChooseWorkingDirectory(program.path(), "/", "/data"), program.path());
+  EXPECT_EQ(ChooseWorkingDirectory("", program.path(), "/data"), program.path());
+  EXPECT_EQ(ChooseWorkingDirectory("", "/no/such/folder", "/data"), "/data");
+  // Installed: bin/ beside share/trimora with the samples; the user's folder, never bin/.
+  QDir(program.path()).mkpath("bin");
+  QDir(program.path()).mkpath("share/trimora");
+  WriteFile(program.filePath("share/trimora/Defaults").toStdString(), "");
+  EXPECT_EQ(InstalledSampleFolder(program.filePath("bin")), program.filePath("share/trimora"));
+  EXPECT_EQ(ChooseWorkingDirectory("", program.filePath("bin"), "/data"), "/data");
 }
 
 // A new folder and an existing one get the seed files they lack, writable by their user and
