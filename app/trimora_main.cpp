@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QIcon>
 #include <QStandardPaths>
 #include <algorithm>
 
@@ -76,6 +77,9 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(kApplicationTitle);
   QApplication::setApplicationVersion(kTrimoraVersion);
+  QApplication::setWindowIcon(QIcon(":/trimora.svg"));
+  // Lets the desktop match the windows to the menu entry and its icon.
+  QGuiApplication::setDesktopFileName("trimora");
   Arguments arguments;
   if (const auto status = ParseArguments(arguments)) return *status;
   // Named from the user's folder; the program works in its own.
