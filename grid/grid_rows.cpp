@@ -72,6 +72,23 @@ bool IsBlankRow(const Grid& grid, int row) {
   return true;
 }
 
+void AppendGridRows(Grid& grid, const std::vector<std::vector<std::string>>& rows) {
+  if (rows.empty()) return;
+  int first = grid.RowCount();
+  while (first > 1 && IsBlankRow(grid, first - 1)) --first;
+  grid.SetRowCount(first);  // the blank rows go, with any blanks typed into them
+  grid.SetRowCount(first + int(rows.size()));
+  for (size_t r = 0; r < rows.size(); ++r) {
+    for (size_t c = 0; c < rows[r].size(); ++c) {
+      grid.SetText(first + int(r), int(c) + 1, rows[r][c]);
+    }
+  }
+  RenumberGrid(grid);
+  EnsureBlankEntryRow(grid);
+  grid.row = grid.rowSel = first;
+  grid.column = grid.columnSel = 1;
+}
+
 bool DeleteGridRows(Grid& grid, const GridEditRules& rules, GridEditorHost& host) {
   const auto [top, selectedBottom] = std::minmax(grid.row, grid.rowSel);
   const int bottom = IsEntryRow(grid, selectedBottom) ? selectedBottom - 1 : selectedBottom;

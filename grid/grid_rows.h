@@ -2,6 +2,9 @@
 // Row bookkeeping shared by every table grid: the serial column, the blank entry row, and the
 // Delete Row and Insert Row commands of the lists of any length.
 
+#include <string>
+#include <vector>
+
 #include "grid/grid_edit_rules.h"
 #include "grid/grid_editor_host.h"
 #include "storage/grid.h"
@@ -19,6 +22,11 @@ void ClearGridCells(Grid& grid);
 
 // True when every data cell of the row is empty after removing surrounding blanks.
 bool IsBlankRow(const Grid& grid, int row);
+
+// Writes each row's texts into data columns 1, 2, ... of new rows after the last row holding
+// text (blank rows at the end make way for them); the rows are renumbered and the grid ends with
+// a blank entry row. The first new row becomes the current one. No rows, no change.
+void AppendGridRows(Grid& grid, const std::vector<std::vector<std::string>>& rows);
 
 // Delete Row: removes the rows from the current one to the selection's far corner, except the
 // blank entry row, which stays. Insert Row: puts an empty row before the current one, unless

@@ -20,6 +20,7 @@ inline constexpr const char* kPasteStep = "Paste";
 inline constexpr const char* kSortStep = "Sort";
 inline constexpr const char* kDeleteRowStep = "Delete Row";
 inline constexpr const char* kInsertRowStep = "Insert Row";
+inline constexpr const char* kImportStep = "Import";
 
 // The data rows (serial column included), the current cell and the selection.
 struct GridSnapshot {

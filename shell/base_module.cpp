@@ -11,6 +11,7 @@
 #include "shell/blade_kerf_dialog.h"
 #include "shell/cut_window.h"
 #include "shell/sheet_window.h"
+#include "storage/cut_list_import.h"
 #include "storage/table_file.h"
 
 namespace trimora {
@@ -23,6 +24,9 @@ constexpr size_t Slot(JobWindow kind) { return size_t(kind); }
 constexpr int kBladeColumn = 4;
 constexpr int kMincutColumn = 5;
 constexpr int kKerfColumn = 6;
+
+constexpr const char* kImportTitle = "Import Cut-Pieces";
+constexpr const char* kCutListFilter = "CSV files|*.csv|All files|*.*";
 
 }  // namespace
 
@@ -73,6 +77,29 @@ void BaseModule::EditBladeAndKerf() {
   grid.SetText(1, kKerfColumn, chosen.kerf);
   basic->RefreshGrid();
   SetDataChanged();
+}
+
+// A file that cannot be read changes nothing. The rows are a change of sizes: the results of an
+// optimized job are emptied first.
+void BaseModule::ImportCutPieces() {
+  DialogService& dialogs = services_.dialogs;
+  const auto path = dialogs.OpenFile({kCutListFilter, "Import Cut-Pieces...", ""});
+  if (!path) return;
+  const CutListImport import = ImportCutList(*path);
+  if (!import.error.empty()) {
+    dialogs.ShowMessage({"Could not import " + *path + ": " + import.error, kImportTitle,
+                         MessageButtons::Ok, MessageIcon::Exclamation});
+    return;
+  }
+  JobEntryWindow* cut = ActivateWindow(JobWindow::Cut);
+  if (!import.rows.empty()) {
+    InvalidateResults();
+    cut->ImportRows(import.rows);
+    SetDataChanged();
+  }
+  const MessageIcon icon =
+      import.refused.empty() ? MessageIcon::Information : MessageIcon::Exclamation;
+  dialogs.ShowMessage({ImportSummary(import), kImportTitle, MessageButtons::Ok, icon});
 }
 
 void BaseModule::StartOptimization() { Optimize(services_.dialogs, *this); }

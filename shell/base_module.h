@@ -49,6 +49,9 @@ class BaseModule : public QMainWindow,
   void EditBasicDetails() { ActivateWindow(JobWindow::Basic); }
   void EditRollSpecifications() { ActivateWindow(JobWindow::Sheet); }
   void EditCutPieces() { ActivateWindow(JobWindow::Cut); }
+  // Appends the rows of a CSV cut list to the Cut-Piece Measurement grid, then tells how many
+  // were taken and which were refused, and why.
+  void ImportCutPieces();
   void StartOptimization();
   // The View commands load their window on its first showing; later showings show it as it
   // was loaded. A job not yet optimized has nothing to show: the user is told.

@@ -112,6 +112,7 @@ void BaseModule::BuildCommands() {
       {Edit},
       {Edit, "actionCutPieceMeasurements", "Cut-Piece Measurements", QKeySequence(Qt::Key_F3),
        &B::EditCutPieces, {"Cut-Pieces", "Cut-Piece Measurement", S::SP_FileDialogDetailedView}},
+      {Edit, "actionImportCutPieces", "&Import Cut-Pieces...", {}, &B::ImportCutPieces},
       {Edit},
       {Edit, "actionBladeAndKerf", "Blade and &Kerf...", {}, &B::EditBladeAndKerf},
       {Edit},

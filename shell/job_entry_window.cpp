@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 
+#include "grid/grid_rows.h"
 #include "storage/table_file.h"
 
 namespace trimora {
@@ -24,6 +25,10 @@ void JobEntryWindow::Reload() {
   if (singleRecord_ && grid().RowCount() >= 3) grid().SetRowCount(2);
   grid().row = grid().rowSel = 1;
   RefreshGrid();
+}
+
+void JobEntryWindow::ImportRows(const std::vector<std::vector<std::string>>& rows) {
+  Edit(kImportStep, [&] { AppendGridRows(grid(), rows); });
 }
 
 GridPrintContext JobEntryWindow::ListingContext() {

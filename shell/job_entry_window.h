@@ -28,6 +28,9 @@ class JobEntryWindow : public GridWindow {
 
   // True once the window has been closed (it is deleted soon after).
   bool IsClosed() const { return closed_; }
+  // Appends rows of the table's texts after the rows holding text, as one step Undo takes back.
+  // The caller runs the change guard and marks the job changed.
+  void ImportRows(const std::vector<std::vector<std::string>>& rows);
 
   // GridEditorHost: the main window keeps the job.
   void SetDataChanged() override { host_.SetDataChanged(); }

@@ -52,4 +52,38 @@ bool GetFieldSpec(std::string_view tag, int& width, char& type, char& entry) {
   return true;
 }
 
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+char UpperCase(char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; }
+
+// The type letter's filter for a key that the field still has room for.
+char FilterByType(char type, char key, std::string_view cell) {
+  switch (type) {
+    case 'O':
+      return key == '1' || key == '2' ? key : 0;
+    case 'R':
+      if (IsDigit(key)) return key;
+      return key == '.' && cell.find('.') == std::string_view::npos ? key : 0;
+    case 'L':
+      return IsDigit(key) ? key : 0;
+    case 'S': {
+      const auto code = static_cast<unsigned char>(key);
+      return code >= 32 && code <= 126 && key != '"' && key != ',' ? key : 0;
+    }
+    case 'X':
+      return 0;
+    default:  // a tag the catalogue does not know
+      return key;
+  }
+}
+
+}  // namespace
+
+char TypedCharacter(const FieldSpec& spec, char key, std::string_view cell) {
+  if (cell.size() == size_t(spec.width)) return 0;  // the field is full
+  return FilterByType(spec.type, UpperCase(key), cell);
+}
+
 }  // namespace trimora

@@ -16,4 +16,8 @@ struct FieldSpec {
 bool GetFieldSpec(std::string_view tag, int& width, char& type, char& entry);
 bool GetFieldSpec(std::string_view tag, FieldSpec& spec);
 
+// What a key typed into a cell of the field that holds cell appends to it: the key in upper
+// case, or 0 when the field is full or its type refuses the key.
+char TypedCharacter(const FieldSpec& spec, char key, std::string_view cell);
+
 }  // namespace trimora

@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPushButton>
 #include <QTimer>
 #include <filesystem>
@@ -105,6 +106,49 @@ TEST_F(JobCommandsTest, BladeAndKerfAreSetThroughTheirDialog) {
   dialogs.QueueFile(Path("job.trm"));
   Run("actionSave");
   EXPECT_NE(ReadFile("job.trm").find("\"MS\",\"\",\"2\",\"1300\",\"10\",\"3\""), std::string::npos);
+}
+
+// Edit, Import Cut-Pieces... opens the Cut-Piece Measurement window, appends the rows it takes
+// after those there as one step Undo takes back, empties the results and names each refused
+// row. A file it cannot read changes nothing.
+TEST_F(JobCommandsTest, ImportCutPiecesAppendsTheRowsAndNamesThoseRefused) {
+  WriteFile("cut.tlf", testing::QuotedLine({"1200", "600", "7", "0", "DOOR", "", ""}));
+  WriteFile("dia.tlf", "1,-1,1,0,0,5,5,1,0\r\n");
+  WriteFile("cuts.csv", "length,width,qty,description\r\n600,300,2,side\r\n700,x,1,\r\n");
+  BaseModule& window = Open();  // without Defaults no window is open
+  dialogs.QueueFile(Path("missing.csv"));
+  dialogs.QueueAnswer(MessageAnswer::Ok);
+  Run("actionImportCutPieces");
+  EXPECT_EQ(dialogs.Messages().back(),
+            (Message{"Could not import " + Path("missing.csv") + ": no such file",
+                     "Import Cut-Pieces", MessageButtons::Ok, MessageIcon::Exclamation}));
+  EXPECT_EQ(window.Window(JobWindow::Cut), nullptr);
+  EXPECT_FALSE(window.State().dataChanged);
+
+  dialogs.QueueFile(Path("cuts.csv"));
+  dialogs.QueueAnswer(MessageAnswer::Ok);  // "You need to optimize again."
+  dialogs.QueueAnswer(MessageAnswer::Ok);
+  Run("actionImportCutPieces");
+  EXPECT_EQ(dialogs.Messages().back().text,
+            "1 cut-piece was imported.\n\n1 row was refused:\n"
+            "Line 3: WIDTH must be a number of 0 or more.");
+  EXPECT_EQ(dialogs.Messages().back().icon, MessageIcon::Exclamation);
+  JobEntryWindow* cut = window.Window(JobWindow::Cut);
+  ASSERT_NE(cut, nullptr);
+  EXPECT_EQ(Area().activeSubWindow()->widget(), cut);
+  EXPECT_EQ(cut->grid().RowCount(), 4);  // the row read, the row imported, the entry row
+  for (const auto& [column, text] : {std::pair{0, "2"}, {1, "600"}, {2, "300"}, {5, "SIDE"}}) {
+    EXPECT_EQ(cut->grid().Text(2, column), text);
+  }
+  EXPECT_EQ(ReadFile("dia.tlf"), "");
+  EXPECT_TRUE(window.State().dataChanged);
+  EXPECT_TRUE(dialogs.AllAnswersUsed());
+
+  emit window.findChild<QMenu*>("menuEdit")->aboutToShow();
+  EXPECT_EQ(window.findChild<QAction*>("actionUndo")->text(), "Undo Import");
+  Run("actionUndo");
+  EXPECT_EQ(cut->grid().RowCount(), 3);
+  EXPECT_EQ(cut->grid().Text(2, 1), "");
 }
 
 // Save as Defaults empties the saved lists but not the rows on screen; New then loads it.
