@@ -8,6 +8,7 @@
 
 #include "app/cli_check.h"
 #include "app/cli_draw.h"
+#include "app/cli_export.h"
 #include "app/cli_labels.h"
 #include "app/cli_offcuts.h"
 #include "app/cli_optimize.h"
@@ -125,6 +126,28 @@ int Run(int argc, char** argv) {
   drawCommand->add_option("--settings", draw.settingsPath, "the drawing settings to use")
       ->type_name("dia.set");
 
+  ExportRequest exportRequest;
+  CLI::App* exportCommand = program.add_subcommand(
+      "export",
+      "the plan for other software: one record per placed piece and per off-cut, as "
+      "CSV or as JSON with the job's stock, demand and totals (FILE - is stdout)");
+  AddJob(*exportCommand, exportRequest.job);
+  CLI::Option_group* exports = exportCommand->add_option_group("output", "one or both of");
+  exports->add_option("--csv", exportRequest.csv, "write the CSV here")->type_name("FILE");
+  exports->add_option("--json", exportRequest.json, "write the JSON here")->type_name("FILE");
+  exports->require_option(1, 2);
+
+  ImportCutsRequest importRequest;
+  CLI::App* importCommand = program.add_subcommand(
+      "import-cuts",
+      "append a cut list saved from a spreadsheet as CSV (LENGTH, WIDTH, QTY and "
+      "optional ORN, DESCRIPTION, PARTY, SITE) to the job's cut-pieces");
+  AddJob(*importCommand, importRequest.job);
+  importCommand->add_option("FILE.csv", importRequest.csv, "the cut list")->required();
+  importCommand
+      ->add_option("-o,--output", importRequest.output, "write the job here, not back over JOB.trm")
+      ->type_name("OUT.trm");
+
   try {
     program.parse(argc, argv);
     if (optimizeRequest.jobs.size() > 1 && !optimizeRequest.output.empty()) {
@@ -150,6 +173,8 @@ int Run(int argc, char** argv) {
 
   if (*check) return RunCheckCommand(checkJob);
   if (*optimize) return RunOptimizeCommand(optimizeRequest);
+  if (*exportCommand) return RunExportCommand(exportRequest);
+  if (*importCommand) return RunImportCutsCommand(importRequest);
   for (auto [command, args] :
        {std::pair{reportCommand, &report}, {offcutsCommand, &offcuts}, {labelsCommand, &labels}}) {
     if (!*command) continue;

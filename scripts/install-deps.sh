@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-svg-dev
-  fonts-dejavu-core poppler-utils clang libclang-rt-dev libcli11-dev libcsv-dev)
+  fonts-dejavu-core poppler-utils clang libclang-rt-dev libcli11-dev libcsv-dev locales)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -14,4 +14,8 @@ if [ ${#missing[@]} -gt 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
   apt-get update
   apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+# The exports are checked under a locale whose decimal separator is a comma.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  localedef -i de_DE -f UTF-8 de_DE.UTF-8
 fi

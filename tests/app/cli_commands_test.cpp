@@ -369,6 +369,31 @@ TEST_F(CliResults, UnreadableInputGivesOneLineAndExitsOne) {
 
 // Every subcommand answers --help, and wrong arguments are a usage error (64) that shows the
 // subcommand's usage, before any file is touched.
+// The plan leaves for other software as the library writes it; a cut list comes in, its bad
+// rows named, and the old plan goes since it no longer fits the job.
+TEST_F(CliResults, ExportAndImportCuts) {
+  const CliRun exported = RunCli("export job/demo.trm --csv plan.csv --json plan.json");
+  ASSERT_EQ(exported.status, 0) << exported.out;
+  EXPECT_TRUE(ReadFile("plan.csv").starts_with("kind,layout,repeat,")) << ReadFile("plan.csv");
+  EXPECT_NE(ReadFile("plan.json").find("\"totals\": {\"layouts\": "), std::string::npos);
+  EXPECT_EQ(RunCli("export job/demo.trm --csv -").out, ReadFile("plan.csv"));
+
+  WriteFile("cuts.csv", "Width;LENGTH;qty;Description\n300;600;2;\"shelf; top\"\n200;x;1;bad\n");
+  const CliRun imported =
+      testing::RunCliKeepingStderrApart("import-cuts job/demo.trm cuts.csv -o new.trm");
+  EXPECT_EQ(imported.status, 1);  // a row was refused; the other is in
+  EXPECT_EQ(imported.out, "Cut-pieces imported: 1, rows refused: 1\n");
+  EXPECT_EQ(imported.err, "cuts.csv: Line 3: LENGTH must be a number of 0 or more.\n");
+  const std::string job = ReadFile("new.trm");
+  EXPECT_NE(
+      job.find(
+          "\"600\",\"300\",\"2\",\"\",\"SHELF; TOP\",\"\",\"\"\r\n[END]\r\n[DIA.TLF]\r\n[END]"),
+      std::string::npos)
+      << job;
+  EXPECT_EQ(RunCli("export new.trm --json x.json").status, 2);  // no plan any more
+  EXPECT_EQ(RunCli("import-cuts job/demo.trm missing.csv").status, 1);
+}
+
 class CliUsage : public testing::InWorkDir {};
 
 TEST_F(CliUsage, HelpVersionAndUsageErrors) {
@@ -398,7 +423,9 @@ TEST_F(CliUsage, HelpVersionAndUsageErrors) {
                 {"draw job.trm --svg a --png b", "trimora-cli draw"},
                 {"optimize a.trm b.trm -o c.trm", "trimora-cli optimize"},
                 {"optimize a/x.trm b/x.trm --output-dir out", "trimora-cli optimize"},
-                {"optimize a.trm --jobs 0", "trimora-cli optimize"}};
+                {"optimize a.trm --jobs 0", "trimora-cli optimize"},
+                {"export job.trm", "trimora-cli export"},
+                {"import-cuts job.trm", "trimora-cli import-cuts"}};
   for (const auto& error : errors) {
     const CliRun run = testing::RunCliKeepingStderrApart(error.args);
     EXPECT_EQ(run.status, 64) << error.args;
