@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-svg-dev
-  fonts-dejavu-core poppler-utils clang libclang-rt-dev libcli11-dev libcsv-dev locales)
+  fonts-dejavu-core poppler-utils clang libclang-rt-dev libcli11-dev libcsv-dev locales desktop-file-utils)
 
 missing=()
 for p in "${packages[@]}"; do
