@@ -6,6 +6,7 @@
 //
 // --threads 0 (the default) uses every core, as the program does.
 
+#include <CLI/CLI.hpp>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -67,16 +68,14 @@ int main(int argc, char** argv) {
   int runs = 3;
   int threads = 0;
   std::vector<std::string> jobs;
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    if (arg == "--runs" && i + 1 < argc) {
-      runs = std::max(1, std::atoi(argv[++i]));
-    } else if (arg == "--threads" && i + 1 < argc) {
-      threads = std::max(0, std::atoi(argv[++i]));
-    } else {
-      jobs.push_back(fs::absolute(arg).string());
-    }
-  }
+  CLI::App program("Times the optimization of jobs, as the program runs it.", "trimora-bench");
+  program.add_option("--runs", runs, "runs per job; the best time counts")
+      ->check(CLI::Range(1, 1000));
+  program.add_option("--threads", threads, "threads of the engine; 0 uses every core")
+      ->check(CLI::Range(0, 1024));
+  program.add_option("JOB.trm", jobs, "jobs to time (default: those under bench/jobs)")
+      ->transform([](const std::string& job) { return fs::absolute(job).string(); });
+  CLI11_PARSE(program, argc, argv);
   if (jobs.empty()) {
     for (const char* name : {"small", "medium", "large", "many_small"}) {
       jobs.push_back(std::string(TRIMORA_BENCH_JOBS) + "/" + name + ".trm");
