@@ -21,6 +21,9 @@ dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || { echo "no Qt dependenc
 desktop-file-validate "$root/usr/share/applications/trimora.desktop"
 [ "$("$root/usr/bin/trimora-cli" --version)" = "trimora-cli $version" ]
 [ "$(QT_QPA_PLATFORM=offscreen "$root/usr/bin/trimora" --version)" = "trimora $version" ]
+status=0
+QT_QPA_PLATFORM=offscreen "$root/usr/bin/trimora" --no-such-option 2>/dev/null || status=$?
+[ "$status" = 64 ] || { echo "trimora ended with status $status on a usage error"; exit 1; }
 
 # The first start: the launcher opens with a folder of its own, seeded from share/trimora.
 home=$root/home
