@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <regex>
 
 namespace trimora::testing {
 
@@ -35,6 +36,12 @@ std::string QuotedLine(const std::vector<std::string>& fields) {
   std::string line;
   for (const auto& field : fields) line += (line.empty() ? "\"" : ",\"") + field + "\"";
   return line + "\r\n";
+}
+
+int PdfPages(const std::string& path) {
+  const std::string pdf = ReadFile(path);
+  const std::regex page("/Type\\s*/Page(?!s)");
+  return int(std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), {}));
 }
 
 }  // namespace trimora::testing

@@ -31,5 +31,7 @@ std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& content);
 // The fields as a table file writes a record: each in double quotes, CR LF after the last.
 std::string QuotedLine(const std::vector<std::string>& fields);
+// The pages of a PDF file: its "/Type /Page" objects, not the "/Type /Pages" tree.
+int PdfPages(const std::string& path);
 
 }  // namespace trimora::testing

@@ -114,17 +114,11 @@ TEST_F(CliDrawings, LabelsOfOneLayoutAndAFailedWriteKeepsTheOldFile) {
 
 // --- draw ---------------------------------------------------------------------------------
 
-size_t PdfPages(const std::string& path) {
-  const std::string pdf = ReadFile(path);
-  const std::regex page("/Type\\s*/Page(?!s)");
-  return size_t(std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), {}));
-}
-
 TEST_F(CliDrawings, DrawGivesAPageOrAPicturePerLayoutFollowingTheSettings) {
   ASSERT_EQ(RunCli("draw rack.trm --pdf out.pdf").status, 0);
-  EXPECT_EQ(PdfPages("out.pdf"), 2u);
+  EXPECT_EQ(testing::PdfPages("out.pdf"), 2);
   ASSERT_EQ(RunCli("draw rack.trm --pdf one.pdf --layout 1").status, 0);
-  EXPECT_EQ(PdfPages("one.pdf"), 1u);
+  EXPECT_EQ(testing::PdfPages("one.pdf"), 1);
   ASSERT_EQ(RunCli("draw rack.trm --png pictures").status, 0);
   for (const char* name : {"pictures/layout-1.png", "pictures/layout-2.png"}) {
     EXPECT_TRUE(ReadFile(name).starts_with("\x89PNG")) << name;

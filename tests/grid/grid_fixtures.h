@@ -32,6 +32,13 @@ inline Grid TableGrid(const TableDefinition& table,
   return LaidOutGrid(table.columns, rows, std::string(table.file));
 }
 
+// The texts of a column's rows, the header row left out.
+inline std::vector<std::string> ColumnTexts(const Grid& grid, int column) {
+  std::vector<std::string> texts;
+  for (int r = 1; r < grid.RowCount(); ++r) texts.push_back(grid.Text(r, column));
+  return texts;
+}
+
 // The Sheet Specifications grid as its window shows it: the four margins hidden.
 inline Grid SheetGrid(const std::vector<std::vector<std::string>>& rows = {{}}) {
   Grid grid = TableGrid(RollSpecificationsTable(), rows);

@@ -20,15 +20,10 @@
 namespace trimora {
 namespace {
 
+using testing::ColumnTexts;
 using testing::RecordingHost;
 using testing::TableGrid;
 using Texts = std::vector<std::string>;
-
-Texts Column(const Grid& grid, int column) {
-  Texts texts;
-  for (int r = 1; r < grid.RowCount(); ++r) texts.push_back(grid.Text(r, column));
-  return texts;
-}
 
 TEST(GridRows, DeleteRemovesTheSelectedRowsButNeverTheEntryRow) {
   RecordingHost host;
@@ -36,17 +31,16 @@ TEST(GridRows, DeleteRemovesTheSelectedRowsButNeverTheEntryRow) {
   cut.row = 3;  // the selection was stretched upwards
   cut.rowSel = 2;
   ASSERT_TRUE(DeleteGridRows(cut, kCutPieceRules, host));
-  EXPECT_EQ(Column(cut, 1), (Texts{"100", "400", ""}));
-  EXPECT_EQ(Column(cut, 0), (Texts{"1", "2", "3"}));
+  EXPECT_EQ(ColumnTexts(cut, 1), (Texts{"100", "400", ""}));
+  EXPECT_EQ(ColumnTexts(cut, 0), (Texts{"1", "2", "3"}));
   EXPECT_EQ(cut.row, 2);
-  EXPECT_EQ(host.guards, 1);
-  EXPECT_EQ(host.dataChanged, 1);
+  EXPECT_EQ(std::pair(host.guards, host.dataChanged), std::pair(1, 1));
 
   cut.row = cut.rowSel = 3;
   EXPECT_FALSE(DeleteGridRows(cut, kCutPieceRules, host));
   cut.row = 2;  // down to the entry row: row 2 goes, the entry row stays
   ASSERT_TRUE(DeleteGridRows(cut, kCutPieceRules, host));
-  EXPECT_EQ(Column(cut, 1), (Texts{"100", ""}));
+  EXPECT_EQ(ColumnTexts(cut, 1), (Texts{"100", ""}));
   EXPECT_EQ(host.guards, 2);
 }
 
@@ -55,11 +49,11 @@ TEST(GridRows, DeleteLeavesExactlyOneBlankRowAtTheEnd) {
   Grid cut = TableGrid(CutPieceTable(), {{"100"}, {}, {"300"}, {}});
   cut.row = cut.rowSel = 3;
   ASSERT_TRUE(DeleteGridRows(cut, GridEditRules{}, host));
-  EXPECT_EQ(Column(cut, 1), (Texts{"100", ""}));
+  EXPECT_EQ(ColumnTexts(cut, 1), (Texts{"100", ""}));
   // A pasted last row is no entry row: deleting it leaves a new one.
   Grid pasted = TableGrid(CutPieceTable(), {{"100"}});
   ASSERT_TRUE(DeleteGridRows(pasted, GridEditRules{}, host));
-  EXPECT_EQ(Column(pasted, 1), (Texts{""}));
+  EXPECT_EQ(ColumnTexts(pasted, 1), (Texts{""}));
   EXPECT_EQ(host.guards, 0);  // nothing here feeds the layouts
   EXPECT_EQ(host.dataChanged, 2);
 }
@@ -69,11 +63,10 @@ TEST(GridRows, InsertPutsAnEmptyRowBeforeTheCurrentOne) {
   Grid sheet = testing::SheetGrid({{"2500"}, {"3000"}, {}});
   sheet.row = sheet.rowSel = 2;
   ASSERT_TRUE(InsertGridRow(sheet, kSheetSpecificationsRules, host));
-  EXPECT_EQ(Column(sheet, 1), (Texts{"2500", "", "3000", ""}));
-  EXPECT_EQ(Column(sheet, 0), (Texts{"1", "2", "3", "4"}));
+  EXPECT_EQ(ColumnTexts(sheet, 1), (Texts{"2500", "", "3000", ""}));
+  EXPECT_EQ(ColumnTexts(sheet, 0), (Texts{"1", "2", "3", "4"}));
   EXPECT_EQ(sheet.row, 2);
-  EXPECT_EQ(host.guards, 1);
-  EXPECT_EQ(host.dataChanged, 1);
+  EXPECT_EQ(std::pair(host.guards, host.dataChanged), std::pair(1, 1));
   sheet.row = sheet.rowSel = 4;  // the entry row is empty already
   EXPECT_FALSE(InsertGridRow(sheet, kSheetSpecificationsRules, host));
   EXPECT_EQ(sheet.RowCount(), 5);
@@ -158,8 +151,7 @@ TEST_F(GridUndo, SortAndRowDeleteComeBackAndOnlyChangesOfSizesRunTheGuard) {
   EXPECT_EQ(stack.UndoText(), "Delete Row");
   Undo();
   EXPECT_EQ(grid.Text(2, 1), "100");
-  EXPECT_EQ(host.guards, 1);
-  EXPECT_EQ(host.dataChanged, 1);
+  EXPECT_EQ(std::pair(host.guards, host.dataChanged), std::pair(1, 1));
   EXPECT_EQ(stack.UndoText(), "Sort");
   Undo();
   EXPECT_EQ(grid.Text(1, 1), "100");

@@ -1,4 +1,5 @@
-// Printing a text listing and the lock that keeps a second launcher from starting.
+// Printing a text listing, the lock that keeps a second launcher from starting, and the file
+// dialogs' filters.
 
 #include <gtest/gtest.h>
 
@@ -7,8 +8,10 @@
 #include <QTemporaryDir>
 #include <string>
 
+#include "platform/file_filter.h"
 #include "platform/print_text_file.h"
 #include "platform/single_instance_lock.h"
+#include "test_support.h"
 
 namespace trimora {
 namespace {
@@ -17,14 +20,6 @@ void WriteLines(const QString& path, int count) {
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   for (int i = 1; i <= count; ++i) file.write(("LINE " + std::to_string(i) + "\r\n").c_str());
-}
-
-// Pages of a PDF written by Qt: one "/Type /Page" object each, besides the "/Type /Pages" tree.
-int PdfPages(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return -1;
-  const QByteArray pdf = file.readAll();
-  return int(pdf.count("/Type /Page") - pdf.count("/Type /Pages"));
 }
 
 TEST(PrintTextFile, LongListingRunsOnToMorePagesAndAMissingOnePrintsNothing) {
@@ -39,7 +34,8 @@ TEST(PrintTextFile, LongListingRunsOnToMorePagesAndAMissingOnePrintsNothing) {
   WriteLines(folder.filePath("Print.txt"), 300);
   WriteLines(folder.filePath("header.tlf"), 3);
   ASSERT_TRUE(PrintTextFile(printer, text, header));
-  EXPECT_GE(PdfPages(folder.filePath("out.pdf")), 4);  // about 60 lines fit an A4 or Letter
+  EXPECT_GE(testing::PdfPages(folder.filePath("out.pdf").toStdString()),
+            4);  // about 60 lines fit an A4 or Letter
 }
 
 TEST(SingleInstanceLock, RefusesASecondHolderAndTakesOverAStaleLock) {
@@ -58,6 +54,19 @@ TEST(SingleInstanceLock, RefusesASecondHolderAndTakesOverAStaleLock) {
   stale.write("2147483646\ntrimora\n\n");
   stale.close();
   EXPECT_TRUE(lock.TryLock());
+}
+
+TEST(FileFilter, ANameWithoutExtensionGetsTheFirstPatternsOne) {
+  EXPECT_EQ(ParseFileFilter("Jobs|*.trm|All files|*.*"),
+            (std::vector<FileFilterEntry>{{"Jobs", "*.trm"}, {"All files", "*.*"}}));
+  const std::string trm = DefaultExtension("*.trm|*.trm");
+  EXPECT_EQ(trm, "trm");
+  EXPECT_EQ(DefaultExtension("All|*.*"), "");
+  EXPECT_EQ(DefaultExtension("Jobs|*.trm;*.txt"), "");
+  EXPECT_EQ(WithDefaultExtension("/jobs/coil 12", trm), "/jobs/coil 12.trm");
+  EXPECT_EQ(WithDefaultExtension("C:\\Jobs\\Coil 12", trm), "C:\\Jobs\\Coil 12.trm");
+  EXPECT_EQ(WithDefaultExtension("/jobs/coil.txt", trm), "/jobs/coil.txt");
+  EXPECT_EQ(WithDefaultExtension("/jobs.old/coil", trm), "/jobs.old/coil.trm");  // a folder's dot
 }
 
 }  // namespace

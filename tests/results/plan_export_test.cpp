@@ -2,15 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QJsonDocument>
 #include <algorithm>
 #include <array>
-#include <cctype>
-#include <charconv>
 #include <clocale>
 #include <cmath>
 #include <filesystem>
 #include <locale>
 #include <map>
+#include <regex>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -28,54 +28,20 @@ namespace {
 namespace fs = std::filesystem;
 using Row = std::vector<std::string>;
 // The CSV columns the checks read.
-enum Column { kKind, kLayout, kRepeat, kStockL = 4, kStockW, kX = 7, kY, kL, kW, kRotated, kLine };
+enum Column { kKind, kRepeat = 2, kX = 7, kY, kL, kW, kRotated, kLine };
 
-// A strict reader that only says whether the text is one JSON value.
-struct JsonCheck {
-  const std::string& s;
-  size_t i = 0;
-  char Peek() {
-    while (i < s.size() && std::isspace(static_cast<unsigned char>(s[i]))) ++i;
-    return i < s.size() ? s[i] : '\0';
-  }
-  bool Take(char c) { return Peek() == c && ++i; }
-  bool String() {
-    if (!Take('"')) return false;
-    for (; i < s.size() && s[i] != '"'; ++i) {
-      if (static_cast<unsigned char>(s[i]) < 0x20) return false;
-      if (s[i] == '\\' &&
-          !(++i < s.size() && std::string("\"\\/bfnrtu").find(s[i]) != std::string::npos))
-        return false;
-    }
-    return i++ < s.size();
-  }
-  bool Value() {
-    const char open = Peek();
-    if (open == '"') return String();
-    if (open == '{' || open == '[') {
-      const char close = open == '{' ? '}' : ']';
-      ++i;
-      for (int n = 0; !Take(close); ++n) {
-        if ((n > 0 && !Take(',')) || (open == '{' && !(String() && Take(':'))) || !Value())
-          return false;
-      }
-      return true;
-    }
-    const size_t start = i;
-    while (i < s.size() && std::string("+-.0123456789Eaeflnrstu").find(s[i]) != std::string::npos)
-      ++i;
-    const std::string word = s.substr(start, i - start) + " ";  // no digit after its end
-    double number = 0;
-    const char* end = word.data() + word.size() - 1;
-    return word == "true " || word == "false " || word == "null " ||
-           (std::from_chars(word.data(), end, number).ptr == end &&
-            std::isdigit(word[word[0] == '-']) && std::isdigit(word[word.size() - 2]));
-  }
-};
-
+// Qt's reader checks the structure but takes ".5", "1.", raw control characters and unknown
+// escapes, which stricter readers refuse: strings and bare words are checked apart.
 bool IsJson(const std::string& text) {
-  JsonCheck check{text};
-  return check.Value() && check.Peek() == '\0';
+  QJsonParseError error;
+  QJsonDocument::fromJson(QByteArray::fromStdString(text), &error);
+  static const std::regex string(R"("(\\["\\/bfnrtu]|[^"\\\x00-\x1f])*")"), token(R"([-+.\w]+)"),
+      value(R"(-?(0|[1-9]\d*)(\.\d+)?([eE][-+]?\d+)?|true|false|null)");
+  const std::string rest = std::regex_replace(text, string, "");
+  for (std::sregex_iterator it(rest.begin(), rest.end(), token), end; it != end; ++it) {
+    if (!std::regex_match(it->str(), value)) return false;
+  }
+  return error.error == QJsonParseError::NoError && rest.find('"') == std::string::npos;
 }
 
 std::vector<Row> CsvRows(const std::string& text) {
@@ -135,12 +101,14 @@ class PlanExportOfGoldenPlan : public ::testing::TestWithParam<std::string> {
   testing::ScopedWorkDir workDir_;
 };
 
-TEST_P(PlanExportOfGoldenPlan, PiecesAreTheRecordsInsideTheirMarginsApartAndMeetTheDemand) {
+// Whether the plan itself fits is the engine's business; here each piece row must be its record
+// and the rows together the demand.
+TEST_P(PlanExportOfGoldenPlan, PiecesAreTheRecordsAndMeetTheDemand) {
   const GoldenPlan plan(GetParam());
   ASSERT_TRUE(plan.ready);
   const std::vector<Row> rows = CsvRows(plan.Csv());
   // Piece rows follow the piece records: each the record without the kerf on its far sides,
-  // inside its stock's margins, with the sizes typed on its line (exchanged when rotated).
+  // with the sizes typed on its line (exchanged when rotated).
   const float kerf = plan.model.basic.KERF, tol = 0.002f;
   // Far from the origin a single cannot hold a tiny piece's far edge: allow a few of its steps.
   const auto near = [&](float a, float b) { return std::fabs(a - b) < tol + std::fabs(b) * 1e-6f; };
@@ -155,10 +123,6 @@ TEST_P(PlanExportOfGoldenPlan, PiecesAreTheRecordsInsideTheirMarginsApartAndMeet
     EXPECT_TRUE(near(x, rec.XS) && near(y, rec.YS) && near(x + w, rec.XE - kerf) &&
                 near(y + l, rec.YE - kerf))
         << "row " << next - 1;
-    const RollRecord& roll = plan.model.rolls[size_t(rec.roll)];
-    EXPECT_TRUE(x >= roll.ML - tol && x + w <= Num(p, kStockW) - roll.MR + tol &&
-                y >= roll.MT - tol && y + l <= Num(p, kStockL) - roll.MB + tol)
-        << "row " << next - 1;
     const int line = std::stoi(p[kLine]);
     std::array typed = {LeadingSingle(plan.cuts.Text(line, 1)),
                         LeadingSingle(plan.cuts.Text(line, 2))};
@@ -171,17 +135,6 @@ TEST_P(PlanExportOfGoldenPlan, PiecesAreTheRecordsInsideTheirMarginsApartAndMeet
   for (size_t c = 1; c < plan.model.cuts.size(); ++c) {
     EXPECT_EQ(produced[plan.model.cuts[c].row], plan.model.cuts[c].QTY) << plan.model.cuts[c].row;
     placed += plan.model.cuts[c].QTY;
-  }
-  // Pieces and off-cuts of a layout leave each other alone.
-  std::vector<std::array<float, 4>> box;
-  for (const Row& r : rows) box.push_back({Num(r, kX), Num(r, kY), Num(r, kW), Num(r, kL)});
-  for (size_t a = 1; a < rows.size(); ++a) {
-    for (size_t b = a + 1; b < rows.size() && rows[b][kLayout] == rows[a][kLayout]; ++b) {
-      const auto &p = box[a], &q = box[b];
-      EXPECT_FALSE(p[0] + p[2] > q[0] + tol && q[0] + q[2] > p[0] + tol &&
-                   p[1] + p[3] > q[1] + tol && q[1] + q[3] > p[1] + tol)
-          << "rows " << a << " and " << b << " overlap";
-    }
   }
   const std::string json = plan.Json();
   EXPECT_TRUE(IsJson(json));

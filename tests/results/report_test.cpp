@@ -7,6 +7,7 @@
 
 #include "results/results_fixtures.h"
 #include "storage/report_measure.h"
+#include "storage/text_file.h"
 #include "test_support.h"
 
 namespace trimora {
@@ -17,12 +18,6 @@ using testing::ModelOf;
 using testing::Rec;
 using testing::Roll;
 using testing::WriteFile;
-
-std::string Lines(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const auto& line : lines) text += line + "\r\n";
-  return text;
-}
 
 const std::string kStars(76, '*');
 const std::string kRule56(56, '-');
@@ -50,7 +45,7 @@ TEST_F(Report, WholeReportWithoutMeasure) {
   // sheets (1 x 4 + 2 x 1) and gives a row never produced without its empty texts; each
   // layout lists its pieces per sheet.
   // clang-format off
-  const std::string expected = Lines({
+  const std::string expected = JoinLines({
       "Total Layouts=3", "",
       kStars, "Basic Details", "", "Mat=MS             Grade=A             Thk=2",
       "Note: TEST ORDER", "",
@@ -87,10 +82,10 @@ TEST_F(Report, MeasuresKeepAllIntegerDigitsAndAreTotalled) {
   const size_t start = text.find("Length   Width    QtyUsed");
   // An empty location is not placed; the measure still goes to column 42.
   EXPECT_EQ(text.substr(start, text.find("\r\n\r\n", start) + 2 - start),
-            Lines({"Length   Width    QtyUsed  Location      Area(SqUnits)", kRule56,
-                   "2000     1250     2        BAY 1         5000000.00",
-                   "1000     1250     1                      1250000.00", kRule56,
-                   "T O T A L                                6250000.00"}));
+            JoinLines({"Length   Width    QtyUsed  Location      Area(SqUnits)", kRule56,
+                       "2000     1250     2        BAY 1         5000000.00",
+                       "1000     1250     1                      1250000.00", kRule56,
+                       "T O T A L                                6250000.00"}));
 }
 
 // --- The model the report is made from ----------------------------------------------------

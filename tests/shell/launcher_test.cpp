@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -42,7 +41,7 @@ TEST_F(LauncherTest, StepsAsideWhileTheMainWindowIsOpenAndComesBackInItsPlace) {
   EXPECT_EQ(launcher.pos(), place);
 }
 
-// trimora JOB.trm: the main window opens with the job, and Help, About names the version.
+// trimora JOB.trm: the main window opens with the job.
 TEST_F(LauncherTest, AJobNamedOnTheCommandLineOpensInTheMainWindow) {
   WriteFile("cuts.trm",
             "[BASIC.TLF]\r\n\"AL\",\"\",\"2\",\"1300\",\"\",\"3\",\"\"\r\n[END]\r\n"
@@ -55,10 +54,6 @@ TEST_F(LauncherTest, AJobNamedOnTheCommandLineOpensInTheMainWindow) {
   ASSERT_NE(main, nullptr);
   EXPECT_TRUE(main->windowTitle().endsWith("cuts.trm")) << main->windowTitle().toStdString();
   EXPECT_EQ(ReadFile("cut.tlf"), "\"600\",\"300\",\"7\",\"0\",\"DOOR\",\"\",\"\"\r\n");
-  dialogs.QueueAnswer(MessageAnswer::Ok);
-  main->findChild<QAction*>("actionAbout")->trigger();
-  EXPECT_TRUE(dialogs.Messages().back().text.starts_with("Trimora 0."))
-      << dialogs.Messages().back().text;
 }
 
 TEST_F(LauncherTest, ExitDeletesTheTemporaryFiles) {

@@ -22,16 +22,12 @@ using testing::ReadFile;
 using OptimizeWindowTest = testing::MainWindowTest;
 
 TEST_F(OptimizeWindowTest, F5RunsSavesAndShowsTheLayouts) {
-  testing::WriteFile("Defaults", testing::kDefaultsJob);
+  testing::WriteFile("basic.tlf", "\"AL\",\"H14\",\"3\",\"1550\",\"10\",\"3\",\"\"\r\n");
+  testing::WriteFile("sheet.tlf", "\"2500\",\"1250\",\"20\"\r\n");
   Open();
-  TypeAt(JobWindow::Sheet, 1, 1, "2500");
-  TypeAt(JobWindow::Sheet, 1, 2, "1250");
-  TypeAt(JobWindow::Sheet, 1, 3, "20");
-  const char* cuts[2][3] = {{"1200", "600", "5"}, {"800", "500", "7"}};
-  for (int row = 1; row <= 2; ++row) {
-    for (int column = 1; column <= 3; ++column)
-      TypeAt(JobWindow::Cut, row, column, cuts[row - 1][column - 1]);
-  }
+  TypeAt(JobWindow::Cut, 1, 1, "1200");  // typed rows reach the run
+  TypeAt(JobWindow::Cut, 1, 2, "600");
+  TypeAt(JobWindow::Cut, 1, 3, "5");
   dialogs.QueueFile(Path("cabinet.trm"));
   std::string finalMessage;
   testing::ModalDriver driver([&](QWidget* modal) {  // OK once the run has ended

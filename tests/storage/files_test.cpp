@@ -1,12 +1,21 @@
-// Job files: Save, Load and Save As Defaults, and the wildcard delete Exit cleans up with.
+// Job files: Save, Load and Save As Defaults, the wildcards Exit cleans up with, and saves that
+// a kill at any moment leaves whole.
 
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
+#include <random>
+#include <thread>
 
 #include "storage/file_utils.h"
 #include "storage/job_file.h"
+#include "storage/job_tables.h"
+#include "storage/table_file.h"
 #include "storage/text_file.h"
 #include "test_support.h"
 
@@ -148,27 +157,61 @@ TEST_F(JobFile, FailedSaveKeepsTheOldFileAndSaysWhy) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 6);
 }
 
-// --- Deleting files by wildcard, as Exit cleans up -------------------------------------
-
-class FileUtils : public testing::InWorkDir {};
-
-TEST_F(FileUtils, DeleteFilesMatchesWildcardsWithoutRegardToCase) {
-  for (const char* name : {"basic.tlf", "CUT.TLF", "sheets.Adj", "Defaults", "mlm.dat"}) {
-    WriteFile(name, "x");
-  }
-  DeleteFiles("*.tlf");
-  DeleteFiles("*.adj");
-  DeleteFiles("nothing-matches.*");
-  EXPECT_FALSE(FileExists("CUT.TLF") || FileExists("sheets.Adj"));
-  EXPECT_TRUE(FileExists("Defaults") && FileExists("mlm.dat"));
-}
-
+// Exit's clean-up by wildcard is checked through the launcher.
 TEST(WildcardMatch, StarAndQuestionMark) {
   EXPECT_TRUE(WildcardMatch("*.tlf", "dia.tlf"));
   EXPECT_TRUE(WildcardMatch("d?a.*", "DIA.TLF"));
   EXPECT_TRUE(WildcardMatch("*", "anything"));
   EXPECT_FALSE(WildcardMatch("*.tlf", "dia.tlf.bak"));
   EXPECT_FALSE(WildcardMatch("?.tlf", "ab.tlf"));
+}
+
+// --- A save killed at any moment leaves the old table or the new one, whole ---------------
+
+Grid CutPieces(const char* description, int rows) {
+  Grid grid = MakeTableGrid(CutPieceTable());
+  grid.SetRowCount(rows + 1);
+  for (int r = 1; r <= rows; ++r) {
+    grid.SetText(r, 1, std::to_string(r));
+    grid.SetText(r, 5, description);
+  }
+  return grid;
+}
+
+class SafeWrites : public testing::InWorkDir {};
+
+TEST_F(SafeWrites, AKilledSaveLeavesTheOldTableOrTheNewOneWhole) {
+  const Grid before = CutPieces("OLD", 40000), after = CutPieces("NEW", 40000);
+  ASSERT_TRUE(SaveGridToTableFile(after));
+  const std::string whole = ReadFile("cut.tlf");
+  std::mt19937 random(7);
+  for (int round = 0; round < 40; ++round) {
+    ASSERT_TRUE(SaveGridToTableFile(before));
+    const std::string old = ReadFile("cut.tlf");
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      SaveGridToTableFile(after);
+      _exit(0);
+    }
+    std::this_thread::sleep_for(std::chrono::microseconds(random() % 20000));
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    const std::string now = ReadFile("cut.tlf");
+    EXPECT_TRUE(now == old || now == whole) << "round " << round << ": " << now.size() << " bytes";
+  }
+  // What the killed saves left beside the table goes with the next save.
+  ASSERT_TRUE(SaveGridToTableFile(after));
+  for (const auto& entry : std::filesystem::directory_iterator("."))
+    EXPECT_FALSE(entry.path().filename().string().starts_with("cut.tlf.new")) << entry.path();
+}
+
+TEST_F(SafeWrites, ALinkedFileIsReplacedAndTheLinkStays) {
+  testing::WriteFile("real.tlf", "old\r\n");
+  std::filesystem::create_symlink("real.tlf", "link.tlf");
+  ASSERT_TRUE(ReplaceFileSafely("link.tlf", "new\r\n"));
+  EXPECT_TRUE(std::filesystem::is_symlink("link.tlf"));
+  EXPECT_EQ(ReadFile("real.tlf"), "new\r\n");
 }
 
 }  // namespace
