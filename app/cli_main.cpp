@@ -80,6 +80,14 @@ int Run(int argc, char** argv) {
       ->type_name("N")
       ->check(CLI::Range(1, 1024));
 
+  std::string effort = SearchEffortName(SearchEffort::kStandard);
+  optimize
+      ->add_option("--effort", effort,
+                   "how long to search: standard (the usual run), thorough (about 4 times as "
+                   "long) or exhaustive (about 16 times); a longer search is never worse")
+      ->type_name("LEVEL")
+      ->check(CLI::IsMember({"standard", "thorough", "exhaustive"}));
+
   ResultsArgs report, offcuts, labels;
   CLI::App* reportCommand = program.add_subcommand(
       "report",
@@ -172,7 +180,10 @@ int Run(int argc, char** argv) {
   }
 
   if (*check) return RunCheckCommand(checkJob);
-  if (*optimize) return RunOptimizeCommand(optimizeRequest);
+  if (*optimize) {
+    optimizeRequest.effort = *ParseSearchEffort(effort);
+    return RunOptimizeCommand(optimizeRequest);
+  }
   if (*exportCommand) return RunExportCommand(exportRequest);
   if (*importCommand) return RunImportCutsCommand(importRequest);
   for (auto [command, args] :

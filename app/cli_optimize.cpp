@@ -57,7 +57,7 @@ void PrintResultLine(const std::string& job, int status, const RunResult& result
 
 // One job in a private working folder. verbose: the progress line and the final messages on
 // stderr, as for a single job.
-int OptimizeJob(const JobPaths& job, int threads, bool verbose) {
+int OptimizeJob(const JobPaths& job, int threads, SearchEffort effort, bool verbose) {
   const auto start = std::chrono::steady_clock::now();
   const std::string input = AbsolutePath(job.input);
   const std::string output = AbsolutePath(job.output);
@@ -81,7 +81,7 @@ int OptimizeJob(const JobPaths& job, int threads, bool verbose) {
   }
 
   CliProgress progress(verbose && ::isatty(STDERR_FILENO) == 1);
-  result = RunOptimization(progress, threads);
+  result = RunOptimization(progress, threads, effort);
   progress.Finish();
   if (verbose) {
     std::fprintf(stderr, "%s\n", result.message.c_str());
@@ -116,7 +116,8 @@ extern "C" void OnBatchStop(int signal, siginfo_t* info, void*) {
 
 // Several jobs: each runs in a process of its own (the optimization works in its process's
 // current folder), at most parallelJobs at once.
-int RunBatch(const std::vector<JobPaths>& jobs, int parallelJobs, int threads) {
+int RunBatch(const std::vector<JobPaths>& jobs, int parallelJobs, int threads,
+             SearchEffort effort) {
   const auto start = std::chrono::steady_clock::now();
   struct sigaction action {};
   action.sa_sigaction = OnBatchStop;
@@ -133,7 +134,7 @@ int RunBatch(const std::vector<JobPaths>& jobs, int parallelJobs, int threads) {
       const pid_t child = ::fork();
       if (child == 0) {
         for (const int signal : {SIGINT, SIGTERM, SIGHUP}) ::signal(signal, SIG_DFL);
-        const int jobStatus = OptimizeJob(jobs[next], threads, false);
+        const int jobStatus = OptimizeJob(jobs[next], threads, effort, false);
         std::cout.flush();
         ::_exit(jobStatus);
       }
@@ -197,14 +198,14 @@ int RunOptimizeCommand(const OptimizeRequest& request) {
       return 1;
     }
   }
-  if (jobs.size() == 1) return OptimizeJob(jobs.front(), request.threads, true);
+  if (jobs.size() == 1) return OptimizeJob(jobs.front(), request.threads, request.effort, true);
 
   int threads = request.threads;
   if (threads == 0) {
     const int cores = int(std::max(1u, std::thread::hardware_concurrency()));
     threads = std::max(1, cores / request.parallelJobs);
   }
-  return RunBatch(jobs, request.parallelJobs, threads);
+  return RunBatch(jobs, request.parallelJobs, threads, request.effort);
 }
 
 }  // namespace trimora

@@ -3,15 +3,19 @@
 #include <string>
 #include <vector>
 
+#include "engine/search_effort.h"
+
 namespace trimora {
 
-// `trimora-cli optimize JOB.trm... [-o OUT.trm | --output-dir DIR] [--jobs N] [--threads N]`.
+// `trimora-cli optimize JOB.trm... [-o OUT.trm | --output-dir DIR] [--jobs N] [--threads N]
+// [--effort standard|thorough|exhaustive]`.
 struct OptimizeRequest {
   std::vector<std::string> jobs;
   std::string output;     // -o: the one job's output; empty to write it back
   std::string outputDir;  // --output-dir: every job's output goes there under its own name
   int parallelJobs = 1;   // --jobs: how many jobs run at once
   int threads = 0;        // --threads: the engine's threads per job; 0 shares the cores out
+  SearchEffort effort = SearchEffort::kStandard;  // --effort
 };
 
 // Runs the optimization on every job and writes each back (to its output) with the new layout

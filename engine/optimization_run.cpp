@@ -1,7 +1,6 @@
 #include "engine/optimization_run.h"
 
 #include "engine/layout_results.h"
-#include "engine/optimize.h"
 
 namespace trimora {
 
@@ -18,7 +17,7 @@ void RecordBestTotals(const SearchOutcome& outcome, RunResult& result) {
 
 }  // namespace
 
-RunResult RunOptimization(RunControl& control, int threads) {
+RunResult RunOptimization(RunControl& control, int threads, SearchEffort effort) {
   RunResult result;
   EngineJob job;
   const std::string failure = PrepareEngineJobFromTables(job);
@@ -28,7 +27,7 @@ RunResult RunOptimization(RunControl& control, int threads) {
     result.startCheckFailed = true;
     return result;
   }
-  const SearchOutcome outcome = Optimize(job, control, threads);
+  const SearchOutcome outcome = OptimizeWithEffort(job, control, effort, threads);
 
   result.resultsWritten = WriteLayoutResults(outcome.best.records, &result.writeError);
   RecordBestTotals(outcome, result);

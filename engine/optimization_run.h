@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/run_control.h"
+#include "engine/search_effort.h"
 
 namespace trimora {
 
@@ -29,6 +30,8 @@ struct RunResult {
 // or, when no trial met the whole demand and the run was not stopped, that no plan was found.
 // The same tables always give the same dia.tlf, whatever the number of threads (0: one per
 // core).
-RunResult RunOptimization(RunControl& control, int threads = 0);
+// A longer effort than the standard first runs the standard, then searches on from its plan.
+RunResult RunOptimization(RunControl& control, int threads = 0,
+                          SearchEffort effort = SearchEffort::kStandard);
 
 }  // namespace trimora

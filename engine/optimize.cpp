@@ -87,8 +87,12 @@ std::string PrepareEngineJobFromTables(EngineJob& job) {
   return PrepareEngineJob(ReadTableInputs(), job);
 }
 
+int32_t StandardTrialCount(const EngineJob& job) {
+  return int32_t(job.cuts.size() - 1) * kTrialsPerCut;
+}
+
 SearchOutcome Optimize(const EngineJob& job, RunControl& control, int threads) {
-  const int32_t trialCount = int32_t(job.cuts.size() - 1) * kTrialsPerCut;
+  const int32_t trialCount = StandardTrialCount(job);
   control.ShowRunStart(trialCount, job.mode);
   control.SetMessage(kMessageOptimizing);
   return SearchBestSolution(job.rolls, job.cuts, job.bladeReach, job.mode, trialCount, control,

@@ -56,7 +56,10 @@ std::string PrepareEngineJob(const TableInputs& inputs, EngineJob& job,
 // Both of the above for the job tables of the working directory.
 std::string PrepareEngineJobFromTables(EngineJob& job);
 
-// Runs trials 1 .. (number of cuts) x 99 and returns the best complete plan under the goal.
+// The standard run's number of trials: (number of cuts) x 99.
+int32_t StandardTrialCount(const EngineJob& job);
+
+// Runs trials 1 .. StandardTrialCount and returns the best complete plan under the goal.
 // threads is the number of threads to use in all; 0 means one per core. The plan is the same
 // for any number of threads.
 SearchOutcome Optimize(const EngineJob& job, RunControl& control, int threads = 0);

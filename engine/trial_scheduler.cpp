@@ -28,15 +28,21 @@ struct Slot {
 class TrialScheduler {
  public:
   TrialScheduler(const WorkRolls& rolls, const WorkCuts& cuts, float bladeReach, int16_t mode,
-                 int32_t trialCount, int threads)
+                 TrialRange trials, const Solution& start, int threads)
       : rolls_(rolls),
         cuts_(cuts),
         bladeReach_(bladeReach),
         mode_(mode),
-        trialCount_(trialCount),
+        trialCount_(trials.count),
+        firstTrial_(trials.first),
+        lastTrial_(trials.last),
         window_(std::max(1, threads) * kTrialsAheadPerThread),
+        start_(start),
+        next_(trials.first),
+        committed_(trials.first - 1),
+        abandonLimit_(AbandonLimit(start)),
         slots_(size_t(window_)),
-        runner_(rolls, cuts, bladeReach, trialCount) {
+        runner_(rolls, cuts, bladeReach, trials.count) {
     for (int i = 1; i < threads; ++i) {
       try {
         workers_.emplace_back([this] { WorkerLoop(); });
@@ -57,25 +63,26 @@ class TrialScheduler {
 
   SearchOutcome Run(RunControl& control) {
     SearchOutcome result;
+    result.best = start_;
     TrialOutcome outcome;
-    for (int32_t trial = 1; trial <= trialCount_; ++trial) {
+    for (int32_t trial = firstTrial_; trial <= lastTrial_; ++trial) {
       Obtain(trial, control, outcome);
       Commit(trial, control, outcome, result);
-      result.trialsRun = trial;
+      result.trialsRun = trial - firstTrial_ + 1;
       {
         std::lock_guard lock(mutex_);
         committed_ = trial;
         abandonLimit_ = AbandonLimit(result.best);
       }
       changed_.notify_all();
-      control.ShowTrialProgress(trialCount_ - trial, result.improvements, trial);
+      control.ShowTrialProgress(lastTrial_ - trial, result.improvements, trial - firstTrial_ + 1);
       if (control.StopRequested()) break;
     }
     return result;
   }
 
  private:
-  bool CanClaim() const { return next_ <= trialCount_ && next_ <= committed_ + window_; }
+  bool CanClaim() const { return next_ <= lastTrial_ && next_ <= committed_ + window_; }
   Slot& SlotOf(int32_t trial) { return slots_[size_t(trial % window_)]; }
 
   void WorkerLoop() {
@@ -84,8 +91,8 @@ class TrialScheduler {
     TrialOutcome outcome;
     std::unique_lock lock(mutex_);
     for (;;) {
-      changed_.wait(lock, [this] { return stopping_ || next_ > trialCount_ || CanClaim(); });
-      if (stopping_ || next_ > trialCount_) return;
+      changed_.wait(lock, [this] { return stopping_ || next_ > lastTrial_ || CanClaim(); });
+      if (stopping_ || next_ > lastTrial_) return;
       ClaimAndRun(lock, runner, noEvents, outcome);
     }
   }
@@ -151,13 +158,16 @@ class TrialScheduler {
   const float bladeReach_;
   const int16_t mode_;
   const int32_t trialCount_;
+  const int32_t firstTrial_;
+  const int32_t lastTrial_;
   const int32_t window_;
+  const Solution& start_;
 
   std::mutex mutex_;
   std::condition_variable changed_;
-  int32_t next_ = 1;       // the next trial to claim
-  int32_t committed_ = 0;  // trials committed so far
-  float abandonLimit_ = AbandonLimit(Solution{});
+  int32_t next_;       // the next trial to claim
+  int32_t committed_;  // the last trial committed
+  float abandonLimit_;
   bool stopping_ = false;
   std::vector<Slot> slots_;  // trial t waits in slots_[t % window_]
 
@@ -176,8 +186,16 @@ int ThreadCount(int threads, int32_t trialCount) {
 SearchOutcome SearchBestSolution(const WorkRolls& rolls, const WorkCuts& cuts, float bladeReach,
                                  int16_t mode, int32_t trialCount, RunControl& control,
                                  int threads) {
-  TrialScheduler scheduler(rolls, cuts, bladeReach, mode, trialCount,
-                           ThreadCount(threads, trialCount));
+  return SearchBestSolution(rolls, cuts, bladeReach, mode, {1, trialCount, trialCount},
+                            Solution{}, control, threads);
+}
+
+SearchOutcome SearchBestSolution(const WorkRolls& rolls, const WorkCuts& cuts, float bladeReach,
+                                 int16_t mode, TrialRange trials, const Solution& start,
+                                 RunControl& control, int threads) {
+  const int32_t trialsToRun = std::max(trials.last - trials.first + 1, 0);
+  TrialScheduler scheduler(rolls, cuts, bladeReach, mode, trials, start,
+                           ThreadCount(threads, trialsToRun));
   return scheduler.Run(control);
 }
 

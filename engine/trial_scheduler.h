@@ -26,4 +26,16 @@ SearchOutcome SearchBestSolution(const WorkRolls& rolls, const WorkCuts& cuts, f
                                  int16_t mode, int32_t trialCount, RunControl& control,
                                  int threads = 0);
 
+// Trials first .. last of a run of count trials (the count decides how a trial varies its
+// first block), measured against start as the best plan so far. The standard run is
+// 1 .. count from an empty plan; a longer search continues with trials past it.
+struct TrialRange {
+  int32_t first = 1;
+  int32_t last = 0;
+  int32_t count = 0;
+};
+SearchOutcome SearchBestSolution(const WorkRolls& rolls, const WorkCuts& cuts, float bladeReach,
+                                 int16_t mode, TrialRange trials, const Solution& start,
+                                 RunControl& control, int threads = 0);
+
 }  // namespace trimora

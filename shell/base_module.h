@@ -20,6 +20,8 @@ class QAction;
 class QMdiArea;
 class QMdiSubWindow;
 
+class QMenu;
+
 namespace trimora {
 
 class Dia;
@@ -118,6 +120,7 @@ class BaseModule : public QMainWindow,
   void showEvent(QShowEvent* event) override;
 
  private:
+  void AddSearchEffortMenu(QMenu& optimize);
   // Makes every command's action and places it in its menu and on the toolbar.
   void BuildCommands();
   // Names what Undo and Redo would do in the active grid window, and switches the grid

@@ -3,6 +3,7 @@
 // chosen.
 
 #include <QAction>
+#include <QActionGroup>
 #include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -12,6 +13,7 @@
 #include <optional>
 #include <vector>
 
+#include "engine/search_effort.h"
 #include "grid/grid_editing.h"
 #include "shell/base_module.h"
 
@@ -176,6 +178,35 @@ void BaseModule::BuildCommands() {
     AddButton(*toolbar, *action, command.button);
   }
   connect(menuOf[size_t(Edit)], &QMenu::aboutToShow, this, &BaseModule::UpdateGridCommands);
+  AddSearchEffortMenu(*menuOf[size_t(Optimize)]);
+}
+
+// Optimize, Search Effort: how long Start Optimization searches, kept for the next runs.
+void BaseModule::AddSearchEffortMenu(QMenu& optimize) {
+  optimize.addSeparator();
+  QMenu* menu = optimize.addMenu("Search &Effort");
+  menu->setObjectName("menuSearchEffort");
+  auto* group = new QActionGroup(menu);
+  const SearchEffort current = ReadSearchEffortSetting();
+  const struct {
+    SearchEffort effort;
+    const char* text;
+  } choices[] = {{SearchEffort::kStandard, "&Standard"},
+                 {SearchEffort::kThorough, "&Thorough (about 4 times as long)"},
+                 {SearchEffort::kExhaustive, "&Exhaustive (about 16 times as long)"}};
+  for (const auto& choice : choices) {
+    QAction* action = menu->addAction(choice.text);
+    action->setObjectName(QString("actionEffort_") + SearchEffortName(choice.effort));
+    action->setCheckable(true);
+    action->setChecked(choice.effort == current);
+    group->addAction(action);
+    connect(action, &QAction::triggered, this, [this, effort = choice.effort] {
+      if (!WriteSearchEffortSetting(effort)) {
+        services_.dialogs.ShowMessage({std::string(kSearchEffortFile) + " cannot be written.",
+                                       "Attention!", MessageButtons::Ok, MessageIcon::Exclamation});
+      }
+    });
+  }
 }
 
 void BaseModule::UpdateGridCommands() {

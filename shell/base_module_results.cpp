@@ -62,7 +62,9 @@ void BaseModule::EditDensityTable() { DENSITY::RunModal(services_, this); }
 void BaseModule::SaveSnapshot(const std::string& fileName) { SaveJob(fileName, Options(), *this); }
 
 bool BaseModule::RunProgressWindow() {
-  Progress progress([](RunControl& control) { return RunOptimization(control); }, this);
+  const SearchEffort effort = ReadSearchEffortSetting();
+  Progress progress([effort](RunControl& control) { return RunOptimization(control, 0, effort); },
+                    this);
   progress.exec();
   return progress.Result().planFound && progress.Result().resultsWritten;
 }

@@ -63,6 +63,10 @@ TEST_F(CliOptimize, WritesTheJobWithItsNewResults) {
   // The same job gives the same file, byte for byte; without -o the input is replaced.
   ASSERT_EQ(RunCli("optimize job.trm").status, 0);
   EXPECT_EQ(ReadFile("job.trm"), out);
+  // A longer search writes the same job with a plan of its own.
+  ASSERT_EQ(RunCli("optimize job.trm -o longer.trm --effort thorough").status, 0);
+  EXPECT_EQ(Tables(ReadFile("longer.trm")), Tables(kJob));
+  EXPECT_TRUE(Results(ReadFile("longer.trm")).starts_with("[DIA.TLF]\r\n1,-1,1,0,0,"));
 }
 
 // A job refused by a start check keeps its old results and exits with 2; a run that found no
@@ -414,6 +418,7 @@ TEST_F(CliUsage, HelpVersionAndUsageErrors) {
                 {"optimize a.trm b.trm -o c.trm", "trimora-cli optimize"},
                 {"optimize a/x.trm b/x.trm --output-dir out", "trimora-cli optimize"},
                 {"optimize a.trm --jobs 0", "trimora-cli optimize"},
+                {"optimize a.trm --effort longer", "trimora-cli optimize"},
                 {"export job.trm", "trimora-cli export"},
                 {"import-cuts job.trm", "trimora-cli import-cuts"}};
   for (const auto& error : errors) {

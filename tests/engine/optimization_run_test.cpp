@@ -284,6 +284,34 @@ TEST_P(RunProperties, PlanFitsAndMeetsTheDemand) {
   CheckPlan(plan);
 }
 
+// A longer search starts from the standard plan and keeps a plan only when the goal prefers
+// it: never worse, never more sheets, just as valid, and the same for any number of threads.
+TEST_P(RunProperties, ALongerSearchIsNeverWorseAndAsValid) {
+  WriteJob(RandomJob(GetParam()));
+  RunControl quiet;
+  ASSERT_TRUE(RunOptimization(quiet).planFound);
+  AreaList standard;
+  ASSERT_EQ(ReadLayoutResults(standard), LayoutResultsStatus::kLayouts);
+  const std::string mode = ReadFile("options.tlf");
+  std::string first;
+  for (const int threads : {1, 2}) {
+    ASSERT_EQ(RunOptimization(quiet, threads, SearchEffort::kThorough).message, kMessageDone);
+    AreaList thorough;
+    ASSERT_EQ(ReadLayoutResults(thorough), LayoutResultsStatus::kLayouts);
+    CheckPlan(thorough);
+    if (threads == 1) first = ReadFile("dia.tlf");
+    EXPECT_EQ(ReadFile("dia.tlf"), first) << "threads " << threads;
+    Solution best{thorough, TotalStockArea(thorough)};
+    int16_t improvements = 0;
+    CompareSolutions({standard, TotalStockArea(standard)}, best,
+                     mode == "-1,0\r\n"   ? 1
+                     : mode == "0,-1\r\n" ? 2
+                                          : 0,
+                     improvements);
+    EXPECT_EQ(improvements, 0) << "the standard plan is better";
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(GeneratedJobs, RunProperties, ::testing::Range(1u, 9u));
 
 }  // namespace

@@ -40,6 +40,18 @@ TEST_F(BaseModuleTest, DefaultsOpenStackedDownTheWholeArea) {
   EXPECT_TRUE(window.findChild<QAction*>("actionMinimumLayouts")->isChecked());
 }
 
+// Optimize, Search Effort is a setting of the working folder, kept for the next main window;
+// the job file knows nothing of it.
+TEST_F(BaseModuleTest, TheSearchEffortIsKeptForTheNextRuns) {
+  Open();
+  EXPECT_TRUE(main->findChild<QAction*>("actionEffort_standard")->isChecked());
+  Run("actionEffort_thorough");
+  EXPECT_EQ(ReadFile("effort.set"), "thorough\r\n");
+  Open();
+  EXPECT_TRUE(main->findChild<QAction*>("actionEffort_thorough")->isChecked());
+  EXPECT_FALSE(main->findChild<QAction*>("actionEffort_standard")->isChecked());
+}
+
 // The Cut window's Paste button runs the change guard: the results are emptied.
 TEST_F(BaseModuleTest, PasteIntoTheCutPiecesEmptiesResults) {
   WriteFile("dia.tlf", "1,-1,1,0,0,1255,2400,1,0\r\n");
