@@ -6,8 +6,9 @@
 //
 // Each instance becomes a job: one stock size (the bin) with as many sheets as items, no
 // margins, KERF 0, the bin's larger side as blade reach, Maximum Yield; equal items make one
-// cut line with their count, ORN 0. Bins used = the sum of the layouts' repeat counts. Every
-// instance whose bins differ from the first effort's is listed.
+// cut line with their count (lines in the order of their sizes, each as the file gives it,
+// height first), ORN 0. Bins used = the sum of the layouts' repeat counts. Every instance whose
+// bins differ from the first effort's is listed.
 
 #include <CLI/CLI.hpp>
 #include <chrono>
@@ -79,8 +80,8 @@ bool MakeJob(const Instance& instance, EngineJob& job) {
   for (const auto& [size, count] : instance.items) {
     CutRecord cut;
     cut.row = int(cuts.size());
-    cut.LENGTH = std::max(size.first, size.second);
-    cut.WIDTH = std::min(size.first, size.second);
+    cut.LENGTH = size.first;
+    cut.WIDTH = size.second;
     cut.QTY = float(count);
     cuts.push_back(cut);
   }
