@@ -49,11 +49,11 @@ std::vector<Instance> ReadInstances(const std::string& path) {
   while (true) {
     if (numbers(1).empty()) break;  // the class
     const std::vector<float> n = numbers(1);
-    const std::vector<float> number = numbers(1);
+    const std::vector<float> number = numbers(2);  // relative, absolute
     const std::vector<float> bin = numbers(2);
     if (n.empty() || number.empty() || bin.size() < 2) break;
     Instance instance;
-    instance.number = int(number[0]);
+    instance.number = int(number.back());
     instance.binHeight = bin[0];
     instance.binWidth = bin[1];
     for (int i = 0; i < int(n[0]); ++i) {
