@@ -15,36 +15,22 @@
 
 namespace trimora {
 
-namespace {
-
-// "-" is stdout; any other name is replaced whole once the text is complete.
-int Emit(const std::string& text, const std::string& shown, const std::string& path) {
-  if (shown == "-") {
-    std::cout << text << std::flush;
-    return std::cout ? 0 : 1;
-  }
-  std::string error;
-  if (ReplaceFileSafely(path, text, &error)) return 0;
-  std::cerr << "trimora-cli: " << shown << ": " << error << '\n';
-  return 1;
-}
-
-}  // namespace
-
 int RunExportCommand(const ExportRequest& request) {
   ResultsArgs args;
   args.job = request.job;
   args.MakePathsAbsolute();
-  const std::string csv = AbsolutePath(request.csv), json = AbsolutePath(request.json);
+  // "-" is stdout.
+  const auto path = [](const std::string& name) { return name == "-" ? "" : AbsolutePath(name); };
+  const std::string csv = path(request.csv), json = path(request.json);
   return WithResultsModel(args, [&](ResultsModel& model) {
     const auto offcuts = DeriveOffcuts(model.records, model.basic.KERF, ReadScrapLimits());
     const Grid cuts = LoadTableGrid(CutPieceTable());
     if (!request.csv.empty()) {
-      if (const int status = Emit(PlanExportCsv(model, offcuts, cuts), request.csv, csv))
+      if (const int status = EmitText(PlanExportCsv(model, offcuts, cuts), request.csv, csv))
         return status;
     }
     if (request.json.empty()) return 0;
-    return Emit(PlanExportJson(model, offcuts, cuts), request.json, json);
+    return EmitText(PlanExportJson(model, offcuts, cuts), request.json, json);
   });
 }
 

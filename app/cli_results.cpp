@@ -83,7 +83,11 @@ int WithResultsModel(const ResultsArgs& args, const std::function<int(ResultsMod
 }
 
 int EmitResultsText(const std::string& text, const ResultsArgs& args) {
-  if (args.outputPath.empty()) {
+  return EmitText(text, args.output, args.outputPath);
+}
+
+int EmitText(const std::string& text, const std::string& shown, const std::string& path) {
+  if (path.empty()) {
     std::string plain;
     plain.reserve(text.size());
     for (size_t i = 0; i < text.size(); ++i) {
@@ -93,8 +97,8 @@ int EmitResultsText(const std::string& text, const ResultsArgs& args) {
     return std::cout ? 0 : 1;
   }
   std::string error;
-  if (ReplaceFileSafely(args.outputPath, text, &error)) return 0;
-  std::cerr << "trimora-cli: " << args.output << ": " << error << '\n';
+  if (ReplaceFileSafely(path, text, &error)) return 0;
+  std::cerr << "trimora-cli: " << shown << ": " << error << '\n';
   return 1;
 }
 

@@ -40,4 +40,8 @@ int LoadResultsForCli(const ResultsArgs& args, ResultsModel& model);
 // message on stderr).
 int EmitResultsText(const std::string& text, const ResultsArgs& args);
 
+// The same for any text: to path (absolute; shown is the name as typed), or to stdout when path
+// is empty.
+int EmitText(const std::string& text, const std::string& shown, const std::string& path);
+
 }  // namespace trimora

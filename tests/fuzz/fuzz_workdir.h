@@ -1,21 +1,25 @@
 #pragma once
 // Every fuzz target reads its input from files in a private working folder, as the program
-// reads its tables, made once per run.
+// reads its tables, made once per run and removed when the run ends.
 
 #include <stdlib.h>
 #include <unistd.h>
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 
 namespace trimora::fuzz {
 
+inline char privateFolder[] = "/tmp/trimora-fuzz-XXXXXX";
+
 inline void EnterPrivateFolder() {
   static bool entered = false;
   if (entered) return;
-  char pattern[] = "/tmp/trimora-fuzz-XXXXXX";
-  if (!::mkdtemp(pattern) || ::chdir(pattern) != 0) ::abort();
+  if (!::mkdtemp(privateFolder) || ::chdir(privateFolder) != 0) ::abort();
+  std::atexit([] { std::filesystem::remove_all(privateFolder); });
   entered = true;
 }
 
