@@ -4,6 +4,7 @@
 #include <numeric>
 #include <set>
 
+#include "engine/guillotine_packing.h"
 #include "engine/random.h"
 #include "storage/text_file.h"
 
@@ -26,6 +27,8 @@ double WorkMultiple(SearchEffort effort) {
 
 // Of the extra work, the share spent on more trials of the whole job; the rest re-plans layouts.
 constexpr double kMoreTrialsShare = 0.25;
+// Of the re-planning's work, the share spent emptying sheets before improving the best plan.
+constexpr double kEmptyingShare = 0.25;
 // A re-planning takes at most this many layouts together, and runs at most this many trials
 // per cut line it holds.
 constexpr size_t kMostReplanned = 5;
@@ -33,8 +36,18 @@ constexpr int32_t kReplanTrialsPerCut = 99;
 // Once this many choices in a row were tried already on the plan as it stands, there is
 // nothing new left to try.
 constexpr int32_t kMostRepeatedChoices = 200;
-// Seeds the choice of layouts to re-plan, apart from every trial's own numbers.
+// Seed the choice of layouts to re-plan and the packings' draws, apart from every trial's own
+// numbers.
 constexpr int32_t kChoiceSeed = 1 << 30;
+constexpr int32_t kPackingSeed = 1 << 29;
+// How many packings of the copies cost as much as one trial of the engine placing as many
+// pieces: about 17 measured, so that the effort's multiple holds in time too.
+constexpr double kPackingsPerTrial = 20;
+// Packings of more copies than this are left to the engine's own trials.
+constexpr size_t kMostCopies = 5000;
+// Packings tried per choice of layouts, and how often the engine re-plans a choice instead.
+constexpr int kPackingsPerChoice = 20;
+constexpr int32_t kEngineReplanEvery = 8;
 
 // Sheets (or lengths of coil) cut: the sum of the layouts' repeat counts.
 float SheetsCut(const AreaList& records) {
@@ -51,34 +64,50 @@ double PieceCount(const WorkCuts& cuts) {
   return pieces;
 }
 
-// One layout of a plan: its records [begin, end), its roll, repeat count and yield.
+// One layout of a plan: its records [begin, end), its roll and repeat count, the area of its
+// pieces, its yield, and how full it is: the pieces' area over that of the whole sheet it is
+// cut from (a sheet cut back to its used length has a yield above its fill).
 struct LayoutSpan {
   size_t begin = 0;
   size_t end = 0;
   int16_t roll = 0;
   float repeat = 0;
+  double pieces = 0;
   double yield = 0;
+  double fill = 0;
 };
 
-std::vector<LayoutSpan> Layouts(const AreaList& records) {
+std::vector<LayoutSpan> Layouts(const AreaList& records, const WorkRolls& rolls) {
   std::vector<LayoutSpan> layouts;
   for (size_t k = 1; k < records.size(); ++k) {
     if (layouts.empty() || records[k].layout != records[layouts.back().begin].layout) {
-      layouts.push_back({k, k, records[k].roll, records[k].repeat, 0});
+      layouts.push_back({k, k, records[k].roll, records[k].repeat, 0, 0, 0});
     }
     layouts.back().end = k + 1;
   }
   for (LayoutSpan& layout : layouts) {
-    double stock = 0, pieces = 0;
+    double stock = 0;
     for (size_t k = layout.begin; k < layout.end; ++k) {
       const AreaRecord& a = records[k];
       const double area = double(a.XE - a.XS) * double(a.YE - a.YS);
       if (a.TYPE == kRollOutline) stock += area;
-      if (a.TYPE > 0) pieces += area;
+      if (a.TYPE > 0) layout.pieces += area;
     }
-    layout.yield = stock > 0 ? pieces / stock : 0;
+    layout.yield = stock > 0 ? layout.pieces / stock : 0;
+    const WorkRoll& roll = rolls[size_t(layout.roll)];
+    const double sheet = double(roll.WIDTH) * roll.LENGTH;
+    layout.fill = sheet > 0 ? layout.pieces / sheet : 0;
   }
   return layouts;
+}
+
+// How much the pieces crowd onto few sheets: the sum of the squares of the layouts' piece
+// areas, each sheet cut. Of two plans cutting as many sheets, the more crowded one has the
+// emptier sheets, the ones a later re-planning can empty.
+double Crowding(const std::vector<LayoutSpan>& layouts) {
+  double crowding = 0;
+  for (const LayoutSpan& layout : layouts) crowding += layout.repeat * layout.pieces * layout.pieces;
+  return crowding;
 }
 
 // The job of re-planning some layouts: the stock left once the others are cut, and as cut list
@@ -155,13 +184,15 @@ Solution Combine(const AreaList& records, const std::vector<LayoutSpan>& layouts
   return combined;
 }
 
-// Which layouts to re-plan in the given attempt: the weakest (lowest yield) with, first, the
-// next weakest, and later with others drawn at random, one to kMostReplanned in all.
-std::vector<bool> ChooseReplanned(const std::vector<LayoutSpan>& layouts, int32_t attempt) {
+// Which layouts to re-plan in the given attempt: the weakest (least fill, or least yield) with,
+// first, the next weakest, and later with others drawn at random, one to kMostReplanned in all.
+std::vector<bool> ChooseReplanned(const std::vector<LayoutSpan>& layouts, int32_t attempt,
+                                  bool byFill) {
   std::vector<size_t> order(layouts.size());
   std::iota(order.begin(), order.end(), 0);
-  std::stable_sort(order.begin(), order.end(),
-                   [&](size_t a, size_t b) { return layouts[a].yield < layouts[b].yield; });
+  std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+    return byFill ? layouts[a].fill < layouts[b].fill : layouts[a].yield < layouts[b].yield;
+  });
   const size_t most = std::min(layouts.size(), kMostReplanned);
   const size_t count = most <= 1 ? most : 2 + size_t(attempt) % (most - 1);
   std::vector<bool> replanned(layouts.size(), false);
@@ -192,6 +223,17 @@ class PhaseControl : public RunControl {
   void Begin(double pieces) { pieces_ = pieces; }
   void End(int32_t trialsRun) { spent_ += pieces_ * trialsRun; }
   double Spent() const { return spent_; }
+
+  // Work done outside the engine's trials; shown, and the window's events passed on, each time
+  // it completes another trial's worth.
+  void Add(double work) {
+    const int32_t before = int32_t(spent_ / piecesPerTrial_);
+    spent_ += work;
+    if (int32_t(spent_ / piecesPerTrial_) == before) return;
+    pieces_ = 0;
+    ShowTrialProgress(0, 0, 0);
+    ProcessPendingEvents();
+  }
   int16_t improvements = 0;
 
   void ShowTrialProgress(int32_t, int16_t, int32_t trial) override {
@@ -209,6 +251,56 @@ class PhaseControl : public RunControl {
   double pieces_ = 0;
   double spent_ = 0;
 };
+
+// The keys the packings sort the copies by, largest first.
+enum class SortKey { kArea, kLongerSide, kShorterSide, kPerimeter, kLength, kWidth };
+constexpr int kSortKeys = 6;
+
+double KeyOf(const WorkCut& cut, SortKey key) {
+  switch (key) {
+    case SortKey::kArea:
+      return double(cut.LENGTH) * cut.WIDTH;
+    case SortKey::kLongerSide:
+      return std::max(cut.LENGTH, cut.WIDTH);
+    case SortKey::kShorterSide:
+      return std::min(cut.LENGTH, cut.WIDTH);
+    case SortKey::kPerimeter:
+      return double(cut.LENGTH) + cut.WIDTH;
+    case SortKey::kLength:
+      return cut.LENGTH;
+    case SortKey::kWidth:
+      return cut.WIDTH;
+  }
+  return 0;
+}
+
+// The copies largest first by the key; with a random source, each key scaled by a random
+// factor up to 1 + kOrderNoise first, so that every packing tries another order near it.
+constexpr double kOrderNoise = 0.3;
+PackingOrder SortedCopies(const PackingOrder& copies, const WorkCuts& cuts, SortKey key,
+                          TrialRandom* random) {
+  std::vector<std::pair<double, int16_t>> keyed;
+  keyed.reserve(copies.size());
+  for (const int16_t c : copies) {
+    const double noise = random ? 1 + kOrderNoise * random->Next() : 1;
+    keyed.emplace_back(KeyOf(cuts[size_t(c)], key) * noise, c);
+  }
+  std::stable_sort(keyed.begin(), keyed.end(),
+                   [](const auto& a, const auto& b) { return a.first > b.first; });
+  PackingOrder order;
+  order.reserve(keyed.size());
+  for (const auto& entry : keyed) order.push_back(entry.second);
+  return order;
+}
+
+PackingRules RandomRules(TrialRandom& random) {
+  PackingRules rules;
+  rules.fit = FitRule(random.RandomInt(0, kFitRules - 1));
+  rules.split = SplitRule(random.RandomInt(0, kSplitRules - 1));
+  rules.largestStockFirst = random.RandomInt(0, 1) == 1;
+  rules.rollLength = random.RandomInt(0, 3);
+  return rules;
+}
 
 void Improve(const EngineJob& job, SearchOutcome& outcome, RunControl& control, SearchEffort effort,
              int threads) {
@@ -231,6 +323,12 @@ void Improve(const EngineJob& job, SearchOutcome& outcome, RunControl& control, 
     control.ShowBestTotals(outcome.best.stockArea, measures.layouts, measures.yield);
     return true;
   };
+  // Counts a packing's work, in the pieces times trials the budget counts, and shows it;
+  // false once the budget is spent or Stop was clicked.
+  const auto packed = [&](size_t copies) {
+    phase.Add(double(copies) / kPackingsPerTrial);
+    return phase.Spent() < budget && !control.StopRequested();
+  };
 
   // More trials of the whole job, numbered on from the standard ones.
   const int32_t moreTrials = int32_t(kMoreTrialsShare * budget / pieces);
@@ -242,25 +340,92 @@ void Improve(const EngineJob& job, SearchOutcome& outcome, RunControl& control, 
   phase.End(more.trialsRun);
   if (more.improvements > 0) improved(more.best);
 
-  // A choice tried on the plan as it stands would only repeat itself.
+  // The whole job packed piece by piece under every rule and sort order.
+  const std::optional<PackingOrder> copies = CopiesOf(job.cuts, kMostCopies);
+  bool goOn = copies.has_value();
+  for (int key = 0; key < kSortKeys && goOn; ++key) {
+    const PackingOrder order = SortedCopies(*copies, job.cuts, SortKey(key), nullptr);
+    for (int rule = 0; rule < kFitRules * kSplitRules * 2 && goOn; ++rule) {
+      const PackingRules rules{FitRule(rule % kFitRules), SplitRule(rule / kFitRules % kSplitRules),
+                               rule >= kFitRules * kSplitRules, 0};
+      if (auto plan = PackGuillotine(job.rolls, job.cuts, job.bladeReach, order, rules)) {
+        improved(*plan);
+      }
+      goOn = packed(order.size());
+    }
+  }
+
+  // Re-planning a few layouts together, most often by packing their pieces in orders and
+  // under rules drawn at random, every kEngineReplanEvery-th time by the engine's own trials.
+  // For the first part of the work it empties sheets: it works on a plan of its own, the best,
+  // or one that cuts fewer sheets, or as many with the pieces crowded more onto fewer of them,
+  // which is how a sheet is emptied step by step. For the rest it works on the best plan, and
+  // re-plans the layouts of least yield, which also finds where sheets can be cut back.
+  const double emptyingUntil = phase.Spent() + kEmptyingShare * (budget - phase.Spent());
+  Solution working = outcome.best;
+  bool workingIsBest = true;
+  double workingCrowding = Crowding(Layouts(working.records, job.rolls));
+  const auto advanced = [&](Solution plan) {
+    const double crowding = Crowding(Layouts(plan.records, job.rolls));
+    const float sheets = SheetsCut(plan.records);
+    const float now = SheetsCut(working.records);
+    const bool emptying = phase.Spent() < emptyingUntil;
+    const bool better = improved(plan);
+    if (!better && !(emptying && (sheets < now || (sheets == now && crowding > workingCrowding)))) {
+      return false;
+    }
+    workingIsBest = better;
+    working = std::move(plan);
+    workingCrowding = crowding;
+    return true;
+  };
+  // The engine's trials of a choice tried on the working plan as it stands would only repeat
+  // themselves.
   std::set<std::vector<bool>> tried;
   int32_t repeats = 0;
+  TrialRandom random;
   for (int32_t attempt = 0; phase.Spent() < budget && !control.StopRequested(); ++attempt) {
-    const std::vector<LayoutSpan> layouts = Layouts(outcome.best.records);
-    const std::vector<bool> replanned = ChooseReplanned(layouts, attempt);
+    const bool emptying = phase.Spent() < emptyingUntil;
+    if (!emptying && !workingIsBest) {
+      working = outcome.best;
+      workingIsBest = true;
+      workingCrowding = Crowding(Layouts(working.records, job.rolls));
+      tried.clear();
+    }
+    const std::vector<LayoutSpan> layouts = Layouts(working.records, job.rolls);
+    const std::vector<bool> replanned = ChooseReplanned(layouts, attempt, emptying);
+    const Replanning r = MakeReplanning(job, working.records, layouts, replanned);
+    const std::optional<PackingOrder> own = CopiesOf(r.cuts, kMostCopies);
+    if (own && attempt % kEngineReplanEvery != 0) {
+      random.Seed(kPackingSeed + attempt);
+      const float sheets = SheetsCut(r.current.records);
+      for (int i = 0; i < kPackingsPerChoice; ++i) {
+        const SortKey key = SortKey(random.RandomInt(0, kSortKeys - 1));
+        const PackingRules rules = RandomRules(random);
+        const PackingOrder order = SortedCopies(*own, r.cuts, key, &random);
+        const auto plan = PackGuillotine(r.rolls, r.cuts, job.bladeReach, order, rules);
+        const bool more = packed(order.size());
+        if (plan && SheetsCut(plan->records) <= sheets &&
+            advanced(Combine(working.records, layouts, replanned, r, *plan))) {
+          tried.clear();
+          break;
+        }
+        if (!more) break;
+      }
+      continue;
+    }
     if (!tried.insert(replanned).second) {
       if (++repeats > kMostRepeatedChoices) break;
       continue;
     }
     repeats = 0;
-    const Replanning r = MakeReplanning(job, outcome.best.records, layouts, replanned);
     const int32_t trials = int32_t(r.cuts.size() - 1) * kReplanTrialsPerCut;
     phase.Begin(PieceCount(r.cuts));
     const SearchOutcome replan = SearchBestSolution(r.rolls, r.cuts, job.bladeReach, job.mode,
                                                     {1, trials, trials}, r.current, phase, threads);
     phase.End(replan.trialsRun);
     if (replan.improvements > 0 &&
-        improved(Combine(outcome.best.records, layouts, replanned, r, replan.best))) {
+        advanced(Combine(working.records, layouts, replanned, r, replan.best))) {
       tried.clear();
     }
   }

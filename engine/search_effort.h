@@ -26,11 +26,13 @@ bool WriteSearchEffortSetting(SearchEffort effort);
 // The message line while a longer effort improves the standard run's plan.
 inline constexpr const char* kMessageSearchingLonger = "Searching for a better plan...";
 
-// Optimize, then, for a longer effort, two phases on the best plan: more trials of the whole
-// job, numbered on past the standard ones, and the re-planning of a few of the plan's weakest
-// layouts together, whose pieces the engine lays out anew on the stock they and the free stock
-// allow. A re-planned plan replaces the best only when the goal prefers it. The same job and
-// effort give the same plan for any number of threads; Stop keeps the best plan so far.
+// Optimize, then, for a longer effort, three phases on the best plan: more trials of the whole
+// job, numbered on past the standard ones; the whole job packed piece by piece under every
+// packing rule and sort order (guillotine_packing.h); and the re-planning of the emptiest
+// layout together with a few others, their pieces packed in orders drawn at random or laid out
+// anew by the engine's trials. A plan replaces the best only when the goal prefers it and it
+// cuts no more sheets. The same job and effort give the same plan for any number of threads;
+// Stop keeps the best plan so far.
 SearchOutcome OptimizeWithEffort(const EngineJob& job, RunControl& control, SearchEffort effort,
                                  int threads = 0);
 

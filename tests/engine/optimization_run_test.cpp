@@ -4,10 +4,12 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "engine/guillotine_packing.h"
 #include "engine/layout_results.h"
 #include "engine/optimize.h"
 #include "test_support.h"
@@ -256,6 +258,7 @@ void CheckPlan(const AreaList& plan) {
     EXPECT_TRUE(cut.ORN == 0 || cut.ORN == a.orientation);
     EXPECT_EQ(a.XE - a.XS, lengthwise ? cut.WIDTH : cut.LENGTH);
     EXPECT_EQ(a.YE - a.YS, lengthwise ? cut.LENGTH : cut.WIDTH);
+    EXPECT_LE(a.YE - a.YS, job.bladeReach) << "piece " << k << " is beyond the blade's reach";
     EXPECT_TRUE(a.XS >= roll.ML && a.YS >= roll.MT && a.XE <= roll.WIDTH - roll.MR &&
                 a.YE <= std::min(roll.LENGTH - roll.MB, outline->YE))
         << "piece " << k << " leaves the usable area";
@@ -286,13 +289,13 @@ TEST_P(RunProperties, PlanFitsAndMeetsTheDemand) {
 
 // A longer search starts from the standard plan and keeps a plan only when the goal prefers
 // it: never worse, never more sheets, just as valid, and the same for any number of threads.
-TEST_P(RunProperties, ALongerSearchIsNeverWorseAndAsValid) {
-  WriteJob(RandomJob(GetParam()));
+void ExpectLongerSearchNeverWorse(const Job& job) {
+  WriteJob(job);
   RunControl quiet;
   ASSERT_TRUE(RunOptimization(quiet).planFound);
   AreaList standard;
   ASSERT_EQ(ReadLayoutResults(standard), LayoutResultsStatus::kLayouts);
-  const std::string mode = ReadFile("options.tlf");
+  const int16_t mode = job.options == "-1,0" ? 1 : job.options == "0,-1" ? 2 : 0;
   std::string first;
   for (const int threads : {1, 2}) {
     ASSERT_EQ(RunOptimization(quiet, threads, SearchEffort::kThorough).message, kMessageDone);
@@ -303,16 +306,63 @@ TEST_P(RunProperties, ALongerSearchIsNeverWorseAndAsValid) {
     EXPECT_EQ(ReadFile("dia.tlf"), first) << "threads " << threads;
     Solution best{thorough, TotalStockArea(thorough)};
     int16_t improvements = 0;
-    CompareSolutions({standard, TotalStockArea(standard)}, best,
-                     mode == "-1,0\r\n"   ? 1
-                     : mode == "0,-1\r\n" ? 2
-                                          : 0,
-                     improvements);
+    CompareSolutions({standard, TotalStockArea(standard)}, best, mode, improvements);
     EXPECT_EQ(improvements, 0) << "the standard plan is better";
   }
 }
 
+TEST_P(RunProperties, ALongerSearchIsNeverWorseAndAsValid) {
+  ExpectLongerSearchNeverWorse(RandomJob(GetParam()));
+}
+
+// Every packing, under every rule, keeps the rules every plan keeps.
+TEST_P(RunProperties, EveryPackingKeepsThePlanRules) {
+  WriteJob(RandomJob(GetParam()));
+  EngineJob engine;
+  ASSERT_EQ(PrepareEngineJobFromTables(engine), "");
+  const std::optional<PackingOrder> copies = CopiesOf(engine.cuts, 1000);
+  ASSERT_TRUE(copies);
+  int plans = 0;
+  for (int fit = 0; fit < kFitRules; ++fit) {
+    for (int split = 0; split < kSplitRules; ++split) {
+      for (const bool largest : {false, true}) {
+        for (int length = 0; length < 4; ++length) {
+          const PackingRules rules{FitRule(fit), SplitRule(split), largest, length};
+          const auto plan =
+              PackGuillotine(engine.rolls, engine.cuts, engine.bladeReach, *copies, rules);
+          if (!plan) continue;
+          ++plans;
+          CheckPlan(plan->records);
+          EXPECT_EQ(plan->stockArea, TotalStockArea(plan->records));
+        }
+      }
+    }
+  }
+  EXPECT_GT(plans, 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(GeneratedJobs, RunProperties, ::testing::Range(1u, 9u));
+
+// Instance 20 of the first class of the classic bin-packing benchmark: 40 items up to 10 x 10
+// on 10 x 10 bins, turning allowed.
+TEST_F(OptimizationRun, ALongerSearchIsNeverWorseOnABinPackingInstance) {
+  const int items[][2] = {{6, 8}, {4, 9}, {6, 4}, {3, 1}, {3, 3},  {3, 5}, {6, 6}, {8, 8},
+                          {7, 6}, {5, 10}, {8, 3}, {6, 8}, {9, 6}, {4, 8}, {10, 1}, {9, 2},
+                          {6, 4}, {10, 4}, {4, 9}, {3, 1}, {6, 7}, {5, 6}, {6, 9}, {7, 2},
+                          {1, 4}, {4, 7}, {4, 7}, {3, 2}, {8, 5}, {6, 2}, {1, 1}, {7, 4},
+                          {4, 8}, {4, 1}, {2, 4}, {8, 5}, {3, 1}, {3, 5}, {7, 2}, {7, 1}};
+  std::map<std::pair<int, int>, int> counts;
+  for (const auto& item : items) ++counts[{item[0], item[1]}];
+  Job job;
+  job.blade = "10";
+  job.mincut = "0";
+  job.sheets = {{"10", "10", "40", "0", "0", "0", "0"}};
+  for (const auto& [size, count] : counts) {
+    job.cuts.push_back(
+        {std::to_string(size.first), std::to_string(size.second), std::to_string(count), "0"});
+  }
+  ExpectLongerSearchNeverWorse(job);
+}
 
 }  // namespace
 }  // namespace trimora
