@@ -10,6 +10,7 @@
 #include "app/cli_draw.h"
 #include "app/cli_export.h"
 #include "app/cli_labels.h"
+#include "app/cli_cuts.h"
 #include "app/cli_offcuts.h"
 #include "app/cli_optimize.h"
 #include "app/cli_report.h"
@@ -22,7 +23,8 @@ constexpr int kUsageError = 64;  // EX_USAGE, as sysexits.h has it
 
 constexpr const char* kExitStatuses =
     "Exit status: 0 done; 1 a file could not be read or written; 2 a start check refused the\n"
-    "job (or it has no layout results); 3 the run found no plan; 64 a usage error.\n";
+    "job (or it has no layout results); 3 the run found no plan; 4 some layout cannot be\n"
+    "separated by straight through-cuts (cuts); 64 a usage error.\n";
 
 // The wrong arguments, then the usage of the subcommand they were given to (or the program's).
 int UsageError(const CLI::App& program, const CLI::Error& error) {
@@ -88,7 +90,7 @@ int Run(int argc, char** argv) {
       ->type_name("LEVEL")
       ->check(CLI::IsMember({"standard", "thorough", "exhaustive"}));
 
-  ResultsArgs report, offcuts, labels;
+  ResultsArgs report, offcuts, labels, cuts;
   CLI::App* reportCommand = program.add_subcommand(
       "report",
       "the report of an optimized job: stock used, pieces produced and a section per "
@@ -117,6 +119,22 @@ int Run(int argc, char** argv) {
   labelsCommand->add_option("--pdf", labels.pdf, "write the printed pages (A4) as a PDF")
       ->type_name("FILE")
       ->excludes(labelsOutput);
+
+  CLI::App* cutsCommand = program.add_subcommand(
+      "cuts",
+      "the saw's cut sequence of each layout: straight through-cuts stage by stage, with the "
+      "number of cuts, their length and the stages; exit status 4 when some layout cannot be "
+      "separated by straight through-cuts");
+  AddJob(*cutsCommand, cuts.job);
+  AddLayout(*cutsCommand, cuts.layout);
+  CLI::Option* cutsOutput =
+      cutsCommand->add_option("-o,--output", cuts.output, "write to FILE, not to stdout")
+          ->type_name("FILE");
+  cutsCommand
+      ->add_option("--csv", cuts.csv,
+                   "write one row per cut instead: layout,step,axis,position,from,to (- is stdout)")
+      ->type_name("FILE")
+      ->excludes(cutsOutput);
 
   DrawRequest draw;
   std::string pdf, svg, png;
@@ -187,11 +205,15 @@ int Run(int argc, char** argv) {
   if (*exportCommand) return RunExportCommand(exportRequest);
   if (*importCommand) return RunImportCutsCommand(importRequest);
   for (auto [command, args] :
-       {std::pair{reportCommand, &report}, {offcutsCommand, &offcuts}, {labelsCommand, &labels}}) {
+       {std::pair{reportCommand, &report},
+        {offcutsCommand, &offcuts},
+        {labelsCommand, &labels},
+        {cutsCommand, &cuts}}) {
     if (!*command) continue;
     args->MakePathsAbsolute();
     if (command == reportCommand) return RunReportCommand(*args);
     if (command == offcutsCommand) return RunOffcutsCommand(*args);
+    if (command == cutsCommand) return RunCutsCommand(*args);
     return RunLabelsCommand(*args);
   }
   draw.format = !pdf.empty()   ? DrawRequest::Format::kPdf

@@ -36,6 +36,7 @@ void ResultsArgs::MakePathsAbsolute() {
   outputPath = AbsolutePath(output);
   labelDefPath = AbsolutePath(labelDef);
   pdfPath = AbsolutePath(pdf);
+  csvPath = csv == "-" ? std::string() : AbsolutePath(csv);
 }
 
 int LoadResultsForCli(const ResultsArgs& args, ResultsModel& model) {

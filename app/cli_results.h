@@ -1,5 +1,5 @@
 #pragma once
-// What the results subcommands (report, offcuts, labels) share: their arguments, loading a
+// What the results subcommands (report, offcuts, labels, cuts) share: their arguments, loading a
 // job's layout results into a private working directory, and writing the output.
 
 #include <functional>
@@ -14,12 +14,14 @@ struct ResultsArgs {
   std::string output;    // -o FILE as typed; empty for stdout
   std::string labelDef;  // --def FILE as typed (labels only)
   std::string pdf;       // --pdf FILE as typed (labels only, instead of -o)
+  std::string csv;       // --csv FILE as typed (cuts only); - is stdout
   int layout = 0;        // --layout N (labels only); 0 for all layouts
   // The paths made absolute in the user's current folder, before the working directory changes.
   std::string jobPath;
   std::string outputPath;
   std::string labelDefPath;
   std::string pdfPath;
+  std::string csvPath;  // empty for stdout
   void MakePathsAbsolute();
 };
 

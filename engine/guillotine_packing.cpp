@@ -95,9 +95,11 @@ bool SplitAcross(const FreeRect& r, const CutExtents& e, SplitRule split) {
     case SplitRule::kLongerSide:
       return wide > along;
     case SplitRule::kSmallerLeftover:
-      return std::min(wide * leftLong, leftWide * e.dy) <= std::min(leftWide * along, e.dx * leftLong);
+      return std::min(wide * leftLong, leftWide * e.dy) <=
+             std::min(leftWide * along, e.dx * leftLong);
     case SplitRule::kLargerLeftover:
-      return std::max(wide * leftLong, leftWide * e.dy) >= std::max(leftWide * along, e.dx * leftLong);
+      return std::max(wide * leftLong, leftWide * e.dy) >=
+             std::max(leftWide * along, e.dx * leftLong);
   }
   return true;
 }
@@ -108,8 +110,8 @@ void Place(OpenLayout& layout, size_t rect, const WorkCut& cut, int16_t cutIndex
   const CutExtents e = ExtentsOf(cut, orientation);
   const float right = r.XS + e.dx;
   const float bottom = r.YS + e.dy;
-  AreaRecord& piece = layout.pieces.emplace_back(
-      MakeArea(cutIndex, layout.roll, r.XS, r.YS, right, bottom));
+  AreaRecord& piece =
+      layout.pieces.emplace_back(MakeArea(cutIndex, layout.roll, r.XS, r.YS, right, bottom));
   piece.orientation = orientation;
 
   FreeRect below{r.XS, bottom, r.XE, r.YE};
@@ -240,12 +242,12 @@ std::optional<Solution> PackGuillotine(const WorkRolls& rolls, const WorkCuts& c
   for (const OpenLayout& open : layouts) {
     AreaList records = LayoutRecords(stock, open);
     const auto same = [](const AreaRecord& a, const AreaRecord& b) {
-      return a.TYPE == b.TYPE && a.roll == b.roll && a.XS == b.XS && a.YS == b.YS &&
-             a.XE == b.XE && a.YE == b.YE && a.orientation == b.orientation;
+      return a.TYPE == b.TYPE && a.roll == b.roll && a.XS == b.XS && a.YS == b.YS && a.XE == b.XE &&
+             a.YE == b.YE && a.orientation == b.orientation;
     };
-    if (!distinct.empty() && std::equal(records.begin(), records.end(),
-                                        distinct.back().first.begin(),
-                                        distinct.back().first.end(), same)) {
+    if (!distinct.empty() &&
+        std::equal(records.begin(), records.end(), distinct.back().first.begin(),
+                   distinct.back().first.end(), same)) {
       distinct.back().second += 1;
       continue;
     }

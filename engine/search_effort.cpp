@@ -106,7 +106,8 @@ std::vector<LayoutSpan> Layouts(const AreaList& records, const WorkRolls& rolls)
 // emptier sheets, the ones a later re-planning can empty.
 double Crowding(const std::vector<LayoutSpan>& layouts) {
   double crowding = 0;
-  for (const LayoutSpan& layout : layouts) crowding += layout.repeat * layout.pieces * layout.pieces;
+  for (const LayoutSpan& layout : layouts)
+    crowding += layout.repeat * layout.pieces * layout.pieces;
   return crowding;
 }
 

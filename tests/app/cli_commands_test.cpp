@@ -390,6 +390,25 @@ TEST_F(CliResults, ExportAndImportCuts) {
   EXPECT_EQ(RunCli("import-cuts job/demo.trm missing.csv").status, 1);
 }
 
+// The demo's plan holds layouts a panel saw can take apart and some it cannot: those are named
+// on stderr, have no rows, and make the status 4; one separable layout alone is status 0.
+TEST_F(CliResults, CutsForTheSawAndTheLayoutsItCannotCut) {
+  const CliRun csv = testing::RunCliKeepingStderrApart("cuts job/demo.trm --csv cuts.csv");
+  EXPECT_EQ(csv.status, 4);
+  EXPECT_NE(csv.err.find("Layout 2 cannot be separated by straight through-cuts.\n"),
+            std::string::npos)
+      << csv.err;
+  const std::string rows = ReadFile("cuts.csv");
+  EXPECT_TRUE(rows.starts_with("layout,step,axis,position,from,to\n1,1,Y,")) << rows;
+  EXPECT_EQ(rows.find("\n2,"), std::string::npos);
+
+  const CliRun one = testing::RunCliKeepingStderrApart("cuts job/demo.trm --layout 1");
+  EXPECT_EQ(one.status, 0) << one.err;
+  EXPECT_TRUE(one.out.starts_with("Layout 1: ")) << one.out;
+  EXPECT_EQ(RunCli("cuts job/demo.trm --layout 1 --csv -").out.find("\n2,"), std::string::npos);
+  EXPECT_EQ(RunCli("cuts job/demo.trm --layout 99").status, 1);
+}
+
 class CliUsage : public testing::InWorkDir {};
 
 // --help and --version answer with 0; wrong arguments are a usage error (64) that shows the

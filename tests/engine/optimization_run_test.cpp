@@ -346,11 +346,11 @@ INSTANTIATE_TEST_SUITE_P(GeneratedJobs, RunProperties, ::testing::Range(1u, 9u))
 // Instance 20 of the first class of the classic bin-packing benchmark: 40 items up to 10 x 10
 // on 10 x 10 bins, turning allowed.
 TEST_F(OptimizationRun, ALongerSearchIsNeverWorseOnABinPackingInstance) {
-  const int items[][2] = {{6, 8}, {4, 9}, {6, 4}, {3, 1}, {3, 3},  {3, 5}, {6, 6}, {8, 8},
+  const int items[][2] = {{6, 8}, {4, 9},  {6, 4}, {3, 1}, {3, 3}, {3, 5}, {6, 6},  {8, 8},
                           {7, 6}, {5, 10}, {8, 3}, {6, 8}, {9, 6}, {4, 8}, {10, 1}, {9, 2},
-                          {6, 4}, {10, 4}, {4, 9}, {3, 1}, {6, 7}, {5, 6}, {6, 9}, {7, 2},
-                          {1, 4}, {4, 7}, {4, 7}, {3, 2}, {8, 5}, {6, 2}, {1, 1}, {7, 4},
-                          {4, 8}, {4, 1}, {2, 4}, {8, 5}, {3, 1}, {3, 5}, {7, 2}, {7, 1}};
+                          {6, 4}, {10, 4}, {4, 9}, {3, 1}, {6, 7}, {5, 6}, {6, 9},  {7, 2},
+                          {1, 4}, {4, 7},  {4, 7}, {3, 2}, {8, 5}, {6, 2}, {1, 1},  {7, 4},
+                          {4, 8}, {4, 1},  {2, 4}, {8, 5}, {3, 1}, {3, 5}, {7, 2},  {7, 1}};
   std::map<std::pair<int, int>, int> counts;
   for (const auto& item : items) ++counts[{item[0], item[1]}];
   Job job;
