@@ -4,7 +4,7 @@
 #include <iostream>
 
 #include "app/cli_job.h"
-#include "results/cut_sequence.h"
+#include "engine/cut_sequence.h"
 
 namespace trimora {
 

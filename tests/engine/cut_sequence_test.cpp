@@ -1,4 +1,4 @@
-#include "results/cut_sequence.h"
+#include "engine/cut_sequence.h"
 
 #include <gtest/gtest.h>
 
