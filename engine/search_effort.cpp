@@ -303,15 +303,20 @@ PackingRules RandomRules(TrialRandom& random) {
   return rules;
 }
 
-void Improve(const EngineJob& job, SearchOutcome& outcome, RunControl& control, SearchEffort effort,
-             int threads) {
-  const int32_t standardTrials = StandardTrialCount(job);
+// One round of improving the best plan: it ends once the phase has counted `end` work, numbers
+// its more trials from firstTrial and its re-planning attempts from firstAttempt, and leaves in
+// both the numbers the next round starts from.
+struct Round {
+  double end = 0;
+  int32_t firstTrial = 0;
+  int32_t firstAttempt = 0;
+  bool packWholeJob = true;  // the whole job under every fixed packing, which one round does
+};
+
+void Improve(const EngineJob& job, SearchOutcome& outcome, RunControl& control,
+             PhaseControl& phase, Round& round, int threads) {
   const double pieces = PieceCount(job.cuts);
-  const double budget = (WorkMultiple(effort) - 1) * standardTrials * pieces;
-  control.ShowRunStart(int32_t(budget / pieces), job.mode);
-  control.SetMessage(kMessageSearchingLonger);
-  PhaseControl phase(control, pieces, budget);
-  phase.improvements = outcome.improvements;
+  const double budget = round.end;
   // A plan the goal prefers replaces the best, unless it cuts more sheets: a plan that saves
   // stock area only by cutting back more sheets is no better at the saw.
   const auto improved = [&](const Solution& plan) {
@@ -331,19 +336,20 @@ void Improve(const EngineJob& job, SearchOutcome& outcome, RunControl& control, 
     return phase.Spent() < budget && !control.StopRequested();
   };
 
-  // More trials of the whole job, numbered on from the standard ones.
-  const int32_t moreTrials = int32_t(kMoreTrialsShare * budget / pieces);
-  const int32_t count = standardTrials + moreTrials;
+  // More trials of the whole job, numbered on from the trials before.
+  const int32_t moreTrials = int32_t(kMoreTrialsShare * (budget - phase.Spent()) / pieces);
+  const int32_t count = round.firstTrial - 1 + moreTrials;
   phase.Begin(pieces);
   const SearchOutcome more =
       SearchBestSolution(job.rolls, job.cuts, job.bladeReach, job.mode,
-                         {standardTrials + 1, count, count}, outcome.best, phase, threads);
+                         {round.firstTrial, count, count}, outcome.best, phase, threads);
   phase.End(more.trialsRun);
   if (more.improvements > 0) improved(more.best);
+  round.firstTrial = count + 1;
 
   // The whole job packed piece by piece under every rule and sort order.
   const std::optional<PackingOrder> copies = CopiesOf(job.cuts, kMostCopies);
-  bool goOn = copies.has_value();
+  bool goOn = copies.has_value() && round.packWholeJob;
   for (int key = 0; key < kSortKeys && goOn; ++key) {
     const PackingOrder order = SortedCopies(*copies, job.cuts, SortKey(key), nullptr);
     for (int rule = 0; rule < kFitRules * kSplitRules * 2 && goOn; ++rule) {
@@ -385,7 +391,8 @@ void Improve(const EngineJob& job, SearchOutcome& outcome, RunControl& control, 
   std::set<std::vector<bool>> tried;
   int32_t repeats = 0;
   TrialRandom random;
-  for (int32_t attempt = 0; phase.Spent() < budget && !control.StopRequested(); ++attempt) {
+  int32_t attempt = round.firstAttempt;
+  for (; phase.Spent() < budget && !control.StopRequested(); ++attempt) {
     const bool emptying = phase.Spent() < emptyingUntil;
     if (!emptying && !workingIsBest) {
       working = outcome.best;
@@ -430,6 +437,7 @@ void Improve(const EngineJob& job, SearchOutcome& outcome, RunControl& control, 
       tried.clear();
     }
   }
+  round.firstAttempt = attempt + 1;
 }
 
 }  // namespace
@@ -470,7 +478,22 @@ SearchOutcome OptimizeWithEffort(const EngineJob& job, RunControl& control, Sear
   if (effort == SearchEffort::kStandard || outcome.best.Empty() || control.StopRequested()) {
     return outcome;
   }
-  Improve(job, outcome, control, effort, threads);
+  // Exhaustive is Thorough followed by a second round, so that it is never worse than Thorough.
+  const double pieces = PieceCount(job.cuts);
+  const double unit = StandardTrialCount(job) * pieces;
+  const double budget = (WorkMultiple(effort) - 1) * unit;
+  control.ShowRunStart(int32_t(budget / pieces), job.mode);
+  control.SetMessage(kMessageSearchingLonger);
+  PhaseControl phase(control, pieces, budget);
+  phase.improvements = outcome.improvements;
+  Round round{(WorkMultiple(SearchEffort::kThorough) - 1) * unit, StandardTrialCount(job) + 1, 0,
+              true};
+  Improve(job, outcome, control, phase, round, threads);
+  if (effort == SearchEffort::kExhaustive && !control.StopRequested()) {
+    round.end = budget;
+    round.packWholeJob = false;
+    Improve(job, outcome, control, phase, round, threads);
+  }
   return outcome;
 }
 
