@@ -88,14 +88,6 @@ bool MakeJob(const Instance& instance, EngineJob& job) {
   return PrepareEngineJob(basic, rolls, cuts, 1, job).empty();
 }
 
-int Bins(const AreaList& records) {
-  float bins = 0;
-  for (size_t k = 1; k < records.size(); ++k) {
-    if (records[k].TYPE == kRollOutline) bins += records[k].repeat;
-  }
-  return int(bins);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -143,7 +135,7 @@ int main(int argc, char** argv) {
         const SearchOutcome outcome = OptimizeWithEffort(job, quiet, efforts[e], threads);
         seconds[e] +=
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        bins[e].push_back(Bins(outcome.best.records));
+        bins[e].push_back(int(SheetsCut(outcome.best.records)));
       }
     }
     const std::string name = file.substr(file.find_last_of('/') + 1);

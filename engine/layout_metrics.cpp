@@ -84,6 +84,14 @@ SolutionMeasures SolutionMetrics(const AreaList& list) {
   return {RoundToSixDecimals(pieces / stock), list.back().layout};
 }
 
+float SheetsCut(const AreaList& list) {
+  float sheets = 0;
+  for (size_t k = 1; k < list.size(); ++k) {
+    if (list[k].TYPE == kRollOutline) sheets = sheets + list[k].repeat;
+  }
+  return sheets;
+}
+
 float LastLayoutPieceArea(const AreaList& list) {
   float pieces = 0;
   if (list.size() <= 1) return pieces;

@@ -28,6 +28,9 @@ SolutionMeasures SolutionMetrics(const AreaList& list);
 // Sum of (XE - XS) * (YE - YS) * repeat over the roll outlines.
 float TotalStockArea(const AreaList& list);
 
+// Sheets (or lengths of coil) cut: the sum of the layouts' repeat counts.
+float SheetsCut(const AreaList& list);
+
 // Piece area of one copy of the list's last layout (repeat count not applied).
 float LastLayoutPieceArea(const AreaList& list);
 

@@ -49,15 +49,6 @@ constexpr size_t kMostCopies = 5000;
 constexpr int kPackingsPerChoice = 20;
 constexpr int32_t kEngineReplanEvery = 8;
 
-// Sheets (or lengths of coil) cut: the sum of the layouts' repeat counts.
-float SheetsCut(const AreaList& records) {
-  float sheets = 0;
-  for (size_t k = 1; k < records.size(); ++k) {
-    if (records[k].TYPE == kRollOutline) sheets = sheets + records[k].repeat;
-  }
-  return sheets;
-}
-
 double PieceCount(const WorkCuts& cuts) {
   double pieces = 0;
   for (size_t i = 1; i < cuts.size(); ++i) pieces += cuts[i].QTY;
