@@ -4,6 +4,7 @@
 #include <optional>
 #include <utility>
 
+#include "engine/cut_sequence.h"
 #include "engine/layout_metrics.h"
 #include "storage/file_utils.h"
 #include "storage/number_picture.h"
@@ -31,6 +32,7 @@ struct PlanLayout {
   std::optional<float> usedLength;  // of the roll outline, as the report's "Required" line
   std::vector<PlanItem> pieces;
   std::vector<PlanItem> offcuts;
+  CutSequence cuts;
 };
 
 // At most `decimals` decimals, rounded as the report rounds, without trailing zeros.
@@ -106,6 +108,9 @@ std::vector<PlanLayout> CollectLayouts(const ResultsModel& model,
   for (const OffcutRow& row : offcuts) {
     layouts[size_t(row.layout) - 1].offcuts.push_back(OffcutOf(row, model.basic.KERF));
   }
+  for (auto& [number, sequence] : DeriveCutSequences(model.records)) {
+    layouts[size_t(number) - 1].cuts = std::move(sequence);
+  }
   return layouts;
 }
 
@@ -156,6 +161,19 @@ std::string CsvItemRow(const PlanLayout& layout, const PlanItem& item) {
     fields.insert(fields.end(), {"", "", "", "", "", item.scrap ? "1" : "0"});
   }
   return CsvRow(fields);
+}
+
+// A cut as a line from (x, y) to (x + width, y + length): one of the two extents is 0.
+std::string CsvCutRow(const PlanLayout& layout, const SawCut& cut) {
+  const RollRecord& roll = *layout.roll;
+  const bool across = cut.axis == 'Y';
+  const double x = across ? cut.from : cut.position, y = across ? cut.position : cut.from;
+  const double extent = cut.to - cut.from;
+  return CsvRow({"cut", std::to_string(layout.number), Number(layout.repeat),
+                 std::to_string(roll.row), Number(roll.LENGTH), Number(roll.WIDTH),
+                 CsvText(roll.LOCATION), CutNumber(x), CutNumber(y),
+                 CutNumber(across ? 0 : extent), CutNumber(across ? extent : 0), "", "", "", "",
+                 "", ""});
 }
 
 // --- JSON ---------------------------------------------------------------------------------
@@ -240,10 +258,21 @@ std::string ItemJson(const PlanItem& item) {
   return JsonObject(fields);
 }
 
+std::string CutJson(const SawCut& cut, int step) {
+  return JsonObject({{"step", std::to_string(step)},
+                     {"axis", std::string("\"") + cut.axis + "\""},
+                     {"position", CutNumber(cut.position)},
+                     {"from", CutNumber(cut.from)},
+                     {"to", CutNumber(cut.to)},
+                     {"stage", std::to_string(cut.stage)}});
+}
+
 std::string LayoutJson(const PlanLayout& layout) {
-  std::vector<std::string> pieces, offcuts;
+  std::vector<std::string> pieces, offcuts, cuts;
   for (const PlanItem& item : layout.pieces) pieces.push_back(ItemJson(item));
   for (const PlanItem& item : layout.offcuts) offcuts.push_back(ItemJson(item));
+  for (const SawCut& cut : layout.cuts.cuts) cuts.push_back(CutJson(cut, int(cuts.size()) + 1));
+  const CutSequence& sequence = layout.cuts;
   const RollRecord& roll = *layout.roll;
   return JsonObject({{"number", std::to_string(layout.number)},
                      {"repeat", Number(layout.repeat)},
@@ -253,7 +282,12 @@ std::string LayoutJson(const PlanLayout& layout) {
                      {"stock_location", JsonText(roll.LOCATION)},
                      {"used_length", layout.usedLength ? Number(*layout.usedLength) : "null"},
                      {"pieces", JsonArray(pieces, 8)},
-                     {"offcuts", JsonArray(offcuts, 8)}});
+                     {"offcuts", JsonArray(offcuts, 8)},
+                     {"separable", JsonBool(sequence.separable)},
+                     {"cut_count", std::to_string(sequence.cuts.size())},
+                     {"cut_length", sequence.separable ? CutNumber(sequence.Length()) : "null"},
+                     {"stages", sequence.separable ? std::to_string(sequence.stages) : "null"},
+                     {"cuts", JsonArray(cuts, 8)}});
 }
 
 // The figures the progress window and the command line show for the plan, and the pieces the
@@ -280,6 +314,7 @@ std::string PlanExportCsv(const ResultsModel& model, const std::vector<OffcutRow
   for (const PlanLayout& layout : CollectLayouts(model, offcuts, cutGrid)) {
     for (const PlanItem& item : layout.pieces) text += CsvItemRow(layout, item);
     for (const PlanItem& item : layout.offcuts) text += CsvItemRow(layout, item);
+    for (const SawCut& cut : layout.cuts.cuts) text += CsvCutRow(layout, cut);
   }
   return text;
 }

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/cut_sequence.h"
 #include "engine/layout_results.h"
 #include "results/results_fixtures.h"
 #include "storage/job_file.h"
@@ -130,7 +131,19 @@ TEST_P(PlanExportOfGoldenPlan, PiecesAreTheRecordsAndMeetTheDemand) {
     EXPECT_EQ(typed, (std::array{l, w})) << "row " << next - 1;
     produced[line] += Num(p, kRepeat);
   }
-  for (; next < rows.size(); ++next) EXPECT_EQ(rows[next][kKind], "offcut");
+  for (; next < rows.size(); ++next) EXPECT_NE(rows[next][kKind], "piece");
+  // The cut rows are the saw's sequence, each a line from x, y along one axis.
+  std::string sequence = "layout,step,axis,position,from,to\n";
+  std::map<std::string, int> steps;
+  for (const Row& r : rows) {
+    if (r[kKind] != "cut") continue;
+    const bool across = r[kL] == "0";
+    const double from = std::stod(across ? r[kX] : r[kY]);
+    sequence += r[1] + "," + std::to_string(++steps[r[1]]) + (across ? ",Y," : ",X,") +
+                (across ? r[kY] : r[kX]) + "," + (across ? r[kX] : r[kY]) + "," +
+                CutNumber(from + std::stod(across ? r[kW] : r[kL])) + "\n";
+  }
+  EXPECT_EQ(sequence, CutSequenceCsv(DeriveCutSequences(plan.model.records)));
   float placed = 0;
   for (size_t c = 1; c < plan.model.cuts.size(); ++c) {
     EXPECT_EQ(produced[plan.model.cuts[c].row], plan.model.cuts[c].QTY) << plan.model.cuts[c].row;
@@ -167,13 +180,19 @@ TEST(PlanExport, TextIsQuotedEscapedAndUtf8AndSizesStayOnTheirAxes) {
             "width,rotated,cut_line,description,party,site,scrap\n"
             "piece,1,2,2,2000,1000,\"BAY 1\",10,10,300,600,0,4,\"SHELF, \"\"OAK\"\"\","
             "K\xc3\xbchne\\Sohn,A\tB,\n"
-            "offcut,1,2,2,2000,1000,\"BAY 1\",10,313,687,987,,,,,,1\n");
+            "offcut,1,2,2,2000,1000,\"BAY 1\",10,313,687,987,,,,,,1\n"
+            "cut,1,2,2,2000,1000,\"BAY 1\",0,10,0,1003,,,,,,\n"
+            "cut,1,2,2,2000,1000,\"BAY 1\",0,313,0,1003,,,,,,\n"
+            "cut,1,2,2,2000,1000,\"BAY 1\",10,10,303,0,,,,,,\n"
+            "cut,1,2,2,2000,1000,\"BAY 1\",613,10,303,0,,,,,,\n");
   const std::string json = PlanExportJson(model, offcuts, cuts);
   EXPECT_TRUE(IsJson(json));
   for (const char* part :
        {"\"job\": \"K\303\274che.trm\"", "\"quantity\": null",
         "\"line\": 4, \"length\": 300, \"width\": 600", "\"description\": \"SHELF, \\\"OAK\\\"\"",
-        "\"party\": \"K\xc3\xbchne\\\\Sohn\"", "\"site\": \"A\\u0009B\""}) {
+        "\"party\": \"K\xc3\xbchne\\\\Sohn\"", "\"site\": \"A\\u0009B\"",
+        "\"separable\": true, \"cut_count\": 4, \"cut_length\": 2612, \"stages\": 2",
+        "{\"step\": 4, \"axis\": \"X\", \"position\": 613, \"from\": 10, \"to\": 313, \"stage\": 2}"}) {
     EXPECT_NE(json.find(part), std::string::npos) << part;
   }
 }
