@@ -22,7 +22,7 @@ int RunCutsCommand(const ResultsArgs& args) {
       std::cerr << "Layout " << layout << " cannot be separated by straight through-cuts.\n";
     }
     const int status = args.csv.empty()
-                           ? EmitResultsText(CutSequenceText(sequences), args)
+                           ? EmitResultsText(CutSequenceText(sequences, args.layout == 0), args)
                            : EmitText(CutSequenceCsv(sequences), args.csv, args.csvPath);
     if (status != 0) return status;
     return allSeparable ? 0 : 4;

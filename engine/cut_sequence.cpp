@@ -165,6 +165,7 @@ std::vector<std::pair<int16_t, CutSequence>> DeriveCutSequences(const AreaList& 
   for (size_t k = 1; k <= records.size(); ++k) {
     if (!layout.empty() && (k == records.size() || records[k].layout != layout.front().layout)) {
       sequences.emplace_back(layout.front().layout, DeriveCutSequence(layout));
+      if (layout.front().repeat > 0) sequences.back().second.repeat = layout.front().repeat;
       layout.clear();
     }
     if (k < records.size()) layout.push_back(records[k]);
@@ -196,14 +197,21 @@ std::string CutSequenceCsv(const std::vector<std::pair<int16_t, CutSequence>>& s
   return csv;
 }
 
-std::string CutSequenceText(const std::vector<std::pair<int16_t, CutSequence>>& sequences) {
-  std::string text;
+std::string CutSequenceText(const std::vector<std::pair<int16_t, CutSequence>>& sequences,
+                            bool planFigures) {
+  std::string text, inseparable;
+  double planCuts = 0, planLength = 0;
+  int planStages = 0;
   for (const auto& [layout, sequence] : sequences) {
     text += "Layout " + std::to_string(layout);
     if (!sequence.separable) {
       text += ": cannot be separated by straight through-cuts.\n\n";
+      inseparable += (inseparable.empty() ? "" : ", ") + std::to_string(layout);
       continue;
     }
+    planCuts += sequence.repeat * double(sequence.cuts.size());
+    planLength += sequence.repeat * sequence.Length();
+    planStages = std::max(planStages, sequence.stages);
     text += ": " + std::to_string(sequence.cuts.size()) + " cuts, cut length " +
             Millimetres(sequence.Length()) + ", " + std::to_string(sequence.stages) +
             (sequence.stages == 1 ? " stage\n" : " stages\n");
@@ -222,6 +230,14 @@ std::string CutSequenceText(const std::vector<std::pair<int16_t, CutSequence>>& 
       text += ", stage " + std::to_string(cut.stage) + "\n";
     }
     text += "\n";
+  }
+  if (!planFigures || sequences.empty()) return text;
+  text += "Plan: " + CutNumber(planCuts) + " cuts, cut length " + Millimetres(planLength) +
+          ", at most " + std::to_string(planStages) + (planStages == 1 ? " stage" : " stages") +
+          ", every layout counted as often as it is cut\n";
+  if (!inseparable.empty()) {
+    text += (inseparable.find(',') == std::string::npos ? "Layout " : "Layouts ") + inseparable +
+            " not counted: straight through-cuts cannot separate them.\n";
   }
   return text;
 }

@@ -32,6 +32,7 @@ struct CutSequence {
   int stages = 0;
   double width = 0;   // the roll outline's
   double length = 0;  // its used length
+  double repeat = 1;  // how often the layout is cut, as its records say
 
   // The saw's travel: every cut's length, from its start to its end.
   double Length() const;
@@ -46,7 +47,8 @@ inline constexpr double kCutTolerance = 0.001;
 // fewer cuts; on a tie the one that starts across, so that a roll is cut off first.
 CutSequence DeriveCutSequence(const std::vector<AreaRecord>& layout);
 
-// Every layout of a plan's records, in their order: its number and its sequence.
+// Every layout of a plan's records, in their order: its number and its sequence, with the
+// layout's repeat count.
 std::vector<std::pair<int16_t, CutSequence>> DeriveCutSequences(const AreaList& records);
 
 // One row per cut, header first: "layout,step,axis,position,from,to", numbers in "." form
@@ -54,8 +56,10 @@ std::vector<std::pair<int16_t, CutSequence>> DeriveCutSequences(const AreaList& 
 std::string CutSequenceCsv(const std::vector<std::pair<int16_t, CutSequence>>& sequences);
 
 // For the person at the saw: per layout, its figures and one line per cut ("Cut 1: across at
-// 600 mm, full width 1220 mm"), or that it cannot be separated.
-std::string CutSequenceText(const std::vector<std::pair<int16_t, CutSequence>>& sequences);
+// 600 mm, full width 1220 mm"), or that it cannot be separated; then the figures of the plan,
+// every layout counted as often as it is cut, unless planFigures is false.
+std::string CutSequenceText(const std::vector<std::pair<int16_t, CutSequence>>& sequences,
+                            bool planFigures = true);
 
 // A number with up to 3 decimals in "." form, whatever the locale: 600, 12.5, 0.125.
 std::string CutNumber(double value);

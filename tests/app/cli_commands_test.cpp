@@ -401,10 +401,15 @@ TEST_F(CliResults, CutsForTheSawAndTheLayoutsItCannotCut) {
   const std::string rows = ReadFile("cuts.csv");
   EXPECT_TRUE(rows.starts_with("layout,step,axis,position,from,to\n1,1,Y,")) << rows;
   EXPECT_EQ(rows.find("\n2,"), std::string::npos);
+  const std::string text = RunCli("cuts job/demo.trm").out;
+  EXPECT_NE(text.find("\nLayouts 2, 3, 5 not counted: straight through-cuts cannot separate them.\n"),
+            std::string::npos)
+      << text;
 
   const CliRun one = testing::RunCliKeepingStderrApart("cuts job/demo.trm --layout 1");
   EXPECT_EQ(one.status, 0) << one.err;
   EXPECT_TRUE(one.out.starts_with("Layout 1: ")) << one.out;
+  EXPECT_EQ(one.out.find("Plan: "), std::string::npos);
   EXPECT_EQ(RunCli("cuts job/demo.trm --layout 1 --csv -").out.find("\n2,"), std::string::npos);
   EXPECT_EQ(RunCli("cuts job/demo.trm --layout 99").status, 1);
 }

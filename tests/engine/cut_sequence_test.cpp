@@ -162,12 +162,13 @@ TEST(CutSequence, APinwheelCannotBeSeparated) {
 // strip on the left. The fewest stages start across: the waste strip off, then the margin and
 // the line between the pieces.
 TEST(CutSequence, ShopOutputNamesEveryCut) {
-  const AreaList records = {AreaRecord{},
+  AreaList records = {AreaRecord{},
                             Record(kRollOutline, 0, 0, 1220, 700),
                             Record(kMarginStrip, 0, 0, 10, 700),
                             Record(1, 10, 0, 610, 600),
                             Record(1, 610, 0, 1210, 600),
                             Record(kFreeArea, 10, 600, 1220, 700)};
+  for (AreaRecord& r : records) r.repeat = 2;
   const auto sequences = DeriveCutSequences(records);
   ASSERT_EQ(sequences.size(), 1u);
   EXPECT_EQ(sequences[0].second.stages, 2);
@@ -182,7 +183,9 @@ TEST(CutSequence, ShopOutputNamesEveryCut) {
             "Cut 1: across at 600 mm, full width 1220 mm, stage 1\n"
             "Cut 2: along at 10 mm, from 0 to 600 mm (600 mm), stage 2\n"
             "Cut 3: along at 610 mm, from 0 to 600 mm (600 mm), stage 2\n"
-            "Cut 4: along at 1210 mm, from 0 to 600 mm (600 mm), stage 2\n\n");
+            "Cut 4: along at 1210 mm, from 0 to 600 mm (600 mm), stage 2\n\n"
+            "Plan: 8 cuts, cut length 6040 mm, at most 2 stages, every layout counted as often "
+            "as it is cut\n");
   EXPECT_EQ(CutNumber(12.3456), "12.346");
   EXPECT_EQ(CutNumber(-0.0001), "0");
 }
