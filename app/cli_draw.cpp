@@ -55,7 +55,7 @@ int Replace(const QByteArray& data, const std::string& path, const std::string& 
   return Fail(shown, error);
 }
 
-int WritePdf(const ResultsModel& model, int first, int last, const std::string& path,
+int WritePdf(const ResultsModel& model, int first, int last, bool cuts, const std::string& path,
              const std::string& shown) {
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
@@ -68,29 +68,29 @@ int WritePdf(const ResultsModel& model, int first, int last, const std::string& 
   QPainter painter;
   if (!painter.begin(&writer)) return Fail(shown, "cannot be drawn");
   QtPainterSurface surface(painter);
-  PrintLayouts(model, first, last, surface, TodayDayMonthYear());
+  PrintLayouts(model, first, last, surface, TodayDayMonthYear(), cuts);
   if (!painter.end()) return Fail(shown, "cannot be drawn");
   return Replace(buffer.data(), path, shown);
 }
 
 // Draws layout n as the screen first shows it: its whole width, from its top.
-void DrawScreenPicture(const ResultsModel& model, int n, QPainter& painter) {
+void DrawScreenPicture(const ResultsModel& model, int n, bool cuts, QPainter& painter) {
   QtPainterSurface surface(painter);
   ScreenView view;
-  DrawLayoutOnScreen(model, n, surface, view);
+  DrawLayoutOnScreen(model, n, surface, view, cuts);
 }
 
-QByteArray PngPicture(const ResultsModel& model, int n) {
+QByteArray PngPicture(const ResultsModel& model, int n, bool cuts) {
   QImage image(kPictureSide, kPictureSide, QImage::Format_RGB32);
   QPainter painter(&image);
-  DrawScreenPicture(model, n, painter);
+  DrawScreenPicture(model, n, cuts, painter);
   painter.end();
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
   return image.save(&buffer, "PNG") ? buffer.data() : QByteArray();
 }
 
-QByteArray SvgPicture(const ResultsModel& model, int n) {
+QByteArray SvgPicture(const ResultsModel& model, int n, bool cuts) {
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
   QSvgGenerator svg;
@@ -101,7 +101,7 @@ QByteArray SvgPicture(const ResultsModel& model, int n) {
   svg.setTitle(QString("Layout %1 / %2").arg(n).arg(model.layouts));
   QPainter painter;
   if (!painter.begin(&svg)) return {};
-  DrawScreenPicture(model, n, painter);
+  DrawScreenPicture(model, n, cuts, painter);
   return painter.end() ? buffer.data() : QByteArray();
 }
 
@@ -114,7 +114,7 @@ int WritePictures(const ResultsModel& model, const DrawRequest& request, int fir
   for (int n = first; n <= last; ++n) {
     const std::string name = "layout-" + std::to_string(n) + (png ? ".png" : ".svg");
     const std::string path = (fs::path(folder) / name).string();
-    const QByteArray picture = png ? PngPicture(model, n) : SvgPicture(model, n);
+    const QByteArray picture = png ? PngPicture(model, n, request.cuts) : SvgPicture(model, n, request.cuts);
     if (const int status = Replace(picture, path, (fs::path(request.output) / name).string()))
       return status;
     std::cout << (fs::path(request.output) / name).string() << '\n';
@@ -151,7 +151,7 @@ int RunDrawCommand(const DrawRequest& request) {
 
   HeadlessQt qt;
   if (request.format == DrawRequest::Format::kPdf) {
-    return WritePdf(model, first, last, output, request.output);
+    return WritePdf(model, first, last, request.cuts, output, request.output);
   }
   return WritePictures(model, request, first, last, output);
 }

@@ -11,6 +11,7 @@ struct DrawRequest {
   std::string output;        // the PDF file, or the folder for the pictures
   int layout = 0;            // 0: every layout
   std::string settingsPath;  // empty: dia.set next to the job file, when there is one
+  bool cuts = false;         // the saw cuts numbered; the PDF lists them under the detail text
 };
 
 // `trimora-cli draw`: the layouts of an optimized job as printed pages (one PDF) or as the

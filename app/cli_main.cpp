@@ -151,6 +151,9 @@ int Run(int argc, char** argv) {
   AddLayout(*drawCommand, draw.layout);
   drawCommand->add_option("--settings", draw.settingsPath, "the drawing settings to use")
       ->type_name("dia.set");
+  drawCommand->add_flag("--cuts", draw.cuts,
+                        "number the saw's through-cuts on the drawing; the PDF also lists them "
+                        "under each layout's detail text");
 
   ExportRequest exportRequest;
   CLI::App* exportCommand = program.add_subcommand(

@@ -205,7 +205,9 @@ std::string CutSequenceText(const std::vector<std::pair<int16_t, CutSequence>>& 
   for (const auto& [layout, sequence] : sequences) {
     text += "Layout " + std::to_string(layout);
     if (!sequence.separable) {
-      text += ": cannot be separated by straight through-cuts.\n\n";
+      text += ": cannot be separated by straight through-cuts.\n"
+              "Its blocks lock into each other: it needs a machine that can stop a cut inside "
+              "the sheet.\n\n";
       inseparable += (inseparable.empty() ? "" : ", ") + std::to_string(layout);
       continue;
     }

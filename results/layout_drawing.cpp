@@ -84,11 +84,48 @@ void OutlinePass(DrawingSurface& surface, const ResultsModel& model, RecordRange
   }
 }
 
+// Each saw cut as a red line, its number on a white patch at the line's middle so that it
+// stays legible over hatching and piece colours.
+void CutPass(DrawingSurface& surface, const CutSequence& sequence) {
+  int step = 0;
+  for (const SawCut& cut : sequence.cuts) {
+    const bool across = cut.axis == 'Y';
+    const float p = float(cut.position), from = float(cut.from), to = float(cut.to);
+    if (across) {
+      surface.Line(from, p, to, p, kCutRed);
+    } else {
+      surface.Line(p, from, p, to, kCutRed);
+    }
+    const std::string number = std::to_string(++step);
+    const float w = surface.TextWidth(number), h = surface.TextHeight(number);
+    const float middle = (from + to) / 2;
+    const float x = (across ? middle : p) - w / 2, y = (across ? p : middle) - h / 2;
+    surface.FilledBox(x, y, x + w, y + h, kWhite);
+    surface.Text(x, y, number);
+  }
+}
+
 void DrawPasses(DrawingSurface& surface, const ResultsModel& model, RecordRange range,
-                Target target) {
+                Target target, const CutSequence* cuts) {
   FillPass(surface, model, range, target);
   LabelPass(surface, model, range);
   OutlinePass(surface, model, range);
+  if (cuts) CutPass(surface, *cuts);
+}
+
+// The lines of a layout's cut sequence as trimora-cli cuts gives them, without the empty
+// line after them.
+std::vector<std::string> CutSequenceLines(const CutSequence& sequence, int n) {
+  std::vector<std::string> lines(1);
+  for (const char c : CutSequenceText({{int16_t(n), sequence}}, false)) {
+    if (c == '\n') {
+      lines.emplace_back();
+    } else {
+      lines.back() += c;
+    }
+  }
+  while (!lines.empty() && lines.back().empty()) lines.pop_back();
+  return lines;
 }
 
 // Room beside and below the sheet for its dimension labels, as fractions of the picture's
@@ -163,40 +200,55 @@ void SetUpPaper(DrawingSurface& surface, float L, float W, int printerScale, flo
   surface.SetFont("Arial Narrow", 7);
 }
 
+CutSequence LayoutCutSequence(const ResultsModel& model, int n) {
+  const RecordRange range = LayoutRecords(model, n);
+  if (range.first == 0) return {};
+  return DeriveCutSequence(std::vector<AreaRecord>(model.records.begin() + range.first,
+                                                   model.records.begin() + range.last + 1));
+}
+
 std::vector<std::string> DrawLayoutOnScreen(const ResultsModel& model, int n,
-                                            DrawingSurface& surface, ScreenView& view) {
+                                            DrawingSurface& surface, ScreenView& view,
+                                            bool numberCuts) {
   const RecordRange range = LayoutRecords(model, n);
   if (range.first == 0) return {};
   const AreaRecord& outline = model.records[size_t(range.first)];
   SetUpScreen(surface, outline.YE - outline.YS, outline.XE - outline.XS, view);
-  DrawPasses(surface, model, range, Target::kScreen);
+  const CutSequence cuts = numberCuts ? LayoutCutSequence(model, n) : CutSequence{};
+  DrawPasses(surface, model, range, Target::kScreen, numberCuts ? &cuts : nullptr);
   return WriteDetailText(model, n);
 }
 
 void DrawLayoutOnPaper(const ResultsModel& model, int n, DrawingSurface& surface,
-                       const std::string& date) {
+                       const std::string& date, bool cutSequence) {
   const RecordRange range = LayoutRecords(model, n);
   if (range.first == 0) return;
   const AreaRecord& outline = model.records[size_t(range.first)];
   const float L = outline.YE - outline.YS;
   const float W = outline.XE - outline.XS;
   const int printerScale = EffectivePrinterScale(model.settings);
+  const CutSequence cuts = cutSequence ? LayoutCutSequence(model, n) : CutSequence{};
   for (float bandTop = 0;;) {
     SetUpPaper(surface, L, W, printerScale, bandTop);
-    DrawPasses(surface, model, range, Target::kPaper);
+    DrawPasses(surface, model, range, Target::kPaper, cutSequence ? &cuts : nullptr);
     const float bandHeight = surface.Scale().height;
     bandTop = bandTop + bandHeight;
     if (!(bandHeight > 0) || !(bandTop < L)) break;
     surface.NewPage();
   }
-  PrintDetailText(surface, L, WriteDetailText(model, n), model.jobFileName, date);
+  std::vector<std::string> lines = WriteDetailText(model, n);
+  if (cutSequence) {
+    lines.emplace_back();
+    for (std::string& line : CutSequenceLines(cuts, n)) lines.push_back(std::move(line));
+  }
+  PrintDetailText(surface, L, lines, model.jobFileName, date);
 }
 
 void PrintLayouts(const ResultsModel& model, int first, int last, DrawingSurface& surface,
-                  const std::string& date) {
+                  const std::string& date, bool cutSequence) {
   for (int n = first; n <= last; ++n) {
     if (n > first) surface.NewPage();
-    DrawLayoutOnPaper(model, n, surface, date);
+    DrawLayoutOnPaper(model, n, surface, date, cutSequence);
   }
 }
 

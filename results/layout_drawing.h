@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/cut_sequence.h"
 #include "platform/drawing_surface.h"
 #include "results/results_model.h"
 
@@ -55,17 +56,23 @@ void SetUpScreen(DrawingSurface& surface, float L, float W, ScreenView& view);
 // height the page's shape, with a left margin of one twentieth of the page height.
 void SetUpPaper(DrawingSurface& surface, float L, float W, int printerScale, float bandTop);
 
-// Draws layout n on the screen, writes DiaCur.tlf and returns its lines for the text box.
+// How the saw takes layout n apart (not separable when there is no such layout).
+CutSequence LayoutCutSequence(const ResultsModel& model, int n);
+
+// Draws layout n on the screen, with its saw cuts numbered when numberCuts is on, writes
+// DiaCur.tlf and returns its lines for the text box.
 std::vector<std::string> DrawLayoutOnScreen(const ResultsModel& model, int n,
-                                            DrawingSurface& surface, ScreenView& view);
+                                            DrawingSurface& surface, ScreenView& view,
+                                            bool numberCuts = false);
 
 // Draws layout n on as many pages as it needs, then its detail text below it; date is the
-// text of the "Date: " line.
+// text of the "Date: " line. With cutSequence on, the drawing numbers the saw cuts and their
+// list follows the detail text.
 void DrawLayoutOnPaper(const ResultsModel& model, int n, DrawingSurface& surface,
-                       const std::string& date);
+                       const std::string& date, bool cutSequence = false);
 
 // Prints layouts first .. last into one document, each but the first on a new page.
 void PrintLayouts(const ResultsModel& model, int first, int last, DrawingSurface& surface,
-                  const std::string& date);
+                  const std::string& date, bool cutSequence = false);
 
 }  // namespace trimora

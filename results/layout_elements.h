@@ -16,6 +16,7 @@ inline constexpr Rgb kLightGrey{192, 192, 192};
 inline constexpr Rgb kDarkBlue{0, 0, 128};
 inline constexpr Rgb kLightCyan{0, 255, 255};
 inline constexpr Rgb kBlack{0, 0, 0};
+inline constexpr Rgb kCutRed{208, 0, 0};
 
 // The colour of cut list row c: entry c mod 22 of the piece colour table when Cut-Piece Color
 // is on, light cyan otherwise.

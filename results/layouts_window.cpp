@@ -2,12 +2,15 @@
 
 #include <QAction>
 #include <QBoxLayout>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QToolButton>
 #include <algorithm>
 #include <cmath>
@@ -24,6 +27,7 @@
 #include "results/offcuts.h"
 #include "results/report.h"
 #include "storage/number_text.h"
+#include "storage/saw_settings.h"
 
 namespace trimora {
 
@@ -57,6 +61,28 @@ QToolButton* ZoomButton(const char* name, const char* icon, const char* iconText
   button->setObjectName(name);
   button->setDefaultAction(action);
   return button;
+}
+
+// A read-only box of fixed-pitch lines that are never wrapped.
+QPlainTextEdit* FixedPitchText(const char* name, QWidget* window) {
+  auto* box = new QPlainTextEdit(window);
+  box->setObjectName(name);
+  QFont font("Courier New", 9);
+  font.setStyleHint(QFont::TypeWriter);
+  box->setFont(font);
+  box->setReadOnly(true);
+  box->setLineWrapMode(QPlainTextEdit::NoWrap);
+  box->installEventFilter(window);
+  return box;
+}
+
+QCheckBox* CheckBox(const char* text, const char* name, bool checked, QWidget* window,
+                    std::function<void()> handler) {
+  auto* box = new QCheckBox(text, window);
+  box->setObjectName(name);
+  box->setChecked(checked);
+  QObject::connect(box, &QCheckBox::toggled, window, std::move(handler));
+  return box;
 }
 
 // Controls side by side at their natural widths, from the left.
@@ -93,7 +119,10 @@ Dia::Dia(DialogService& dialogs, QPrinter& printer, const std::string& jobFileNa
       picture_(new LayoutPicture(this)),
       verticalBar_(new QScrollBar(Qt::Vertical, this)),
       horizontalBar_(new QScrollBar(Qt::Horizontal, this)),
-      detailText_(new QPlainTextEdit(this)),
+      detailText_(FixedPitchText("detailText", this)),
+      sequenceText_(FixedPitchText("cutSequenceText", this)),
+      texts_(new QTabWidget(this)),
+      sawFigures_(new QLabel(this)),
       selector_(new QComboBox(this)),
       dialogs_(dialogs),
       printer_(printer),
@@ -102,14 +131,21 @@ Dia::Dia(DialogService& dialogs, QPrinter& printer, const std::string& jobFileNa
   picture_->setObjectName("picture");
   verticalBar_->setObjectName("verticalScrollBar");
   horizontalBar_->setObjectName("horizontalScrollBar");
-  detailText_->setObjectName("detailText");
   selector_->setObjectName("layoutSelector");
-  QFont font("Courier New", 9);
-  font.setStyleHint(QFont::TypeWriter);
-  detailText_->setFont(font);
-  detailText_->setReadOnly(true);
-  detailText_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  detailText_->installEventFilter(this);
+  texts_->setObjectName("layoutTexts");
+  texts_->addTab(detailText_, "Details");
+  texts_->addTab(sequenceText_, "Cut Sequence");
+  sawFigures_->setObjectName("sawFigures");
+  const SawSettings saw = ReadSawSettings();
+  numberCuts_ = CheckBox("&Number Cuts", "numberCutsCheck", saw.numberCuts, this, [this] {
+    SaveSawSettings();
+    DrawCurrentLayout();
+  });
+  numberCuts_->setToolTip("Number the saw's through-cuts on the drawing");
+  printCutSequence_ = CheckBox("Print Cut Se&quence", "printCutSequenceCheck",
+                               saw.printCutSequence, this, [this] { SaveSawSettings(); });
+  printCutSequence_->setToolTip(
+      "Printed layouts number the cuts and list them under the detail text");
   selector_->setToolTip("Select Layout");
   setFocusProxy(selector_);
   PlaceControls();
@@ -130,11 +166,13 @@ Dia::Dia(DialogService& dialogs, QPrinter& printer, const std::string& jobFileNa
 }
 
 // The square picture with its scroll bars on the left takes the height, or less where the
-// detail text needs the room for its widest line; below the text the zoom buttons, the
-// preview buttons, and the selector with the other buttons.
+// detail text needs the room for its widest line; below the texts the saw's figures and its
+// check boxes, the zoom buttons, the preview buttons, and the selector with the other buttons.
 void Dia::PlaceControls() {
   auto* column = new QVBoxLayout;
-  column->addWidget(detailText_, 1);
+  column->addWidget(texts_, 1);
+  column->addWidget(sawFigures_);
+  column->addLayout(Row({numberCuts_, printCutSequence_}));
   column->addLayout(
       Row({ZoomButton("zoomInButton", "zoom-in", "+", "Zoom In", QKeySequence::ZoomIn, this,
                       [this] { ZoomTo(view_.zoom * kZoomStep); }),
@@ -182,7 +220,27 @@ void Dia::ShowChosenLayout() {
   current_ = int(LeadingNumber(selector_->currentText().toStdString()));
   view_.horizontal.value = 0;
   view_.vertical.value = 0;
+  ShowCutSequence();
   DrawCurrentLayout();
+}
+
+// The sequence as trimora-cli cuts gives it; its first line holds the layout's figures.
+void Dia::ShowCutSequence() {
+  const QString text =
+      Text(CutSequenceText({{int16_t(current_), LayoutCutSequence(model_, current_)}}, false))
+          .trimmed();
+  sequenceText_->setPlainText(text);
+  sawFigures_->setText(text.section('\n', 0, 0));
+}
+
+void Dia::SaveSawSettings() {
+  SawSettings saw = ReadSawSettings();
+  saw.numberCuts = numberCuts_->isChecked();
+  saw.printCutSequence = printCutSequence_->isChecked();
+  if (!WriteSawSettings(saw)) {
+    dialogs_.ShowMessage({std::string(kSawSettingsFile) + " cannot be written.", "Attention!",
+                          MessageButtons::Ok, MessageIcon::Exclamation});
+  }
 }
 
 void Dia::ZoomTo(float zoom) {
@@ -202,7 +260,8 @@ void Dia::DrawCurrentLayout() {
   if (current_ < 1) return;
   QPainter painter(&picture_->Canvas());
   QtPainterSurface surface(painter);
-  const std::vector<std::string> lines = DrawLayoutOnScreen(model_, current_, surface, view_);
+  const std::vector<std::string> lines =
+      DrawLayoutOnScreen(model_, current_, surface, view_, numberCuts_->isChecked());
   painter.end();
   ShowScrollBar(verticalBar_, view_.vertical);
   ShowScrollBar(horizontalBar_, view_.horizontal);
@@ -242,7 +301,8 @@ void Dia::PrintLayoutPages(int first, int last) {
   if (!painter.begin(&printer_)) return;
   QtPainterSurface surface(painter);
   model_.jobFileName = jobFileName_;
-  trimora::PrintLayouts(model_, first, last, surface, TodayDayMonthYear());
+  trimora::PrintLayouts(model_, first, last, surface, TodayDayMonthYear(),
+                        printCutSequence_->isChecked());
   painter.end();
 }
 
@@ -283,9 +343,11 @@ std::optional<LabelDefinition> Dia::WriteLabels(int layout) {
   return ReadLabelDefinition();
 }
 
-// The detail text never keeps the focus: it goes on to the selector.
+// The texts never keep the focus: it goes on to the selector.
 bool Dia::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == detailText_ && event->type() == QEvent::FocusIn) selector_->setFocus();
+  if ((watched == detailText_ || watched == sequenceText_) && event->type() == QEvent::FocusIn) {
+    selector_->setFocus();
+  }
   return QWidget::eventFilter(watched, event);
 }
 

@@ -2,8 +2,10 @@
 // The Layouts window: loads dia.tlf and the job tables once when it opens (deriving the
 // off-cut table and writing the report), then shows one layout at a time: the drawing to
 // scale in a square picture, as wide as the layout at first, with scroll bars for what a zoom
-// or a long layout leaves out of view, and its detail text beside it. The selector picks the
-// layout; buttons zoom, print layouts or labels and open the Layout Settings window.
+// or a long layout leaves out of view, and beside it its detail text and, on a second tab, the
+// saw's cut sequence, with the saw's figures under both. The selector picks the layout;
+// buttons zoom, print layouts or labels and open the Layout Settings window; two check boxes,
+// kept in saw.set, number the cuts on the drawing and add the sequence to printed layouts.
 
 #include <QPrinter>
 #include <QWidget>
@@ -15,9 +17,12 @@
 #include "results/layout_drawing.h"
 #include "results/results_model.h"
 
+class QCheckBox;
 class QComboBox;
+class QLabel;
 class QPlainTextEdit;
 class QScrollBar;
+class QTabWidget;
 
 namespace trimora {
 
@@ -51,6 +56,9 @@ class Dia : public QWidget {
   void ReadSettings();
   void DrawCurrentLayout();
   void ShowDetailText(const std::vector<std::string>& lines);
+  void ShowCutSequence();
+  // Keeps both check boxes in saw.set; says so when it cannot be written.
+  void SaveSawSettings();
   // Asks for all layouts or the current one and prints them.
   void PrintLayouts();
   void PreviewLayouts();
@@ -65,6 +73,11 @@ class Dia : public QWidget {
   QScrollBar* verticalBar_;
   QScrollBar* horizontalBar_;
   QPlainTextEdit* detailText_;
+  QPlainTextEdit* sequenceText_;
+  QTabWidget* texts_;
+  QLabel* sawFigures_;
+  QCheckBox* numberCuts_;
+  QCheckBox* printCutSequence_;
   QComboBox* selector_;
 
   DialogService& dialogs_;

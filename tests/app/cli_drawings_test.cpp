@@ -132,6 +132,9 @@ TEST_F(CliDrawings, DrawGivesAPageOrAPicturePerLayoutFollowingTheSettings) {
   const std::string svg = ReadFile("labelled/layout-2.svg");
   EXPECT_NE(svg.find(">1000</text>"), std::string::npos);  // the sheet's width under it
   EXPECT_NE(svg.find(">800</text>"), std::string::npos);   // its used length beside it
+  EXPECT_EQ(svg.find("#d00000"), std::string::npos);
+  ASSERT_EQ(RunCli("draw rack.trm --svg cuts --layout 2 --cuts").status, 0);
+  EXPECT_NE(ReadFile("cuts/layout-2.svg").find("#d00000"), std::string::npos);  // the red cuts
 }
 
 // A drawing that cannot be put in place fails with the reason and leaves the old file whole.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -217,6 +218,53 @@ TEST_F(LayoutDrawing, DetailTextIsTheLayoutsReportSectionWithTheBasicDetails) {
                                       "Mat=MS             Grade=A             Thk=2",
                                       "Note: TEST ORDER", "", "Sheet(s) Used"}));
   EXPECT_EQ(testing::ReadFile(kDetailTextFile), JoinLines(lines));
+}
+
+// Numbered cuts: each cut of the sequence is a red line with its number on a white patch at
+// its middle, on screen only when asked; on paper the list follows the detail text.
+TEST_F(LayoutDrawing, NumberedCutsLieOnTheirLinesAndPaperListsThem) {
+  ResultsModel model = OneLayout({Piece(1, 10, 10), Piece(1, 263, 10), Piece(2, 10, 463)});
+  ASSERT_TRUE(WriteReport(model));
+  const CutSequence sequence = LayoutCutSequence(model, 1);
+  ASSERT_TRUE(sequence.separable);
+  const auto redLines = [](const RecordingSurface& surface) {
+    std::vector<SurfaceCall> lines = surface.CallsOf(Kind::kLine);
+    std::erase_if(lines, [](const SurfaceCall& c) { return c.color != kCutRed; });
+    return lines;
+  };
+  RecordingSurface plain(800, 800), numbered(800, 800);
+  ScreenView view;
+  DrawLayoutOnScreen(model, 1, plain, view);
+  EXPECT_TRUE(redLines(plain).empty());
+  DrawLayoutOnScreen(model, 1, numbered, view, true);
+  const std::vector<SurfaceCall> lines = redLines(numbered);
+  ASSERT_EQ(lines.size(), sequence.cuts.size());
+  std::vector<SurfaceCall> numbers = numbered.CallsOf(Kind::kText);
+  std::erase_if(numbers, [](const SurfaceCall& c) { return !std::isdigit(c.text[0]); });
+  ASSERT_EQ(numbers.size(), lines.size());
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const SawCut& cut = sequence.cuts[i];
+    const bool across = cut.axis == 'Y';
+    EXPECT_EQ(lines[i].y1, across ? cut.position : cut.from) << i;
+    EXPECT_EQ(lines[i].x2, across ? cut.to : cut.position) << i;
+    EXPECT_EQ(numbers[i].text, std::to_string(i + 1));
+    const float midX = (numbers[i].x1 + numbers[i].x2) / 2, midY = (numbers[i].y1 + numbers[i].y2) / 2;
+    EXPECT_NEAR(midX, (lines[i].x1 + lines[i].x2) / 2, 0.01) << i;
+    EXPECT_NEAR(midY, (lines[i].y1 + lines[i].y2) / 2, 0.01) << i;
+  }
+
+  RecordingSurface paper(1000, 1400);
+  DrawLayoutOnPaper(model, 1, paper, "24/12/2024", true);
+  EXPECT_EQ(redLines(paper).size(), sequence.cuts.size());
+  const std::vector<std::string> texts = paper.Texts();
+  const auto heading = std::find(texts.begin(), texts.end(),
+                                 "Layout 1: " + std::to_string(sequence.cuts.size()) +
+                                     " cuts, cut length " + CutNumber(sequence.Length()) + " mm, " +
+                                     std::to_string(sequence.stages) + " stages");
+  ASSERT_NE(heading, texts.end());
+  EXPECT_LT(std::find(texts.begin(), texts.end(), "Layout No. 1/1"), heading);
+  EXPECT_EQ(texts.end() - heading, std::ptrdiff_t(sequence.cuts.size()) + 1);
+  EXPECT_EQ(texts.back().rfind("Cut " + std::to_string(sequence.cuts.size()) + ": ", 0), 0u);
 }
 
 // Hatching of waste: only what the view shows is drawn, whatever the stock's size.

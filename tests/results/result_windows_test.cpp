@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
@@ -186,6 +187,42 @@ TEST_F(LayoutsWindowTest, DrawsTheChosenLayoutPrintsItOrAllAndPreviewsTheWholePl
   EXPECT_GE(testing::PdfPages("labels.pdf"), 1);
   EXPECT_EQ(dialogs.Previews(), 2);
   EXPECT_EQ(dialogs.PrintDialogs().size(), 3u);  // only the three prints asked
+}
+
+// The saw's side of a layout: its sequence on the second tab with the figures under both tabs,
+// numbered cuts on the drawing and the sequence on paper, both choices kept in saw.set for the
+// next time the window opens; dia.set is not touched.
+TEST_F(LayoutsWindowTest, CutSequenceTabNumberedCutsAndPrintedSequenceAreKept) {
+  Open();
+  const QString sequence = Find<QPlainTextEdit>("cutSequenceText").toPlainText();
+  EXPECT_TRUE(sequence.startsWith("Layout 1: ")) << sequence.toStdString();
+  EXPECT_TRUE(sequence.contains("\nCut 1: ")) << sequence.toStdString();
+  EXPECT_EQ(Find<QLabel>("sawFigures").text(), sequence.section('\n', 0, 0));
+  Selector().setCurrentIndex(1);
+  EXPECT_TRUE(Find<QPlainTextEdit>("cutSequenceText").toPlainText().startsWith("Layout 2: "));
+  EXPECT_TRUE(Find<QLabel>("sawFigures").text().startsWith("Layout 2: "));
+
+  const QImage plain = Picture();
+  Click("numberCutsCheck");
+  const QImage numbered = Picture();
+  EXPECT_NE(numbered, plain);
+  printer.setOutputFileName("plain.pdf");
+  dialogs.QueuePrint(PrintDialogAnswer::Selection);
+  Click("printLayoutsButton");
+  Click("printCutSequenceCheck");
+  printer.setOutputFileName("sequence.pdf");
+  dialogs.QueuePrint(PrintDialogAnswer::Selection);
+  Click("printLayoutsButton");
+  EXPECT_GT(std::filesystem::file_size("sequence.pdf"), std::filesystem::file_size("plain.pdf"));
+  EXPECT_EQ(ReadFile("saw.set"), "through-cuts-only=0\r\nnumber-cuts=1\r\nprint-cut-sequence=1\r\n");
+  EXPECT_FALSE(std::filesystem::exists("dia.set"));
+
+  window.reset();
+  Open();
+  EXPECT_TRUE(Find<QCheckBox>("numberCutsCheck").isChecked());
+  EXPECT_TRUE(Find<QCheckBox>("printCutSequenceCheck").isChecked());
+  Selector().setCurrentIndex(1);
+  EXPECT_EQ(Picture(), numbered);
 }
 
 // Print Labels prints the labels of the layout on display or of all layouts, once they are
