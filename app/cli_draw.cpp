@@ -9,15 +9,19 @@
 #include <iostream>
 
 #include "app/cli_job.h"
+#include "app/cli_results.h"
 #include "app/headless_qt.h"
 #include "app/temp_workdir.h"
 #include "platform/qt_painter_surface.h"
 #include "results/layout_detail_text.h"
 #include "results/layout_drawing.h"
+#include "results/layout_dxf.h"
 #include "results/layout_settings.h"
+#include "results/offcuts.h"
 #include "results/report.h"
 #include "results/results_model.h"
 #include "storage/file_utils.h"
+#include "storage/job_tables.h"
 #include "storage/settings_file.h"
 #include "storage/text_file.h"
 
@@ -105,11 +109,15 @@ QByteArray SvgPicture(const ResultsModel& model, int n, bool cuts) {
   return painter.end() ? buffer.data() : QByteArray();
 }
 
-int WritePictures(const ResultsModel& model, const DrawRequest& request, int first, int last,
-                  const std::string& folder) {
+bool MakeFolder(const std::string& folder) {
   std::error_code ec;
   fs::create_directories(folder, ec);
-  if (!fs::is_directory(folder)) return Fail(request.output, "cannot make the folder");
+  return fs::is_directory(folder);
+}
+
+int WritePictures(const ResultsModel& model, const DrawRequest& request, int first, int last,
+                  const std::string& folder) {
+  if (!MakeFolder(folder)) return Fail(request.output, "cannot make the folder");
   const bool png = request.format == DrawRequest::Format::kPng;
   for (int n = first; n <= last; ++n) {
     const std::string name = "layout-" + std::to_string(n) + (png ? ".png" : ".svg");
@@ -122,9 +130,37 @@ int WritePictures(const ResultsModel& model, const DrawRequest& request, int fir
   return 0;
 }
 
+// The drawings need neither Qt nor dia.set; their off-cuts are those of the off-cut table,
+// from the settings files beside the job like the other results commands.
+int WriteDxfDrawings(const DrawRequest& request) {
+  ResultsArgs args;
+  args.job = request.jobPath;
+  args.MakePathsAbsolute();
+  const std::string folder = AbsolutePath(request.output);
+  return WithResultsModel(args, [&](ResultsModel& model) {
+    if (!IsLayoutOfPlan(request.layout, model.layouts)) return 1;
+    if (!MakeFolder(folder)) return Fail(request.output, "cannot make the folder");
+    const std::vector<OffcutRow> offcuts =
+        DeriveOffcuts(model.records, model.basic.KERF, ReadScrapLimits());
+    const Grid cuts = LoadTableGrid(CutPieceTable());
+    const int first = request.layout == 0 ? 1 : request.layout;
+    const int last = request.layout == 0 ? model.layouts : request.layout;
+    for (int n = first; n <= last; ++n) {
+      const std::string name = LayoutDxfName(model.jobFileName, n);
+      const std::string shown = (fs::path(request.output) / name).string();
+      const std::string error =
+          WriteLayoutDxf(model, offcuts, cuts, n, (fs::path(folder) / name).string());
+      if (!error.empty()) return Fail(shown, error);
+      std::cout << shown << '\n';
+    }
+    return 0;
+  });
+}
+
 }  // namespace
 
 int RunDrawCommand(const DrawRequest& request) {
+  if (request.format == DrawRequest::Format::kDxf) return WriteDxfDrawings(request);
   const std::string jobPath = AbsolutePath(request.jobPath);
   const std::string output = AbsolutePath(request.output);
   const std::string settings = AbsolutePath(request.settingsPath);

@@ -137,23 +137,29 @@ int Run(int argc, char** argv) {
       ->excludes(cutsOutput);
 
   DrawRequest draw;
-  std::string pdf, svg, png;
+  std::string pdf, svg, png, dxf;
   CLI::App* drawCommand = program.add_subcommand(
       "draw",
       "the layouts drawn to scale: the printed pages as one PDF, or one picture per "
-      "layout as the screen shows it; what is shown follows dia.set beside the job");
+      "layout as the screen shows it, what is shown following dia.set beside the job; or "
+      "one DXF drawing per layout at true size for cutting machines");
   AddJob(*drawCommand, draw.jobPath);
   CLI::Option_group* formats = drawCommand->add_option_group("output", "one of");
   formats->add_option("--pdf", pdf, "the printed pages")->type_name("FILE");
   formats->add_option("--svg", svg, "layout-N.svg in DIR")->type_name("DIR");
   formats->add_option("--png", png, "layout-N.png in DIR")->type_name("DIR");
+  CLI::Option* dxfOption =
+      formats->add_option("--dxf", dxf, "JOB-LN.dxf in DIR, in millimetres")->type_name("DIR");
   formats->require_option(1);
   AddLayout(*drawCommand, draw.layout);
   drawCommand->add_option("--settings", draw.settingsPath, "the drawing settings to use")
-      ->type_name("dia.set");
-  drawCommand->add_flag("--cuts", draw.cuts,
-                        "number the saw's through-cuts on the drawing; the PDF also lists them "
-                        "under each layout's detail text");
+      ->type_name("dia.set")
+      ->excludes(dxfOption);
+  drawCommand
+      ->add_flag("--cuts", draw.cuts,
+                 "number the saw's through-cuts on the drawing; the PDF also lists them under "
+                 "each layout's detail text")
+      ->excludes(dxfOption);
 
   ExportRequest exportRequest;
   CLI::App* exportCommand = program.add_subcommand(
@@ -221,8 +227,9 @@ int Run(int argc, char** argv) {
   }
   draw.format = !pdf.empty()   ? DrawRequest::Format::kPdf
                 : !svg.empty() ? DrawRequest::Format::kSvg
-                               : DrawRequest::Format::kPng;
-  draw.output = pdf + svg + png;
+                : !png.empty() ? DrawRequest::Format::kPng
+                               : DrawRequest::Format::kDxf;
+  draw.output = pdf + svg + png + dxf;
   return RunDrawCommand(draw);
 }
 

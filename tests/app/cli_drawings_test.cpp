@@ -137,6 +137,36 @@ TEST_F(CliDrawings, DrawGivesAPageOrAPicturePerLayoutFollowingTheSettings) {
   EXPECT_NE(ReadFile("cuts/layout-2.svg").find("#d00000"), std::string::npos);  // the red cuts
 }
 
+// One drawing per layout for the cutting machine, named after the job; a job without results
+// has none to draw.
+TEST_F(CliDrawings, DxfGivesADrawingPerLayoutNamedAfterTheJob) {
+  testing::CliRun run = RunCli("draw rack.trm --dxf cam");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "cam/rack-L1.dxf\ncam/rack-L2.dxf\n");
+  const std::string first = ReadFile("cam/rack-L1.dxf");
+  EXPECT_TRUE(first.starts_with("  0\r\nSECTION\r\n  2\r\nHEADER\r\n"));
+  const std::regex piece("POLYLINE\r\n  8\r\nPIECES\r\n");
+  EXPECT_EQ(std::distance(std::sregex_iterator(first.begin(), first.end(), piece),
+                          std::sregex_iterator()),
+            40);
+  EXPECT_TRUE(ReadFile("cam/rack-L2.dxf").ends_with("  0\r\nEOF\r\n"));
+
+  ASSERT_EQ(RunCli("draw rack.trm --dxf one --layout 2").status, 0);
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator("one")) {
+    names.push_back(entry.path().filename().string());
+  }
+  EXPECT_EQ(names, std::vector<std::string>{"rack-L2.dxf"});
+
+  run = RunCli("draw rack.trm --dxf rack.trm");  // a file where the folder would be
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "trimora-cli: rack.trm: cannot make the folder\n");
+  const std::string job = ReadFile("rack.trm");
+  WriteFile("bare.trm", job.substr(0, job.find("[DIA.TLF]")));
+  EXPECT_EQ(RunCli("draw bare.trm --dxf bare").status, 2);
+  EXPECT_FALSE(std::filesystem::exists("bare"));
+}
+
 // A drawing that cannot be put in place fails with the reason and leaves the old file whole.
 TEST_F(CliDrawings, AFailedDrawIsAnErrorAndKeepsTheOldFile) {
   const std::string old = std::string(250, 'x') + ".pdf";  // no room for a temporary beside it
