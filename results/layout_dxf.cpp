@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "engine/cut_sequence.h"
+#include "results/plan_export.h"
 #include "storage/file_utils.h"
 #include "storage/number_text.h"
 #include "storage/text_file.h"
@@ -101,33 +102,15 @@ std::string DxfText(const std::string& latin1) {
   return text;
 }
 
-// The plan export's pieces: ReadCuts puts the longer side first, the typed cells tell whether
-// the user did; the record carries the kerf on its far sides only, so its near corner is the
-// piece's.
-bool TypedShorterFirst(const Grid& cutGrid, const CutRecord& cut) {
-  return LeadingSingle(cutGrid.Text(cut.row, 1)) < LeadingSingle(cutGrid.Text(cut.row, 2));
-}
-
-Rect PieceRect(const AreaRecord& r, const CutRecord& cut) {
-  const bool lengthwise = r.orientation == kLengthwise;
-  const float length = lengthwise ? cut.LENGTH : cut.WIDTH;
-  const float width = lengthwise ? cut.WIDTH : cut.LENGTH;
-  return {r.XS, r.YS, double(r.XS) + width, double(r.YS) + length};
+// An item of the plan export as a rectangle.
+Rect RectOf(const PlanItem& item) {
+  return {item.x, item.y, double(item.x) + item.width, double(item.y) + item.length};
 }
 
 std::string TypedSize(const Grid& cutGrid, const CutRecord& cut) {
   const bool shorterFirst = TypedShorterFirst(cutGrid, cut);
   return CutNumber(shorterFirst ? cut.WIDTH : cut.LENGTH) + " x " +
          CutNumber(shorterFirst ? cut.LENGTH : cut.WIDTH);
-}
-
-// The off-cut table's sizes put back on their axes, as the plan export does: the derivation
-// exchanged them where the area is wider than it is long.
-Rect OffcutRect(const OffcutRow& row, float kerf) {
-  const bool exchanged = (row.YE - row.YS) - kerf < (row.XE - row.XS) - kerf;
-  const float length = exchanged ? row.WIDTH : row.LENGTH;
-  const float width = exchanged ? row.LENGTH : row.WIDTH;
-  return {row.XS, row.YS, double(row.XS) + width, double(row.YS) + length};
 }
 
 // The tallest text whose lines all fit inside the piece with half a text height to spare
@@ -271,12 +254,12 @@ std::string LayoutDxf(const ResultsModel& model, const std::vector<OffcutRow>& o
   for (const AreaRecord& r : layout) {
     if (r.TYPE <= 0) continue;
     const CutRecord& cut = model.cuts[size_t(r.TYPE)];
-    const Rect piece = PieceRect(r, cut);
+    const Rect piece = RectOf(PieceItem(r, cut, cutGrid));
     dxf.Outline(kPieces, piece);
     Label(dxf, piece, DxfText(cut.DESCRIPTION), TypedSize(cutGrid, cut));
   }
   for (const OffcutRow& row : offcuts) {
-    if (row.layout == n) dxf.Outline(kOffcuts, OffcutRect(row, kerf));
+    if (row.layout == n) dxf.Outline(kOffcuts, RectOf(OffcutItem(row, kerf)));
   }
   Cuts(dxf, DeriveCutSequence(layout), kerf, roll);
   dxf.Pair(0, "ENDSEC");

@@ -14,17 +14,6 @@ namespace trimora {
 
 namespace {
 
-// A placed piece or an off-cut as both exports write it.
-struct PlanItem {
-  float x = 0;
-  float y = 0;
-  float length = 0;                // along Y, kerf removed
-  float width = 0;                 // along X, kerf removed
-  const CutRecord* cut = nullptr;  // the piece's cut-piece line; none for an off-cut
-  bool rotated = false;            // the typed LENGTH runs across the stock
-  bool scrap = false;
-};
-
 struct PlanLayout {
   int16_t number = 0;
   float repeat = 0;
@@ -58,38 +47,6 @@ std::string Utf8(const std::string& latin1) {
   return text;
 }
 
-// ReadCuts puts the longer side first; the typed cells tell whether the user did.
-bool TypedShorterFirst(const Grid& cutGrid, const CutRecord& cut) {
-  return LeadingSingle(cutGrid.Text(cut.row, 1)) < LeadingSingle(cutGrid.Text(cut.row, 2));
-}
-
-// The piece as typed at its place: the record carries the kerf on its far sides only, so its
-// near corner is the piece's (as the labels take it).
-PlanItem PieceOf(const AreaRecord& r, const CutRecord& cut, const Grid& cutGrid) {
-  const bool lengthwise = r.orientation == kLengthwise;
-  PlanItem item;
-  item.x = r.XS;
-  item.y = r.YS;
-  item.length = lengthwise ? cut.LENGTH : cut.WIDTH;
-  item.width = lengthwise ? cut.WIDTH : cut.LENGTH;
-  item.cut = &cut;
-  item.rotated = lengthwise == TypedShorterFirst(cutGrid, cut);
-  return item;
-}
-
-// The off-cut table's sizes put back on their axes: the derivation exchanged them where the
-// area is wider than it is long.
-PlanItem OffcutOf(const OffcutRow& row, float kerf) {
-  const bool exchanged = (row.YE - row.YS) - kerf < (row.XE - row.XS) - kerf;
-  PlanItem item;
-  item.x = row.XS;
-  item.y = row.YS;
-  item.length = exchanged ? row.WIDTH : row.LENGTH;
-  item.width = exchanged ? row.LENGTH : row.WIDTH;
-  item.scrap = row.LOCATION == kScrapLocation;
-  return item;
-}
-
 // Layouts 1 .. N; the records of a ready model are numbered so and name their rolls and cuts.
 std::vector<PlanLayout> CollectLayouts(const ResultsModel& model,
                                        const std::vector<OffcutRow>& offcuts, const Grid& cutGrid) {
@@ -103,10 +60,10 @@ std::vector<PlanLayout> CollectLayouts(const ResultsModel& model,
       layout.roll = &model.rolls[size_t(r.roll)];
     }
     if (r.TYPE == kRollOutline) layout.usedLength = r.YE - r.YS;
-    if (r.TYPE > 0) layout.pieces.push_back(PieceOf(r, model.cuts[size_t(r.TYPE)], cutGrid));
+    if (r.TYPE > 0) layout.pieces.push_back(PieceItem(r, model.cuts[size_t(r.TYPE)], cutGrid));
   }
   for (const OffcutRow& row : offcuts) {
-    layouts[size_t(row.layout) - 1].offcuts.push_back(OffcutOf(row, model.basic.KERF));
+    layouts[size_t(row.layout) - 1].offcuts.push_back(OffcutItem(row, model.basic.KERF));
   }
   for (auto& [number, sequence] : DeriveCutSequences(model.records)) {
     layouts[size_t(number) - 1].cuts = std::move(sequence);
@@ -305,6 +262,33 @@ std::string TotalsJson(const ResultsModel& model) {
 }
 
 }  // namespace
+
+bool TypedShorterFirst(const Grid& cutGrid, const CutRecord& cut) {
+  return LeadingSingle(cutGrid.Text(cut.row, 1)) < LeadingSingle(cutGrid.Text(cut.row, 2));
+}
+
+PlanItem PieceItem(const AreaRecord& r, const CutRecord& cut, const Grid& cutGrid) {
+  const bool lengthwise = r.orientation == kLengthwise;
+  PlanItem item;
+  item.x = r.XS;
+  item.y = r.YS;
+  item.length = lengthwise ? cut.LENGTH : cut.WIDTH;
+  item.width = lengthwise ? cut.WIDTH : cut.LENGTH;
+  item.cut = &cut;
+  item.rotated = lengthwise == TypedShorterFirst(cutGrid, cut);
+  return item;
+}
+
+PlanItem OffcutItem(const OffcutRow& row, float kerf) {
+  const bool exchanged = (row.YE - row.YS) - kerf < (row.XE - row.XS) - kerf;
+  PlanItem item;
+  item.x = row.XS;
+  item.y = row.YS;
+  item.length = exchanged ? row.WIDTH : row.LENGTH;
+  item.width = exchanged ? row.LENGTH : row.WIDTH;
+  item.scrap = row.LOCATION == kScrapLocation;
+  return item;
+}
 
 std::string PlanExportCsv(const ResultsModel& model, const std::vector<OffcutRow>& offcuts,
                           const Grid& cutGrid) {

@@ -18,6 +18,28 @@
 
 namespace trimora {
 
+// A placed piece or an off-cut at its place, as every export of the plan gives it.
+struct PlanItem {
+  float x = 0;
+  float y = 0;
+  float length = 0;                // along Y, kerf removed
+  float width = 0;                 // along X, kerf removed
+  const CutRecord* cut = nullptr;  // the piece's cut-piece line; none for an off-cut
+  bool rotated = false;            // the typed LENGTH runs across the stock
+  bool scrap = false;
+};
+
+// ReadCuts puts the longer side first; the typed cells of cutGrid tell whether the user did.
+bool TypedShorterFirst(const Grid& cutGrid, const CutRecord& cut);
+
+// The piece of record r as typed at its place: the record carries the kerf on its far sides
+// only, so its near corner is the piece's.
+PlanItem PieceItem(const AreaRecord& r, const CutRecord& cut, const Grid& cutGrid);
+
+// An off-cut row's sizes put back on their axes: the off-cut table exchanged them where the
+// area is wider than it is long.
+PlanItem OffcutItem(const OffcutRow& row, float kerf);
+
 // Both exports take a model BuildResultsModel made ready, its off-cut rows as DeriveOffcuts
 // gives them (the off-cut table's rows), and the Cut-Piece grid the model's cut list was read
 // from (LoadTableGrid(CutPieceTable())): the list keeps the longer side first, the typed cells
