@@ -9,7 +9,6 @@
 #include "engine/cut_sequence.h"
 #include "results/plan_export.h"
 #include "storage/file_utils.h"
-#include "storage/number_text.h"
 #include "storage/text_file.h"
 
 namespace trimora {
