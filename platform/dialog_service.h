@@ -1,6 +1,6 @@
 #pragma once
 // The modal dialogs the program asks the user through: message boxes, the open and save file
-// dialogs, the print dialog and print preview, and the system beep. The core calls this interface;
+// dialogs, the folder dialog, the print dialog and print preview, and the system beep. The core calls this interface;
 // the window side answers with real dialogs and the tests with scripted answers.
 
 #include <functional>
@@ -33,6 +33,10 @@ class DialogService {
   // existing file; saving asks before replacing one.
   virtual std::optional<std::string> OpenFile(const FileDialogRequest& request) = 0;
   virtual std::optional<std::string> SaveFile(const FileDialogRequest& request) = 0;
+  // An existing folder, starting from startFolder (the working folder when empty); nullopt when
+  // the user cancelled.
+  virtual std::optional<std::string> ChooseFolder(const std::string& title,
+                                                  const std::string& startFolder) = 0;
 
   // With selectionPreset the dialog opens with its selection choice made, otherwise with all
   // pages.

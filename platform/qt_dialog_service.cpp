@@ -131,6 +131,19 @@ std::optional<std::string> QtDialogService::SaveFile(const FileDialogRequest& re
   return std::nullopt;
 }
 
+std::optional<std::string> QtDialogService::ChooseFolder(const std::string& title,
+                                                         const std::string& startFolder) {
+  QFileDialog dialog(parent_);
+  dialog.setWindowTitle(Text(title));
+  dialog.setDirectory(startFolder.empty() ? QDir::current() : QDir(Text(startFolder)));
+  dialog.setFileMode(QFileDialog::Directory);
+  dialog.setOption(QFileDialog::ShowDirsOnly);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  const std::string path = ChosenPath(dialog);
+  if (path.empty()) return std::nullopt;
+  return path;
+}
+
 PrintDialogAnswer QtDialogService::PrintDialog(bool selectionPreset) {
   printer_.setPrintRange(selectionPreset ? QPrinter::Selection : QPrinter::AllPages);
   QPrintDialog dialog(&printer_, parent_);

@@ -276,6 +276,7 @@ std::string LayoutDxfName(const std::string& jobFileName, int n) {
   std::string name = FileNameFromPath(jobFileName);
   const size_t dot = name.rfind('.');
   if (dot != std::string::npos && dot > 0) name.erase(dot);
+  if (name.empty()) name = "layout";  // a job not saved yet
   return name + "-L" + std::to_string(n) + ".dxf";
 }
 

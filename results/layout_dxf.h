@@ -34,7 +34,7 @@ std::string WriteLayoutDxf(const ResultsModel& model, const std::vector<OffcutRo
                            const Grid& cutGrid, int n, const std::string& path);
 
 // The drawing's file name: the job file's name without folder and extension, "-L", n and
-// ".dxf" ("demo-L3.dxf").
+// ".dxf" ("demo-L3.dxf"); "layout" stands for the name of a job not saved yet.
 std::string LayoutDxfName(const std::string& jobFileName, int n);
 
 }  // namespace trimora

@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <functional>
 #include <initializer_list>
 
@@ -21,11 +22,14 @@
 #include "platform/qt_painter_surface.h"
 #include "results/label_sheet.h"
 #include "results/layout_detail_text.h"
+#include "results/layout_dxf.h"
 #include "results/layout_picture.h"
 #include "results/layout_settings.h"
 #include "results/layout_settings_window.h"
 #include "results/offcuts.h"
 #include "results/report.h"
+#include "storage/file_utils.h"
+#include "storage/job_tables.h"
 #include "storage/number_text.h"
 #include "storage/saw_settings.h"
 
@@ -183,7 +187,8 @@ void Dia::PlaceControls() {
                       this, [this] { ZoomTo(1); })}));
   column->addLayout(
       Row({Button("Preview Layouts", "previewLayoutsButton", this, [this] { PreviewLayouts(); }),
-           Button("Preview Labels", "previewLabelsButton", this, [this] { PreviewLabels(); })}));
+           Button("Preview Labels", "previewLabelsButton", this, [this] { PreviewLabels(); }),
+           Button("Export DXF...", "exportDxfButton", this, [this] { ExportDxf(); })}));
   column->addLayout(Row(
       {selector_, Button("Print Layout(s)", "printLayoutsButton", this, [this] { PrintLayouts(); }),
        Button("Print Labels", "printLabelsButton", this, [this] { PrintLabels(); }),
@@ -304,6 +309,57 @@ void Dia::PrintLayoutPages(int first, int last) {
   trimora::PrintLayouts(model_, first, last, surface, TodayDayMonthYear(),
                         printCutSequence_->isChecked());
   painter.end();
+}
+
+// One layout goes where the save dialog says; all layouts go into a folder, each under its
+// own name (JOB-LN.dxf), after asking before any drawing there is replaced.
+void Dia::ExportDxf() {
+  selector_->setFocus();
+  if (current_ < 1) return;
+  const MessageAnswer which = dialogs_.ShowMessage(
+      {"Export all " + std::to_string(model_.layouts) +
+           " layouts as DXF drawings, each to its own file?\n\nNo exports layout " +
+           std::to_string(current_) + " only.",
+       "Export Layout(s) to DXF", MessageButtons::YesNoCancel, MessageIcon::Question});
+  if (which == MessageAnswer::Cancel) return;
+  const bool all = which == MessageAnswer::Yes;
+  // The dialogs start beside the job file, where the shop keeps what belongs to the job.
+  std::filesystem::path jobFolder = std::filesystem::path(jobFileName_).parent_path();
+  if (!std::filesystem::is_directory(jobFolder)) jobFolder.clear();
+  std::vector<std::pair<int, std::string>> drawings;  // layout, path
+  if (all) {
+    const std::optional<std::string> folder =
+        dialogs_.ChooseFolder("Export Layouts to DXF", jobFolder.string());
+    if (!folder) return;
+    bool replacing = false;
+    for (int n = 1; n <= model_.layouts; ++n) {
+      drawings.emplace_back(n, (std::filesystem::path(*folder) / LayoutDxfName(jobFileName_, n)).string());
+      replacing = replacing || FileExists(drawings.back().second);
+    }
+    if (replacing &&
+        dialogs_.ShowMessage({"Drawings of this job in " + *folder + " will be replaced.",
+                              "Export Layouts to DXF", MessageButtons::YesNo,
+                              MessageIcon::Question}) != MessageAnswer::Yes) {
+      return;
+    }
+  } else {
+    const std::optional<std::string> path =
+        dialogs_.SaveFile({"DXF drawing (*.dxf)|*.dxf", "Export Layout to DXF",
+                           (jobFolder / LayoutDxfName(jobFileName_, current_)).string()});
+    if (!path) return;
+    drawings.emplace_back(current_, *path);
+  }
+  const std::vector<OffcutRow> offcuts =
+      DeriveOffcuts(model_.records, model_.basic.KERF, ReadScrapLimits());
+  const Grid cutGrid = LoadTableGrid(CutPieceTable());
+  for (const auto& [n, path] : drawings) {
+    if (const std::string error = WriteLayoutDxf(model_, offcuts, cutGrid, n, path);
+        !error.empty()) {
+      dialogs_.ShowMessage({FileNameFromPath(path) + ": " + error, "Attention!",
+                            MessageButtons::Ok, MessageIcon::Exclamation});
+      return;
+    }
+  }
 }
 
 // One label per placed piece of all layouts or of the current one, printed from lbl.tlf.

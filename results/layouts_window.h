@@ -4,7 +4,8 @@
 // scale in a square picture, as wide as the layout at first, with scroll bars for what a zoom
 // or a long layout leaves out of view, and beside it its detail text and, on a second tab, the
 // saw's cut sequence, with the saw's figures under both. The selector picks the layout;
-// buttons zoom, print layouts or labels and open the Layout Settings window; two check boxes,
+// buttons zoom, print layouts or labels, export them as DXF drawings and open the Layout
+// Settings window; two check boxes,
 // kept in saw.set, number the cuts on the drawing and add the sequence to printed layouts.
 
 #include <QPrinter>
@@ -39,6 +40,10 @@ class Dia : public QWidget {
   // fills the selector, draws layout 1 and reads the layout settings. False, with error, when
   // the results cannot be read or written.
   bool Load(std::string* error = nullptr);
+
+  // Writes the current layout or all layouts as DXF drawings for cutting machines, asking
+  // which and where.
+  void ExportDxf();
 
   // 0 until a layout is chosen.
   int CurrentLayout() const { return current_; }

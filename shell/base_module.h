@@ -59,6 +59,8 @@ class BaseModule : public QMainWindow,
   // was loaded. A job not yet optimized has nothing to show: the user is told.
   void ShowReport();
   void ShowLayouts();
+  // Opens the Layouts window and exports its layouts as DXF drawings from there.
+  void ExportLayoutsToDxf();
   void ShowOffcutTable();
   // Help, About: the program's name, version and purpose.
   void ShowAbout();

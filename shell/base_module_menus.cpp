@@ -105,6 +105,8 @@ void BaseModule::BuildCommands() {
       {File},
       {File, "actionSaveAsDefaults", "Save As Defaults", {}, &B::SaveAsDefaults},
       {File},
+      {File, "actionExportDxf", "&Export Layout(s) to DXF...", {}, &B::ExportLayoutsToDxf},
+      {File},
       {File, "actionExit", "E&xit", {}, &B::Exit},
       {Edit, "actionBasicDetails", "Basic Details", QKeySequence(Qt::Key_F4), &B::EditBasicDetails,
        {"Basic", "Basic Details", S::SP_FileDialogInfoView}},

@@ -102,6 +102,11 @@ void BaseModule::ShowLayouts() {
   ActivateResultWindow(layouts_, layouts_);  // the window hands the focus to its selector
 }
 
+void BaseModule::ExportLayoutsToDxf() {
+  ShowLayouts();
+  if (layouts_) layouts_->ExportDxf();
+}
+
 void BaseModule::ShowReport() {
   if (!HasResults()) return;
   QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -21,6 +21,7 @@
 #include "../shell/modal_driver.h"
 #include "grid/grid_fixtures.h"
 #include "results/label_sheet.h"
+#include "results/layout_dxf.h"
 #include "results/layout_picture.h"
 #include "results/layout_settings_window.h"
 #include "results/layouts_window.h"
@@ -223,6 +224,43 @@ TEST_F(LayoutsWindowTest, CutSequenceTabNumberedCutsAndPrintedSequenceAreKept) {
   EXPECT_TRUE(Find<QCheckBox>("printCutSequenceCheck").isChecked());
   Selector().setCurrentIndex(1);
   EXPECT_EQ(Picture(), numbered);
+}
+
+// Export DXF: the current layout where the save dialog says, or every layout into a folder
+// under the job's name, asking before drawings there are replaced; a failed write is said.
+TEST_F(LayoutsWindowTest, ExportsTheCurrentLayoutOrAllAsDxfDrawings) {
+  Dia& dia = Open();
+  Selector().setCurrentIndex(1);
+  dialogs.QueueAnswer(MessageAnswer::No);  // not all: layout 2 only
+  dialogs.QueueFile("two.dxf");
+  Click("exportDxfButton");
+  EXPECT_EQ(ReadFile("two.dxf"), LayoutDxf(dia.Model(), DeriveOffcuts(dia.Model().records,
+                                                                     dia.Model().basic.KERF,
+                                                                     ReadScrapLimits()),
+                                           LoadTableGrid(CutPieceTable()), 2));
+
+  std::filesystem::create_directory("cam");
+  dialogs.QueueAnswer(MessageAnswer::Yes);
+  dialogs.QueueFile("cam");
+  Click("exportDxfButton");
+  const int n = dia.Model().layouts;
+  for (int i = 1; i <= n; ++i) {
+    EXPECT_TRUE(ReadFile("cam/CABINET-L" + std::to_string(i) + ".dxf").starts_with("  0\r\nSECTION"))
+        << i;
+  }
+  WriteFile("cam/CABINET-L1.dxf", "kept");
+  dialogs.QueueAnswer(MessageAnswer::Yes);
+  dialogs.QueueFile("cam");
+  dialogs.QueueAnswer(MessageAnswer::No);  // do not replace
+  Click("exportDxfButton");
+  EXPECT_EQ(ReadFile("cam/CABINET-L1.dxf"), "kept");
+
+  dialogs.QueueAnswer(MessageAnswer::No);
+  dialogs.QueueFile("missing/one.dxf");
+  dialogs.QueueAnswer(MessageAnswer::Ok);
+  Click("exportDxfButton");
+  EXPECT_TRUE(dialogs.Messages().back().text.starts_with("one.dxf: ")) << dialogs.Messages().back().text;
+  EXPECT_TRUE(dialogs.AllAnswersUsed());
 }
 
 // Print Labels prints the labels of the layout on display or of all layouts, once they are

@@ -57,6 +57,11 @@ TEST_F(OptimizeWindowTest, F5RunsSavesAndShowsTheLayouts) {
   EXPECT_EQ(main->LayoutsWindow(), layouts);
   EXPECT_EQ(Area().activeSubWindow()->widget(), layouts);
   EXPECT_EQ(layouts->CurrentLayout(), n);
+  // File, Export Layout(s) to DXF exports through it.
+  dialogs.QueueAnswer(MessageAnswer::No);  // the current layout only
+  dialogs.QueueFile(Path("last.dxf"));
+  Run("actionExportDxf");
+  EXPECT_NE(ReadFile("last.dxf").find("\r\nPIECES\r\n"), std::string::npos);
   // A change of sizes unloads it.
   dialogs.QueueAnswer(MessageAnswer::Ok);
   TypeAt(JobWindow::Cut, 1, 3, "6");

@@ -42,6 +42,11 @@ std::optional<std::string> ScriptedDialogService::SaveFile(const FileDialogReque
   return OpenFile(request);
 }
 
+std::optional<std::string> ScriptedDialogService::ChooseFolder(const std::string& title,
+                                                               const std::string&) {
+  return OpenFile({"", title, ""});
+}
+
 PrintDialogAnswer ScriptedDialogService::PrintDialog(bool selectionPreset) {
   printDialogs_.push_back(selectionPreset);
   if (prints_.empty()) throw UnexpectedDialog("unexpected print dialog");

@@ -31,6 +31,8 @@ class ScriptedDialogService : public DialogService {
   MessageAnswer ShowMessage(const Message& message) override;
   std::optional<std::string> OpenFile(const FileDialogRequest& request) override;
   std::optional<std::string> SaveFile(const FileDialogRequest& request) override;
+  std::optional<std::string> ChooseFolder(const std::string& title,
+                                          const std::string& startFolder) override;
   PrintDialogAnswer PrintDialog(bool selectionPreset) override;
   void PrintPreview(const std::function<void()>& printDocument) override;
   void Beep() override { ++beeps_; }
