@@ -196,7 +196,7 @@ void Tables(DxfWriter& dxf) {
   dxf.Pair(73, "0");
   dxf.Pair(40, "0");
   dxf.Pair(0, "ENDTAB");
-  // Colours by AutoCAD's index: white, cyan, green, yellow, red.
+  // Colours by the drawing's standard colour index: white, cyan, green, yellow, red.
   constexpr std::pair<const char*, const char*> kLayers[] = {
       {kStock, "7"}, {kPieces, "4"}, {kOffcuts, "3"}, {kLabels, "2"}, {kCuts, "1"}};
   dxf.Pair(0, "TABLE");
