@@ -88,6 +88,14 @@ std::string ChosenPath(const QFileDialog& dialog) {
   return QDir::toNativeSeparators(files.front()).toLatin1().toStdString();
 }
 
+// The dialog's answer: nothing when it was cancelled or nothing was chosen.
+std::optional<std::string> Chosen(QFileDialog& dialog) {
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  std::string path = ChosenPath(dialog);
+  if (path.empty()) return std::nullopt;
+  return path;
+}
+
 }  // namespace
 
 MessageAnswer QtDialogService::ShowMessage(const Message& message) {
@@ -106,10 +114,7 @@ std::optional<std::string> QtDialogService::OpenFile(const FileDialogRequest& re
   SetUp(dialog, request);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
-  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  const std::string path = ChosenPath(dialog);
-  if (path.empty()) return std::nullopt;
-  return path;
+  return Chosen(dialog);
 }
 
 // Saving asks before replacing a file and insists on an existing folder; a name typed
@@ -138,10 +143,7 @@ std::optional<std::string> QtDialogService::ChooseFolder(const std::string& titl
   dialog.setDirectory(startFolder.empty() ? QDir::current() : QDir(Text(startFolder)));
   dialog.setFileMode(QFileDialog::Directory);
   dialog.setOption(QFileDialog::ShowDirsOnly);
-  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  const std::string path = ChosenPath(dialog);
-  if (path.empty()) return std::nullopt;
-  return path;
+  return Chosen(dialog);
 }
 
 PrintDialogAnswer QtDialogService::PrintDialog(bool selectionPreset) {

@@ -4,13 +4,10 @@
 
 #include <algorithm>
 #include <charconv>
-#include <clocale>
 #include <cmath>
 #include <filesystem>
-#include <locale>
 #include <map>
 #include <regex>
-#include <stdexcept>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -311,24 +308,6 @@ TEST(LayoutDxf, SmallPiecesGoUnlabelledTextIsWindows1252AndAPinwheelHasNoCuts) {
                           12),
             "K\xfc"
             "che.v2-L12.dxf");
-}
-
-TEST(LayoutDxf, NumbersKeepTheirPointUnderACommaLocale) {
-  testing::ScopedWorkDir workDir;
-  const Plan plan = LoadPlan("fractional_sizes");
-  ASSERT_TRUE(plan.ready);
-  const std::string dxf = plan.Dxf(1);
-  ASSERT_NE(dxf.find(".5\r\n"), std::string::npos);
-  try {
-    std::locale::global(std::locale("de_DE.UTF-8"));  // sets C's locale too
-  } catch (const std::runtime_error&) {
-    GTEST_SKIP() << "no de_DE.UTF-8 locale on this machine";
-  }
-  const bool comma = std::string(std::localeconv()->decimal_point) == ",";
-  const std::string local = plan.Dxf(1);
-  std::locale::global(std::locale::classic());
-  EXPECT_TRUE(comma);
-  EXPECT_EQ(local, dxf);
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 
 #include "engine/cut_sequence.h"
 #include "engine/layout_results.h"
+#include "results/layout_dxf.h"
 #include "results/results_fixtures.h"
 #include "storage/job_file.h"
 #include "storage/job_tables.h"
@@ -197,23 +198,27 @@ TEST(PlanExport, TextIsQuotedEscapedAndUtf8AndSizesStayOnTheirAxes) {
   }
 }
 
+// The exports and the DXF drawing alike.
 TEST(PlanExport, NumbersKeepTheirPointUnderACommaLocale) {
   testing::ScopedWorkDir workDir;
   const GoldenPlan plan("fractional_sizes");
   ASSERT_TRUE(plan.ready);
-  const std::string csv = plan.Csv(), json = plan.Json();
-  ASSERT_NE(csv.find(".5,"), std::string::npos);
+  const auto texts = [&] {
+    return std::vector{plan.Csv(), plan.Json(), LayoutDxf(plan.model, plan.offcuts, plan.cuts, 1)};
+  };
+  const std::vector<std::string> classic = texts();
+  ASSERT_NE(classic[0].find(".5,"), std::string::npos);
+  ASSERT_NE(classic[2].find(".5\r\n"), std::string::npos);
   try {
     std::locale::global(std::locale("de_DE.UTF-8"));  // sets C's locale too
   } catch (const std::runtime_error&) {
     GTEST_SKIP() << "no de_DE.UTF-8 locale on this machine";
   }
   const bool comma = std::string(std::localeconv()->decimal_point) == ",";
-  const std::string localCsv = plan.Csv(), localJson = plan.Json();
+  const std::vector<std::string> local = texts();
   std::locale::global(std::locale::classic());
   EXPECT_TRUE(comma);
-  EXPECT_EQ(localCsv, csv);
-  EXPECT_EQ(localJson, json);
+  EXPECT_EQ(local, classic);
 }
 
 }  // namespace
