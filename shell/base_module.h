@@ -123,6 +123,7 @@ class BaseModule : public QMainWindow,
 
  private:
   void AddSearchEffortMenu(QMenu& optimize);
+  void AddThroughCutsCommand(QMenu& optimize);
   // Makes every command's action and places it in its menu and on the toolbar.
   void BuildCommands();
   // Names what Undo and Redo would do in the active grid window, and switches the grid

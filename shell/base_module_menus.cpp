@@ -16,6 +16,7 @@
 #include "engine/search_effort.h"
 #include "grid/grid_editing.h"
 #include "shell/base_module.h"
+#include "storage/saw_settings.h"
 
 namespace trimora {
 
@@ -181,6 +182,7 @@ void BaseModule::BuildCommands() {
   }
   connect(menuOf[size_t(Edit)], &QMenu::aboutToShow, this, &BaseModule::UpdateGridCommands);
   AddSearchEffortMenu(*menuOf[size_t(Optimize)]);
+  AddThroughCutsCommand(*menuOf[size_t(Optimize)]);
 }
 
 // Optimize, Search Effort: how long Start Optimization searches, kept for the next runs.
@@ -209,6 +211,23 @@ void BaseModule::AddSearchEffortMenu(QMenu& optimize) {
       }
     });
   }
+}
+
+// Optimize, Straight through-cuts only: plans for shears and panel saws, whose every layout
+// comes apart by cuts from edge to edge; kept in saw.set for the next runs.
+void BaseModule::AddThroughCutsCommand(QMenu& optimize) {
+  QAction* action = optimize.addAction("Straight &through-cuts only (shears, panel saws)");
+  action->setObjectName("actionThroughCutsOnly");
+  action->setCheckable(true);
+  action->setChecked(ReadSawSettings().throughCutsOnly);
+  connect(action, &QAction::toggled, this, [this](bool on) {
+    SawSettings saw = ReadSawSettings();
+    saw.throughCutsOnly = on;
+    if (!WriteSawSettings(saw)) {
+      services_.dialogs.ShowMessage({std::string(kSawSettingsFile) + " cannot be written.",
+                                     "Attention!", MessageButtons::Ok, MessageIcon::Exclamation});
+    }
+  });
 }
 
 void BaseModule::UpdateGridCommands() {

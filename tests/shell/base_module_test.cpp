@@ -12,6 +12,7 @@
 
 #include "grid/grid_editing.h"
 #include "main_window_fixture.h"
+#include "storage/saw_settings.h"
 
 namespace trimora {
 namespace {
@@ -40,9 +41,9 @@ TEST_F(BaseModuleTest, DefaultsOpenStackedDownTheWholeArea) {
   EXPECT_TRUE(window.findChild<QAction*>("actionMinimumLayouts")->isChecked());
 }
 
-// Optimize, Search Effort is a setting of the working folder, kept for the next main window;
-// the job file knows nothing of it.
-TEST_F(BaseModuleTest, TheSearchEffortIsKeptForTheNextRuns) {
+// Optimize, Search Effort and Straight through-cuts only are settings of the working folder,
+// kept for the next main window; the job file knows nothing of them.
+TEST_F(BaseModuleTest, TheSearchEffortAndTheThroughCutsSettingAreKeptForTheNextRuns) {
   Open();
   EXPECT_TRUE(main->findChild<QAction*>("actionEffort_standard")->isChecked());
   Run("actionEffort_thorough");
@@ -50,6 +51,12 @@ TEST_F(BaseModuleTest, TheSearchEffortIsKeptForTheNextRuns) {
   Open();
   EXPECT_TRUE(main->findChild<QAction*>("actionEffort_thorough")->isChecked());
   EXPECT_FALSE(main->findChild<QAction*>("actionEffort_standard")->isChecked());
+
+  EXPECT_FALSE(main->findChild<QAction*>("actionThroughCutsOnly")->isChecked());
+  Run("actionThroughCutsOnly");
+  EXPECT_EQ(ReadSawSettings(), SawSettings{.throughCutsOnly = true});
+  Open();
+  EXPECT_TRUE(main->findChild<QAction*>("actionThroughCutsOnly")->isChecked());
 }
 
 // The Cut window's Paste button runs the change guard: the results are emptied.
