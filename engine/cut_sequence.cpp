@@ -151,8 +151,9 @@ CutSequence DeriveCutSequence(const std::vector<AreaRecord>& layout) {
   CutSequence across = Derive(whole, 'Y');
   CutSequence along = Derive(whole, 'X');
   const bool alongFirst =
-      along.separable && (along.stages < across.stages || (along.stages == across.stages &&
-                                                           along.cuts.size() < across.cuts.size()));
+      along.separable &&
+      (!across.separable || along.stages < across.stages ||
+       (along.stages == across.stages && along.cuts.size() < across.cuts.size()));
   CutSequence& chosen = alongFirst ? along : across;
   chosen.width = whole.box.xe - whole.box.xs;
   chosen.length = whole.box.ye - whole.box.ys;
