@@ -332,7 +332,7 @@ void Improve(const EngineJob& job, SearchOutcome& outcome, RunControl& control,
   const int32_t count = round.firstTrial - 1 + moreTrials;
   phase.Begin(pieces);
   const SearchOutcome more =
-      SearchBestSolution(job.rolls, job.cuts, job.bladeReach, job.mode,
+      SearchBestSolution(job.rolls, job.cuts, job.bladeReach, job.mode, job.throughCutsOnly,
                          {round.firstTrial, count, count}, outcome.best, phase, threads);
   phase.End(more.trialsRun);
   if (more.improvements > 0) improved(more.best);
@@ -420,8 +420,9 @@ void Improve(const EngineJob& job, SearchOutcome& outcome, RunControl& control,
     repeats = 0;
     const int32_t trials = int32_t(r.cuts.size() - 1) * kReplanTrialsPerCut;
     phase.Begin(PieceCount(r.cuts));
-    const SearchOutcome replan = SearchBestSolution(r.rolls, r.cuts, job.bladeReach, job.mode,
-                                                    {1, trials, trials}, r.current, phase, threads);
+    const SearchOutcome replan =
+        SearchBestSolution(r.rolls, r.cuts, job.bladeReach, job.mode, job.throughCutsOnly,
+                           {1, trials, trials}, r.current, phase, threads);
     phase.End(replan.trialsRun);
     if (replan.improvements > 0 &&
         advanced(Combine(working.records, layouts, replanned, r, replan.best))) {
