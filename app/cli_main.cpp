@@ -89,6 +89,9 @@ int Run(int argc, char** argv) {
                    "long) or exhaustive (about 16 times); a longer search is never worse")
       ->type_name("LEVEL")
       ->check(CLI::IsMember({"standard", "thorough", "exhaustive"}));
+  optimize->add_flag("--through-cuts-only", optimizeRequest.throughCutsOnly,
+                     "only layouts that straight through-cuts, each from edge to edge, take "
+                     "apart, for a shear or a panel saw that cannot stop mid-sheet");
 
   ResultsArgs report, offcuts, labels, cuts;
   CLI::App* reportCommand = program.add_subcommand(

@@ -57,7 +57,7 @@ void PrintResultLine(const std::string& job, int status, const RunResult& result
 
 // One job in a private working folder. verbose: the progress line and the final messages on
 // stderr, as for a single job.
-int OptimizeJob(const JobPaths& job, int threads, SearchEffort effort, bool verbose) {
+int OptimizeJob(const JobPaths& job, const OptimizeRequest& request, int threads, bool verbose) {
   const auto start = std::chrono::steady_clock::now();
   const std::string input = AbsolutePath(job.input);
   const std::string output = AbsolutePath(job.output);
@@ -81,7 +81,7 @@ int OptimizeJob(const JobPaths& job, int threads, SearchEffort effort, bool verb
   }
 
   CliProgress progress(verbose && ::isatty(STDERR_FILENO) == 1);
-  result = RunOptimization(progress, threads, effort);
+  result = RunOptimization(progress, threads, request.effort, request.throughCutsOnly);
   progress.Finish();
   if (verbose) {
     std::fprintf(stderr, "%s\n", result.message.c_str());
@@ -115,9 +115,8 @@ extern "C" void OnBatchStop(int signal, siginfo_t* info, void*) {
 }
 
 // Several jobs: each runs in a process of its own (the optimization works in its process's
-// current folder), at most parallelJobs at once.
-int RunBatch(const std::vector<JobPaths>& jobs, int parallelJobs, int threads,
-             SearchEffort effort) {
+// current folder), at most request.parallelJobs at once.
+int RunBatch(const std::vector<JobPaths>& jobs, const OptimizeRequest& request, int threads) {
   const auto start = std::chrono::steady_clock::now();
   struct sigaction action {};
   action.sa_sigaction = OnBatchStop;
@@ -129,12 +128,12 @@ int RunBatch(const std::vector<JobPaths>& jobs, int parallelJobs, int threads,
   std::vector<int> status(jobs.size(), -1);
   size_t next = 0;
   while (running.size() > 0 || (next < jobs.size() && !batchStopped)) {
-    while (running.size() < size_t(parallelJobs) && next < jobs.size() && !batchStopped) {
+    while (running.size() < size_t(request.parallelJobs) && next < jobs.size() && !batchStopped) {
       std::cout.flush();
       const pid_t child = ::fork();
       if (child == 0) {
         for (const int signal : {SIGINT, SIGTERM, SIGHUP}) ::signal(signal, SIG_DFL);
-        const int jobStatus = OptimizeJob(jobs[next], threads, effort, false);
+        const int jobStatus = OptimizeJob(jobs[next], request, threads, false);
         std::cout.flush();
         ::_exit(jobStatus);
       }
@@ -198,14 +197,14 @@ int RunOptimizeCommand(const OptimizeRequest& request) {
       return 1;
     }
   }
-  if (jobs.size() == 1) return OptimizeJob(jobs.front(), request.threads, request.effort, true);
+  if (jobs.size() == 1) return OptimizeJob(jobs.front(), request, request.threads, true);
 
   int threads = request.threads;
   if (threads == 0) {
     const int cores = int(std::max(1u, std::thread::hardware_concurrency()));
     threads = std::max(1, cores / request.parallelJobs);
   }
-  return RunBatch(jobs, request.parallelJobs, threads, request.effort);
+  return RunBatch(jobs, request, threads);
 }
 
 }  // namespace trimora

@@ -8,7 +8,7 @@
 namespace trimora {
 
 // `trimora-cli optimize JOB.trm... [-o OUT.trm | --output-dir DIR] [--jobs N] [--threads N]
-// [--effort standard|thorough|exhaustive]`.
+// [--effort standard|thorough|exhaustive] [--through-cuts-only]`.
 struct OptimizeRequest {
   std::vector<std::string> jobs;
   std::string output;     // -o: the one job's output; empty to write it back
@@ -16,6 +16,7 @@ struct OptimizeRequest {
   int parallelJobs = 1;   // --jobs: how many jobs run at once
   int threads = 0;        // --threads: the engine's threads per job; 0 shares the cores out
   SearchEffort effort = SearchEffort::kStandard;  // --effort
+  bool throughCutsOnly = false;                   // --through-cuts-only
 };
 
 // Runs the optimization on every job and writes each back (to its output) with the new layout

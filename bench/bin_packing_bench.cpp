@@ -2,13 +2,15 @@
 // of classes 1-5), with rotation allowed, for each search effort: bins used per class, the
 // instances where a longer effort uses fewer or more bins than the standard run, and time.
 //
-//   trimora-binpack [--efforts standard,thorough] [--instances N] [--threads N] FILE.2bp ...
+//   trimora-binpack [--efforts standard,thorough] [--instances N] [--threads N]
+//                   [--through-cuts-only] FILE.2bp ...
 //
 // Each instance becomes a job: one stock size (the bin) with as many sheets as items, no
 // margins, KERF 0, the bin's larger side as blade reach, Maximum Yield; equal items make one
 // cut line with their count (lines in the order of their sizes, each as the file gives it,
 // height first), ORN 0. Bins used = the sum of the layouts' repeat counts. Every instance whose
-// bins differ from the first effort's is listed.
+// bins differ from the first effort's is listed. --through-cuts-only runs every effort planning
+// only layouts that straight through-cuts take apart.
 
 #include <CLI/CLI.hpp>
 #include <chrono>
@@ -95,11 +97,14 @@ int main(int argc, char** argv) {
   std::string effortList = "standard,thorough";
   int instancesPerFile = 0;
   int threads = 0;
+  bool throughCutsOnly = false;
   CLI::App program("Bins used on the classic bin-packing instances, per search effort.",
                    "trimora-binpack");
   program.add_option("--efforts", effortList, "the efforts to measure, the first as reference");
   program.add_option("--instances", instancesPerFile, "only the first N instances of each file");
   program.add_option("--threads", threads, "threads of the engine; 0 uses every core");
+  program.add_flag("--through-cuts-only", throughCutsOnly,
+                   "only layouts straight through-cuts can take apart");
   program.add_option("FILE.2bp", files, "instance files")->required();
   CLI11_PARSE(program, argc, argv);
   std::vector<SearchEffort> efforts;
@@ -129,12 +134,19 @@ int main(int argc, char** argv) {
                      instance.number);
         return 1;
       }
+      job.throughCutsOnly = throughCutsOnly;
       for (size_t e = 0; e < efforts.size(); ++e) {
         RunControl quiet;
         const auto start = std::chrono::steady_clock::now();
         const SearchOutcome outcome = OptimizeWithEffort(job, quiet, efforts[e], threads);
         seconds[e] +=
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        // An empty plan would count as no bins at all.
+        if (outcome.best.Empty()) {
+          std::fprintf(stderr, "trimora-binpack: %s: instance %d: no plan\n", file.c_str(),
+                       instance.number);
+          return 1;
+        }
         bins[e].push_back(int(SheetsCut(outcome.best.records)));
       }
     }

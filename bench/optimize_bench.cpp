@@ -2,9 +2,10 @@
 // and the plan each run finds (which must not change when the engine gets faster). Only the
 // engine's own call is timed; reading the job and writing its results are not.
 //
-//   trimora-bench [--runs N] [--threads N] [JOB.trm ...]
+//   trimora-bench [--runs N] [--threads N] [--through-cuts-only] [JOB.trm ...]
 //
-// --threads 0 (the default) uses every core, as the program does.
+// --threads 0 (the default) uses every core, as the program does. --through-cuts-only times
+// the run that plans only layouts straight through-cuts take apart.
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
@@ -18,7 +19,7 @@
 
 #include "app/temp_workdir.h"
 #include "engine/layout_metrics.h"
-#include "engine/optimize.h"
+#include "engine/search_effort.h"
 #include "storage/job_file.h"
 
 namespace {
@@ -49,7 +50,7 @@ Measure MeasureJob(const EngineJob& job, int runs, int threads) {
     RunControl quiet;
     const std::clock_t cpuStart = std::clock();
     const auto start = std::chrono::steady_clock::now();
-    const SearchOutcome outcome = Optimize(job, quiet, threads);
+    const SearchOutcome outcome = OptimizeWithEffort(job, quiet, SearchEffort::kStandard, threads);
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     const double cpuSeconds = double(std::clock() - cpuStart) / CLOCKS_PER_SEC;
@@ -67,12 +68,15 @@ Measure MeasureJob(const EngineJob& job, int runs, int threads) {
 int main(int argc, char** argv) {
   int runs = 3;
   int threads = 0;
+  bool throughCutsOnly = false;
   std::vector<std::string> jobs;
   CLI::App program("Times the optimization of jobs, as the program runs it.", "trimora-bench");
   program.add_option("--runs", runs, "runs per job; the best time counts")
       ->check(CLI::Range(1, 1000));
   program.add_option("--threads", threads, "threads of the engine; 0 uses every core")
       ->check(CLI::Range(0, 1024));
+  program.add_flag("--through-cuts-only", throughCutsOnly,
+                   "only layouts straight through-cuts can take apart");
   program.add_option("JOB.trm", jobs, "jobs to time (default: those under bench/jobs)")
       ->transform([](const std::string& job) { return fs::absolute(job).string(); });
   CLI11_PARSE(program, argc, argv);
@@ -92,6 +96,7 @@ int main(int argc, char** argv) {
                    path.c_str());
       return 1;
     }
+    job.throughCutsOnly = throughCutsOnly;
     const Measure m = MeasureJob(job, runs, threads);
     std::printf("%-16s %6d %7d %9.3f %9.3f %9.3f %10.1f %9.6f %7d\n",
                 fs::path(path).stem().string().c_str(), int(m.trials), shownThreads, m.bestSeconds,

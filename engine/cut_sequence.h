@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/area_list.h"
+#include "engine/candidate_layout.h"
 
 namespace trimora {
 
@@ -46,6 +47,13 @@ inline constexpr double kCutTolerance = 0.001;
 // across the width and those that start along the length, the one with fewer stages, then
 // fewer cuts; on a tie the one that starts across, so that a roll is cut off first.
 CutSequence DeriveCutSequence(const std::vector<AreaRecord>& layout);
+
+// Whether DeriveCutSequence would find the candidate's records separable, without making its
+// cuts: the check the engine runs on a finished candidate layout it would keep, when only
+// through-cuts are allowed. It takes each block of the candidate, its pieces edge on edge, as
+// one, cut only along the lines between them, so that it costs little however many pieces a
+// block holds.
+bool SeparableByThroughCuts(const CandidateLayout& candidate);
 
 // Every layout of a plan's records, in their order: its number and its sequence, with the
 // layout's repeat count.

@@ -119,7 +119,7 @@ void BestCandidate::Clear() {
 }
 
 void ChooseBetterCandidate(CandidateLayout& candidate, WorkCuts& candidateCuts, int16_t roll,
-                           BestCandidate& best) {
+                           BestCandidate& best, bool (*allowed)(const CandidateLayout&)) {
   // A candidate has one roll outline, whose area is its stock.
   const AreaRecord* outline = candidate.Outline();
   const float stock = outline ? RecordArea(*outline) : 0.0f;
@@ -127,6 +127,7 @@ void ChooseBetterCandidate(CandidateLayout& candidate, WorkCuts& candidateCuts, 
   const float usedLength = outline ? outline->YE - outline->YS : 0.0f;
   std::optional<float> spread;
   if (best.present && !IsBetterCandidate(yield, usedLength, candidate, best, spread)) return;
+  if (allowed && !allowed(candidate)) return;
   best.present = true;
   best.roll = roll;
   best.remainingCuts.swap(candidateCuts);

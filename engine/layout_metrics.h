@@ -68,9 +68,12 @@ struct BestCandidate {
 // Keeps the better of the finished candidate and the step's best: higher yield, then longer
 // used length, then a spread at least as large, so that on a full tie the later candidate
 // wins. A candidate kept hands its records and cuts over to the best, swapping buffers, so
-// the next candidate must start afresh.
+// the next candidate must start afresh. allowed, when given, is asked only of a candidate
+// that would be kept, and one it refuses is not: the best is then the best of the candidates
+// it allows, found without asking it of every candidate.
 void ChooseBetterCandidate(CandidateLayout& candidate, WorkCuts& candidateCuts, int16_t roll,
-                           BestCandidate& best);
+                           BestCandidate& best,
+                           bool (*allowed)(const CandidateLayout&) = nullptr);
 
 // The stock area beyond which a trial is abandoned: the best solution's, or no limit
 // (infinity) while the best solution holds no records or no stock.

@@ -17,7 +17,8 @@ void RecordBestTotals(const SearchOutcome& outcome, RunResult& result) {
 
 }  // namespace
 
-RunResult RunOptimization(RunControl& control, int threads, SearchEffort effort) {
+RunResult RunOptimization(RunControl& control, int threads, SearchEffort effort,
+                          bool throughCutsOnly) {
   RunResult result;
   EngineJob job;
   const std::string failure = PrepareEngineJobFromTables(job);
@@ -27,6 +28,7 @@ RunResult RunOptimization(RunControl& control, int threads, SearchEffort effort)
     result.startCheckFailed = true;
     return result;
   }
+  job.throughCutsOnly = throughCutsOnly;
   const SearchOutcome outcome = OptimizeWithEffort(job, control, effort, threads);
 
   result.resultsWritten = WriteLayoutResults(outcome.best.records, &result.writeError);

@@ -31,7 +31,10 @@ struct RunResult {
 // The same tables always give the same dia.tlf, whatever the number of threads (0: one per
 // core).
 // A longer effort than the standard first runs the standard, then searches on from its plan.
+// throughCutsOnly: every layout of the plan comes apart by straight through-cuts, as a shear or
+// a panel saw that cannot stop mid-sheet cuts it (EngineJob).
 RunResult RunOptimization(RunControl& control, int threads = 0,
-                          SearchEffort effort = SearchEffort::kStandard);
+                          SearchEffort effort = SearchEffort::kStandard,
+                          bool throughCutsOnly = false);
 
 }  // namespace trimora

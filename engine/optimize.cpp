@@ -95,8 +95,8 @@ SearchOutcome Optimize(const EngineJob& job, RunControl& control, int threads) {
   const int32_t trialCount = StandardTrialCount(job);
   control.ShowRunStart(trialCount, job.mode);
   control.SetMessage(kMessageOptimizing);
-  return SearchBestSolution(job.rolls, job.cuts, job.bladeReach, job.mode, trialCount, control,
-                            threads);
+  return SearchBestSolution(job.rolls, job.cuts, job.bladeReach, job.mode, job.throughCutsOnly,
+                            trialCount, control, threads);
 }
 
 }  // namespace trimora

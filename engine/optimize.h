@@ -20,6 +20,9 @@ struct EngineJob {
   WorkCuts cuts;
   float bladeReach = 0;  // BLADE + KERF
   int16_t mode = 0;      // 1 "Maximum Yield", 2 "Minimum Layouts", 0 neither
+  // Only layouts that straight through-cuts can take apart, as on a shear or a panel saw that
+  // cannot stop mid-sheet (cut_sequence.h).
+  bool throughCutsOnly = false;
 };
 
 // The lists as the engine takes them: BLADE holds the blade reach, every size its kerf, and both

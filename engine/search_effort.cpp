@@ -6,6 +6,7 @@
 
 #include "engine/guillotine_packing.h"
 #include "engine/random.h"
+#include "engine/trial.h"
 #include "storage/text_file.h"
 
 namespace trimora {
@@ -285,6 +286,56 @@ PackingOrder SortedCopies(const PackingOrder& copies, const WorkCuts& cuts, Sort
   return order;
 }
 
+// The whole job packed piece by piece under every sort key and fixed rule, and, of the lengths
+// an unlimited roll may be cut to, the first rollLengths: each plan (nothing when some copy
+// found no stock) is handed to take with the copies it placed, in a fixed order, until take
+// returns false.
+template <typename Take>
+void PackUnderEveryRule(const EngineJob& job, const PackingOrder& copies, int rollLengths,
+                        Take take) {
+  for (int key = 0; key < kSortKeys; ++key) {
+    const PackingOrder order = SortedCopies(copies, job.cuts, SortKey(key), nullptr);
+    for (int length = 0; length < rollLengths; ++length) {
+      for (int rule = 0; rule < kFitRules * kSplitRules * 2; ++rule) {
+        const PackingRules rules{FitRule(rule % kFitRules),
+                                 SplitRule(rule / kFitRules % kSplitRules),
+                                 rule >= kFitRules * kSplitRules, length};
+        if (!take(PackGuillotine(job.rolls, job.cuts, job.bladeReach, order, rules),
+                  order.size())) {
+          return;
+        }
+      }
+    }
+  }
+}
+
+// With through-cuts only, a trial ends where no candidate of a step can be cut that way, so a
+// job may find no plan at all, most often one whose stock is only just enough. It then takes
+// the best under its goal of the whole job's packings, made of through-cuts by their nature,
+// on every length a coil may be cut to: a plan whenever some packing finds one, and the same
+// plan for any number of threads. A job with too many copies for the packings keeps none.
+void PackWhenNoTrialCompleted(const EngineJob& job, SearchOutcome& outcome, RunControl& control) {
+  const std::optional<PackingOrder> copies = CopiesOf(job.cuts, kMostCopies);
+  if (!copies) return;
+  size_t rollLengths = 1;
+  for (size_t r = 1; r < job.rolls.size(); ++r) {
+    rollLengths = std::max(rollLengths, PossibleRollLengths(job.rolls[r], job.cuts).size());
+  }
+  const auto take = [&](const std::optional<Solution>& plan, size_t) {
+    if (plan) {
+      const int16_t before = outcome.improvements;
+      CompareSolutions(*plan, outcome.best, job.mode, outcome.improvements);
+      if (outcome.improvements != before) {
+        const SolutionMeasures measures = SolutionMetrics(outcome.best.records);
+        control.ShowBestTotals(outcome.best.stockArea, measures.layouts, measures.yield);
+      }
+    }
+    control.ProcessPendingEvents();
+    return !control.StopRequested();
+  };
+  PackUnderEveryRule(job, *copies, int(rollLengths), take);
+}
+
 PackingRules RandomRules(TrialRandom& random) {
   PackingRules rules;
   rules.fit = FitRule(random.RandomInt(0, kFitRules - 1));
@@ -332,7 +383,7 @@ void Improve(const EngineJob& job, SearchOutcome& outcome, RunControl& control,
   const int32_t count = round.firstTrial - 1 + moreTrials;
   phase.Begin(pieces);
   const SearchOutcome more =
-      SearchBestSolution(job.rolls, job.cuts, job.bladeReach, job.mode,
+      SearchBestSolution(job.rolls, job.cuts, job.bladeReach, job.mode, job.throughCutsOnly,
                          {round.firstTrial, count, count}, outcome.best, phase, threads);
   phase.End(more.trialsRun);
   if (more.improvements > 0) improved(more.best);
@@ -340,17 +391,11 @@ void Improve(const EngineJob& job, SearchOutcome& outcome, RunControl& control,
 
   // The whole job packed piece by piece under every rule and sort order.
   const std::optional<PackingOrder> copies = CopiesOf(job.cuts, kMostCopies);
-  bool goOn = copies.has_value() && round.packWholeJob;
-  for (int key = 0; key < kSortKeys && goOn; ++key) {
-    const PackingOrder order = SortedCopies(*copies, job.cuts, SortKey(key), nullptr);
-    for (int rule = 0; rule < kFitRules * kSplitRules * 2 && goOn; ++rule) {
-      const PackingRules rules{FitRule(rule % kFitRules), SplitRule(rule / kFitRules % kSplitRules),
-                               rule >= kFitRules * kSplitRules, 0};
-      if (auto plan = PackGuillotine(job.rolls, job.cuts, job.bladeReach, order, rules)) {
-        improved(*plan);
-      }
-      goOn = packed(order.size());
-    }
+  if (copies && round.packWholeJob) {
+    PackUnderEveryRule(job, *copies, 1, [&](const std::optional<Solution>& plan, size_t placed) {
+      if (plan) improved(*plan);
+      return packed(placed);
+    });
   }
 
   // Re-planning a few layouts together, most often by packing their pieces in orders and
@@ -420,8 +465,9 @@ void Improve(const EngineJob& job, SearchOutcome& outcome, RunControl& control,
     repeats = 0;
     const int32_t trials = int32_t(r.cuts.size() - 1) * kReplanTrialsPerCut;
     phase.Begin(PieceCount(r.cuts));
-    const SearchOutcome replan = SearchBestSolution(r.rolls, r.cuts, job.bladeReach, job.mode,
-                                                    {1, trials, trials}, r.current, phase, threads);
+    const SearchOutcome replan =
+        SearchBestSolution(r.rolls, r.cuts, job.bladeReach, job.mode, job.throughCutsOnly,
+                           {1, trials, trials}, r.current, phase, threads);
     phase.End(replan.trialsRun);
     if (replan.improvements > 0 &&
         advanced(Combine(working.records, layouts, replanned, r, replan.best))) {
@@ -466,6 +512,9 @@ bool WriteSearchEffortSetting(SearchEffort effort) {
 SearchOutcome OptimizeWithEffort(const EngineJob& job, RunControl& control, SearchEffort effort,
                                  int threads) {
   SearchOutcome outcome = Optimize(job, control, threads);
+  if (job.throughCutsOnly && outcome.best.Empty() && !control.StopRequested()) {
+    PackWhenNoTrialCompleted(job, outcome, control);
+  }
   if (effort == SearchEffort::kStandard || outcome.best.Empty() || control.StopRequested()) {
     return outcome;
   }

@@ -31,8 +31,9 @@ inline constexpr const char* kMessageSearchingLonger = "Searching for a better p
 // packing rule and sort order (guillotine_packing.h); and the re-planning of the emptiest
 // layout together with a few others, their pieces packed in orders drawn at random or laid out
 // anew by the engine's trials. A plan replaces the best only when the goal prefers it and it
-// cuts no more sheets. The same job and effort give the same plan for any number of threads;
-// Stop keeps the best plan so far.
+// cuts no more sheets. A job of through-cuts only whose trials all ended without a plan takes
+// the best of the whole job's packings instead, before any longer effort. The same job and
+// effort give the same plan for any number of threads; Stop keeps the best plan so far.
 SearchOutcome OptimizeWithEffort(const EngineJob& job, RunControl& control, SearchEffort effort,
                                  int threads = 0);
 

@@ -7,6 +7,7 @@
 
 #include "engine/area_list.h"
 #include "engine/candidate_layout.h"
+#include "engine/cut_sequence.h"
 #include "engine/fill_candidate.h"
 #include "engine/final_stock_bound.h"
 #include "engine/free_area_attempts.h"
@@ -28,6 +29,7 @@ struct SearchSetup {
   const WorkCuts& cuts;
   float bladeReach;
   int32_t trialCount;
+  bool throughCutsOnly;
   bool ordinarySizes;
   FinalStockBound finalStock;
 };
@@ -100,7 +102,10 @@ void ChooseStepLayout(TrialState& t, const SearchSetup& s) {
                         s.trialCount, s.bladeReach,    t.random,           s.ordinarySizes};
       FillCandidate(ctx, t.attempts);
       t.candidate.Finish();
-      ChooseBetterCandidate(t.candidate, t.candidateCuts, r, t.best);
+      // Only the candidates that would be kept are checked. The finished records are those the
+      // plan will hold, the outline cut back to its used length.
+      ChooseBetterCandidate(t.candidate, t.candidateCuts, r, t.best,
+                            s.throughCutsOnly ? SeparableByThroughCuts : nullptr);
     }
   }
 }
@@ -171,9 +176,9 @@ struct TrialRunner::State {
 };
 
 TrialRunner::TrialRunner(const WorkRolls& rolls, const WorkCuts& cuts, float bladeReach,
-                         int32_t trialCount)
+                         int32_t trialCount, bool throughCutsOnly)
     : state_(std::make_unique<State>(
-          State{SearchSetup{rolls, cuts, bladeReach, trialCount,
+          State{SearchSetup{rolls, cuts, bladeReach, trialCount, throughCutsOnly,
                             OrdinarySizes(rolls, cuts, bladeReach), FinalStockBound(rolls, cuts)},
                 TrialState(cuts)})) {}
 

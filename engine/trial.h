@@ -26,10 +26,12 @@ struct TrialOutcome {
 };
 
 // Runs trials on the ordered, kerf-included lists, reusing its working memory from trial to
-// trial. bladeReach is BLADE + KERF.
+// trial. bladeReach is BLADE + KERF. throughCutsOnly: a layout that straight through-cuts
+// cannot take apart is never chosen, so a step whose candidates are all such ends the trial.
 class TrialRunner {
  public:
-  TrialRunner(const WorkRolls& rolls, const WorkCuts& cuts, float bladeReach, int32_t trialCount);
+  TrialRunner(const WorkRolls& rolls, const WorkCuts& cuts, float bladeReach, int32_t trialCount,
+              bool throughCutsOnly);
   ~TrialRunner();
   TrialRunner(const TrialRunner&) = delete;
   TrialRunner& operator=(const TrialRunner&) = delete;

@@ -28,11 +28,12 @@ struct Slot {
 class TrialScheduler {
  public:
   TrialScheduler(const WorkRolls& rolls, const WorkCuts& cuts, float bladeReach, int16_t mode,
-                 TrialRange trials, const Solution& start, int threads)
+                 bool throughCutsOnly, TrialRange trials, const Solution& start, int threads)
       : rolls_(rolls),
         cuts_(cuts),
         bladeReach_(bladeReach),
         mode_(mode),
+        throughCutsOnly_(throughCutsOnly),
         trialCount_(trials.count),
         firstTrial_(trials.first),
         lastTrial_(trials.last),
@@ -42,7 +43,7 @@ class TrialScheduler {
         committed_(trials.first - 1),
         abandonLimit_(AbandonLimit(start)),
         slots_(size_t(window_)),
-        runner_(rolls, cuts, bladeReach, trials.count) {
+        runner_(rolls, cuts, bladeReach, trials.count, throughCutsOnly) {
     for (int i = 1; i < threads; ++i) {
       try {
         workers_.emplace_back([this] { WorkerLoop(); });
@@ -86,7 +87,7 @@ class TrialScheduler {
   Slot& SlotOf(int32_t trial) { return slots_[size_t(trial % window_)]; }
 
   void WorkerLoop() {
-    TrialRunner runner(rolls_, cuts_, bladeReach_, trialCount_);
+    TrialRunner runner(rolls_, cuts_, bladeReach_, trialCount_, throughCutsOnly_);
     RunControl noEvents;
     TrialOutcome outcome;
     std::unique_lock lock(mutex_);
@@ -157,6 +158,7 @@ class TrialScheduler {
   const WorkCuts& cuts_;
   const float bladeReach_;
   const int16_t mode_;
+  const bool throughCutsOnly_;
   const int32_t trialCount_;
   const int32_t firstTrial_;
   const int32_t lastTrial_;
@@ -184,17 +186,17 @@ int ThreadCount(int threads, int32_t trialCount) {
 }  // namespace
 
 SearchOutcome SearchBestSolution(const WorkRolls& rolls, const WorkCuts& cuts, float bladeReach,
-                                 int16_t mode, int32_t trialCount, RunControl& control,
-                                 int threads) {
-  return SearchBestSolution(rolls, cuts, bladeReach, mode, {1, trialCount, trialCount},
-                            Solution{}, control, threads);
+                                 int16_t mode, bool throughCutsOnly, int32_t trialCount,
+                                 RunControl& control, int threads) {
+  return SearchBestSolution(rolls, cuts, bladeReach, mode, throughCutsOnly,
+                            {1, trialCount, trialCount}, Solution{}, control, threads);
 }
 
 SearchOutcome SearchBestSolution(const WorkRolls& rolls, const WorkCuts& cuts, float bladeReach,
-                                 int16_t mode, TrialRange trials, const Solution& start,
-                                 RunControl& control, int threads) {
+                                 int16_t mode, bool throughCutsOnly, TrialRange trials,
+                                 const Solution& start, RunControl& control, int threads) {
   const int32_t trialsToRun = std::max(trials.last - trials.first + 1, 0);
-  TrialScheduler scheduler(rolls, cuts, bladeReach, mode, trials, start,
+  TrialScheduler scheduler(rolls, cuts, bladeReach, mode, throughCutsOnly, trials, start,
                            ThreadCount(threads, trialsToRun));
   return scheduler.Run(control);
 }

@@ -19,12 +19,13 @@ struct SearchOutcome {
 };
 
 // Runs trials 1 .. trialCount on the ordered, kerf-included lists and keeps the best complete
-// plan under the goal (mode). Progress, the best totals and the stop request go through
+// plan under the goal (mode), of layouts straight through-cuts can take apart when
+// throughCutsOnly (TrialRunner). Progress, the best totals and the stop request go through
 // control, from the calling thread only. threads is the number of threads to use in all; 0
 // means one per core.
 SearchOutcome SearchBestSolution(const WorkRolls& rolls, const WorkCuts& cuts, float bladeReach,
-                                 int16_t mode, int32_t trialCount, RunControl& control,
-                                 int threads = 0);
+                                 int16_t mode, bool throughCutsOnly, int32_t trialCount,
+                                 RunControl& control, int threads = 0);
 
 // Trials first .. last of a run of count trials (the count decides how a trial varies its
 // first block), measured against start as the best plan so far. The standard run is
@@ -35,7 +36,7 @@ struct TrialRange {
   int32_t count = 0;
 };
 SearchOutcome SearchBestSolution(const WorkRolls& rolls, const WorkCuts& cuts, float bladeReach,
-                                 int16_t mode, TrialRange trials, const Solution& start,
-                                 RunControl& control, int threads = 0);
+                                 int16_t mode, bool throughCutsOnly, TrialRange trials,
+                                 const Solution& start, RunControl& control, int threads = 0);
 
 }  // namespace trimora

@@ -69,6 +69,17 @@ TEST_F(CliOptimize, WritesTheJobWithItsNewResults) {
   EXPECT_TRUE(Results(ReadFile("longer.trm")).starts_with("[DIA.TLF]\r\n1,-1,1,0,0,"));
 }
 
+// The demo's standard plan holds layouts that a saw which cannot stop mid-sheet cannot take
+// apart; with --through-cuts-only every layout has its cut sequence.
+TEST_F(CliOptimize, ThroughCutsOnlyPlansLayoutsTheSawCanTakeApart) {
+  fs::copy_file(std::string(TRIMORA_EXAMPLES) + "/demo.trm", "demo.trm");
+  ASSERT_EQ(RunCli("optimize demo.trm -o standard.trm").status, 0);
+  ASSERT_EQ(RunCli("optimize demo.trm -o through.trm --through-cuts-only").status, 0);
+  EXPECT_EQ(RunCli("cuts standard.trm").status, 4);
+  const CliRun cuts = testing::RunCliKeepingStderrApart("cuts through.trm");
+  EXPECT_EQ(cuts.status, 0) << cuts.err;
+}
+
 // A job refused by a start check keeps its old results and exits with 2; a run that found no
 // plan says so and exits with 3.
 std::string NoBladeJob() {

@@ -158,6 +158,23 @@ TEST(CutSequence, APinwheelCannotBeSeparated) {
   EXPECT_FALSE(DeriveCutSequence(withStrip).separable);
 }
 
+// Edges apart by about the tolerance: the piece on the left reaches 1.1 tolerances into the
+// one below on the right, so no cut across frees it, but the first cut along the length at
+// the right-hand pieces' edge does, and the rest comes apart across.
+TEST(CutSequence, ALayoutThatComesApartOnlyAlongTheLengthHasItsSequence) {
+  std::vector<AreaRecord> layout = {Record(kRollOutline, 0, 0, 36, 36),
+                                    Record(1, 0.0011, 0, 18.0011, 18),
+                                    Record(1, 0.0011, 18, 18.0011, 36),
+                                    Record(2, 18, 0.0004, 36, 18.0004)};
+  for (int row = 0; row < 5; ++row) {
+    layout.push_back(Record(3, 18.0004, 18 + row * 3.6, 36.0004, 18 + (row + 1) * 3.6));
+  }
+  const CutSequence sequence = DeriveCutSequence(layout);
+  ASSERT_TRUE(sequence.separable);
+  EXPECT_EQ(sequence.cuts.front().axis, 'X');
+  ExpectSequenceSeparates(layout, sequence);
+}
+
 // A 1220 wide sheet cut back to 700: two pieces side by side over a strip of waste, a margin
 // strip on the left. The fewest stages start across: the waste strip off, then the margin and
 // the line between the pieces.

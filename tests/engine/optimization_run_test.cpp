@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/cut_sequence.h"
 #include "engine/guillotine_packing.h"
 #include "engine/layout_results.h"
 #include "engine/optimize.h"
@@ -341,7 +342,64 @@ TEST_P(RunProperties, EveryPackingKeepsThePlanRules) {
   EXPECT_GT(plans, 0);
 }
 
+// Every layout of the plan in dia.tlf comes apart by straight through-cuts.
+void ExpectOnlyThroughCuts(const AreaList& plan) {
+  for (const auto& [layout, sequence] : DeriveCutSequences(plan)) {
+    EXPECT_TRUE(sequence.separable) << "layout " << layout;
+  }
+}
+
+// With through-cuts only, the standard run and a longer search that re-plans layouts by the
+// engine's trials give plans a shear can cut that are just as valid, the same for any number
+// of threads.
+TEST_P(RunProperties, ThroughCutsOnlyGivesLayoutsAShearCanCut) {
+  WriteJob(RandomJob(GetParam()));
+  for (const SearchEffort effort : {SearchEffort::kStandard, SearchEffort::kThorough}) {
+    std::string first;
+    for (const int threads : {1, 2}) {
+      RunControl quiet;
+      ASSERT_EQ(RunOptimization(quiet, threads, effort, true).message, kMessageDone);
+      AreaList plan;
+      ASSERT_EQ(ReadLayoutResults(plan), LayoutResultsStatus::kLayouts);
+      CheckPlan(plan);
+      ExpectOnlyThroughCuts(plan);
+      if (threads == 1) first = ReadFile("dia.tlf");
+      EXPECT_EQ(ReadFile("dia.tlf"), first) << SearchEffortName(effort) << " threads " << threads;
+    }
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(GeneratedJobs, RunProperties, ::testing::Range(1u, 9u));
+// A job whose longer search with through-cuts only improves the plan already by its further
+// trials of the whole job.
+INSTANTIATE_TEST_SUITE_P(FurtherTrialsImprove, RunProperties, ::testing::Values(52u));
+
+// One sheet only just holds the pieces: every trial of through-cuts only ends on a step none of
+// whose candidates a shear can cut, and the run takes a packing of the whole job instead.
+TEST_F(OptimizationRun, ThroughCutsOnlyFindsAPlanWhereNoTrialDoes) {
+  Job job;
+  job.blade = "100";
+  job.mincut = "0";
+  job.sheets = {{"100", "100", "1", "0", "0", "0", "0"}};
+  job.cuts = {{"77", "22", "3", "0"}, {"55", "32", "2", "0"}};
+  WriteJob(job);
+  EngineJob engine;
+  ASSERT_EQ(PrepareEngineJobFromTables(engine), "");
+  engine.throughCutsOnly = true;
+  RunControl quiet;
+  ASSERT_TRUE(Optimize(engine, quiet).best.Empty());
+
+  std::string first;
+  for (const int threads : {1, 2}) {
+    ASSERT_TRUE(RunOptimization(quiet, threads, SearchEffort::kStandard, true).planFound);
+    AreaList plan;
+    ASSERT_EQ(ReadLayoutResults(plan), LayoutResultsStatus::kLayouts);
+    CheckPlan(plan);
+    ExpectOnlyThroughCuts(plan);
+    if (threads == 1) first = ReadFile("dia.tlf");
+    EXPECT_EQ(ReadFile("dia.tlf"), first);
+  }
+}
 
 // Instance 20 of the first class of the classic bin-packing benchmark: 40 items up to 10 x 10
 // on 10 x 10 bins, turning allowed.
