@@ -21,6 +21,7 @@
 #include "storage/application_title.h"
 #include "storage/file_utils.h"
 #include "storage/job_file.h"
+#include "storage/saw_settings.h"
 #include "trimora_version.h"
 
 namespace trimora {
@@ -63,8 +64,12 @@ void BaseModule::SaveSnapshot(const std::string& fileName) { SaveJob(fileName, O
 
 bool BaseModule::RunProgressWindow() {
   const SearchEffort effort = ReadSearchEffortSetting();
-  Progress progress([effort](RunControl& control) { return RunOptimization(control, 0, effort); },
-                    this);
+  const bool throughCutsOnly = ReadSawSettings().throughCutsOnly;
+  Progress progress(
+      [effort, throughCutsOnly](RunControl& control) {
+        return RunOptimization(control, 0, effort, throughCutsOnly);
+      },
+      this);
   progress.exec();
   return progress.Result().planFound && progress.Result().resultsWritten;
 }

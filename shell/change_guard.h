@@ -2,11 +2,10 @@
 // The change guard: layouts computed from sizes or quantities that have since changed must
 // not be shown, so the layout results file is emptied the moment such a change begins.
 
+#include "engine/layout_results.h"
 #include "platform/dialog_service.h"
 
 namespace trimora {
-
-inline constexpr const char* kLayoutResultsFile = "dia.tlf";
 
 // What the guard needs from the main window.
 class ChangeGuardHost {

@@ -11,15 +11,40 @@
 
 #include "main_window_fixture.h"
 #include "modal_driver.h"
+#include "engine/cut_sequence.h"
+#include "engine/layout_results.h"
 #include "results/layouts_window.h"
 #include "results/progress_window.h"
+#include "storage/job_file.h"
 
 namespace trimora {
 namespace {
 
 using testing::ReadFile;
 
-using OptimizeWindowTest = testing::MainWindowTest;
+class OptimizeWindowTest : public testing::MainWindowTest {
+ protected:
+  // Presses F5 in the main window, saves the job as `name` when asked and answers OK once the
+  // run has ended; returns the run's final message.
+  std::string OptimizeAndSaveAs(const char* name) {
+    dialogs.QueueFile(Path(name));
+    std::string finalMessage;
+    testing::ModalDriver driver([&](QWidget* modal) {
+      auto* progress = dynamic_cast<Progress*>(modal);
+      if (!progress) return;
+      auto* button = progress->findChild<QPushButton*>("stopOkButton");
+      if (button->text() == "OK") {
+        finalMessage = progress->findChild<QLabel*>("message")->text().toStdString();
+        button->click();
+      }
+    });
+    main->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    QTest::keyClick(main.get(), Qt::Key_F5);
+    EXPECT_FALSE(driver.TimedOut());
+    return finalMessage;
+  }
+};
 
 TEST_F(OptimizeWindowTest, F5RunsSavesAndShowsTheLayouts) {
   testing::WriteFile("basic.tlf", "\"AL\",\"H14\",\"3\",\"1550\",\"10\",\"3\",\"\"\r\n");
@@ -28,22 +53,7 @@ TEST_F(OptimizeWindowTest, F5RunsSavesAndShowsTheLayouts) {
   TypeAt(JobWindow::Cut, 1, 1, "1200");  // typed rows reach the run
   TypeAt(JobWindow::Cut, 1, 2, "600");
   TypeAt(JobWindow::Cut, 1, 3, "5");
-  dialogs.QueueFile(Path("cabinet.trm"));
-  std::string finalMessage;
-  testing::ModalDriver driver([&](QWidget* modal) {  // OK once the run has ended
-    auto* progress = dynamic_cast<Progress*>(modal);
-    if (!progress) return;
-    auto* button = progress->findChild<QPushButton*>("stopOkButton");
-    if (button->text() == "OK") {
-      finalMessage = progress->findChild<QLabel*>("message")->text().toStdString();
-      button->click();
-    }
-  });
-  main->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
-  QTest::keyClick(main.get(), Qt::Key_F5);
-  ASSERT_FALSE(driver.TimedOut());
-  EXPECT_EQ(finalMessage, "Optimization done.");
+  EXPECT_EQ(OptimizeAndSaveAs("cabinet.trm"), "Optimization done.");
   EXPECT_NE(ReadFile("tmp.tlf").find("\"1200\",\"600\",\"5\""), std::string::npos);
   EXPECT_NE(ReadFile("cabinet.trm").find("[DIA.TLF]\r\n1,-1,"), std::string::npos);
   Dia* layouts = main->LayoutsWindow();
@@ -66,6 +76,26 @@ TEST_F(OptimizeWindowTest, F5RunsSavesAndShowsTheLayouts) {
   dialogs.QueueAnswer(MessageAnswer::Ok);
   TypeAt(JobWindow::Cut, 1, 3, "6");
   EXPECT_EQ(main->LayoutsWindow(), nullptr);
+}
+
+// The demo job's standard plan holds layouts a shear cannot take apart; with Optimize,
+// Straight through-cuts only ticked, F5 plans none.
+TEST_F(OptimizeWindowTest, ThroughCutsOnlyGivesLayoutsAShearCanCut) {
+  JobWindows noWindows;
+  OptimizeOptions options;
+  ASSERT_TRUE(LoadJob(TRIMORA_EXAMPLES "/demo-optimized.trm", noWindows, options).ok);
+  const auto separable = [] {
+    AreaList records;
+    EXPECT_EQ(ReadLayoutResults(records), LayoutResultsStatus::kLayouts);
+    const auto sequences = DeriveCutSequences(records);
+    return std::all_of(sequences.begin(), sequences.end(),
+                       [](const auto& s) { return s.second.separable; });
+  };
+  EXPECT_FALSE(separable());
+  Open();
+  Run("actionThroughCutsOnly");
+  EXPECT_EQ(OptimizeAndSaveAs("shear.trm"), "Optimization done.");
+  EXPECT_TRUE(separable());
 }
 
 QString Shown(const Progress& window, const char* label) {
