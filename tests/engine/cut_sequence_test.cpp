@@ -158,14 +158,38 @@ TEST(CutSequence, APinwheelCannotBeSeparated) {
   EXPECT_FALSE(DeriveCutSequence(withStrip).separable);
 }
 
+// The engine's check takes a block of pieces as one, cut only along the lines between them: a
+// pinwheel one of whose arms is two pieces comes apart through the line between those, one whose
+// arm is a single piece does not, just as the sequences of their records say.
+TEST(CutSequence, ACandidatesBlockIsCutOnlyAlongItsLines) {
+  for (const int16_t armPieces : {1, 2}) {
+    CandidateLayout candidate;
+    candidate.Start({WorkRoll{}, WorkRoll{300, 300, 1, 0, 0, 0, 0}}, 1);
+    const auto block = [&](double xs, double ys, double xe, double ye, int16_t nx) {
+      const size_t first = candidate.areas.size();
+      const double width = (xe - xs) / nx;
+      for (int16_t i = 0; i < nx; ++i) {
+        candidate.areas.push_back(Record(1, xs + i * width, ys, xs + (i + 1) * width, ye));
+      }
+      candidate.BlockAppended(first, nx, 1, true);
+    };
+    block(0, 0, 200, 100, armPieces);
+    block(200, 0, 300, 200, 1);
+    block(110, 200, 300, 300, 1);
+    block(0, 100, 90, 300, 1);
+    const bool separable = armPieces == 2;
+    EXPECT_EQ(SeparableByThroughCuts(candidate), separable) << armPieces;
+    EXPECT_EQ(DeriveCutSequence(candidate.areas).separable, separable) << armPieces;
+  }
+}
+
 // Edges apart by about the tolerance: the piece on the left reaches 1.1 tolerances into the
 // one below on the right, so no cut across frees it, but the first cut along the length at
 // the right-hand pieces' edge does, and the rest comes apart across.
 TEST(CutSequence, ALayoutThatComesApartOnlyAlongTheLengthHasItsSequence) {
-  std::vector<AreaRecord> layout = {Record(kRollOutline, 0, 0, 36, 36),
-                                    Record(1, 0.0011, 0, 18.0011, 18),
-                                    Record(1, 0.0011, 18, 18.0011, 36),
-                                    Record(2, 18, 0.0004, 36, 18.0004)};
+  std::vector<AreaRecord> layout = {
+      Record(kRollOutline, 0, 0, 36, 36), Record(1, 0.0011, 0, 18.0011, 18),
+      Record(1, 0.0011, 18, 18.0011, 36), Record(2, 18, 0.0004, 36, 18.0004)};
   for (int row = 0; row < 5; ++row) {
     layout.push_back(Record(3, 18.0004, 18 + row * 3.6, 36.0004, 18 + (row + 1) * 3.6));
   }
