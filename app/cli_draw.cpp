@@ -122,7 +122,8 @@ int WritePictures(const ResultsModel& model, const DrawRequest& request, int fir
   for (int n = first; n <= last; ++n) {
     const std::string name = "layout-" + std::to_string(n) + (png ? ".png" : ".svg");
     const std::string path = (fs::path(folder) / name).string();
-    const QByteArray picture = png ? PngPicture(model, n, request.cuts) : SvgPicture(model, n, request.cuts);
+    const QByteArray picture =
+        png ? PngPicture(model, n, request.cuts) : SvgPicture(model, n, request.cuts);
     if (const int status = Replace(picture, path, (fs::path(request.output) / name).string()))
       return status;
     std::cout << (fs::path(request.output) / name).string() << '\n';

@@ -7,10 +7,10 @@
 #include <string>
 
 #include "app/cli_check.h"
+#include "app/cli_cuts.h"
 #include "app/cli_draw.h"
 #include "app/cli_export.h"
 #include "app/cli_labels.h"
-#include "app/cli_cuts.h"
 #include "app/cli_offcuts.h"
 #include "app/cli_optimize.h"
 #include "app/cli_report.h"
@@ -216,11 +216,10 @@ int Run(int argc, char** argv) {
   }
   if (*exportCommand) return RunExportCommand(exportRequest);
   if (*importCommand) return RunImportCutsCommand(importRequest);
-  for (auto [command, args] :
-       {std::pair{reportCommand, &report},
-        {offcutsCommand, &offcuts},
-        {labelsCommand, &labels},
-        {cutsCommand, &cuts}}) {
+  for (auto [command, args] : {std::pair{reportCommand, &report},
+                               {offcutsCommand, &offcuts},
+                               {labelsCommand, &labels},
+                               {cutsCommand, &cuts}}) {
     if (!*command) continue;
     args->MakePathsAbsolute();
     if (command == reportCommand) return RunReportCommand(*args);

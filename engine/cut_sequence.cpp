@@ -30,7 +30,7 @@ bool SameBox(const Box& a, const Box& b) {
 // Pieces laid edge on edge in a grid: the piece (i, j) lies between edges x0 + i and x0 + i + 1
 // of the cutter's edges across, and y0 + j and y0 + j + 1 of those along. A single piece is a
 // grid of one.
-struct Grid {
+struct PieceGrid {
   uint32_t x0 = 0;
   uint32_t x1 = 0;
   uint32_t y0 = 0;
@@ -87,13 +87,13 @@ class Cutter {
   // tolerance. Then a cut is one of the places to cut wherever it is asked, in the whole or in
   // any part that holds it, so the layout comes apart whichever way the first cut runs.
   bool Exact() {
-    if (!std::all_of(loaded_.begin(), loaded_.end(), [](const Grid& g) { return g.thick; })) {
+    if (!std::all_of(loaded_.begin(), loaded_.end(), [](const PieceGrid& g) { return g.thick; })) {
       return false;
     }
     for (const char axis : {'X', 'Y'}) {
       lines_.clear();
       runEnds_.clear();
-      for (const Grid& g : loaded_) {
+      for (const PieceGrid& g : loaded_) {
         const double* edge = FirstEdge(g, axis);
         for (size_t i = 0; i <= Count(g, axis); ++i) lines_.emplace_back(edge[i], 0);
         runEnds_.push_back(lines_.size());
@@ -169,7 +169,7 @@ class Cutter {
   // The grid of the nx x ny pieces from first on, row by row: its edges across are those of
   // the first row, its edges along those of the first column.
   void AddGrid(const AreaRecord* first, size_t nx, size_t ny) {
-    Grid grid;
+    PieceGrid grid;
     grid.x0 = uint32_t(across_.size());
     for (size_t i = 0; i < nx; ++i) across_.push_back(first[i].XS);
     across_.push_back(first[nx - 1].XE);
@@ -183,15 +183,17 @@ class Cutter {
   }
 
   // The grid's edges on the axis: [first, last], one more than its pieces that way.
-  const double* FirstEdge(const Grid& g, char axis) const {
+  const double* FirstEdge(const PieceGrid& g, char axis) const {
     return axis == 'Y' ? &along_[g.y0] : &across_[g.x0];
   }
-  size_t Count(const Grid& g, char axis) const { return axis == 'Y' ? g.y1 - g.y0 : g.x1 - g.x0; }
-  Box BoxOf(const Grid& g) const {
+  size_t Count(const PieceGrid& g, char axis) const {
+    return axis == 'Y' ? g.y1 - g.y0 : g.x1 - g.x0;
+  }
+  Box BoxOf(const PieceGrid& g) const {
     return {across_[g.x0], along_[g.y0], across_[g.x1], along_[g.y1]};
   }
 
-  bool Thick(const Grid& g) const {
+  bool Thick(const PieceGrid& g) const {
     for (const char axis : {'X', 'Y'}) {
       const double* edge = FirstEdge(g, axis);
       for (size_t i = 0; i < Count(g, axis); ++i) {
@@ -216,7 +218,7 @@ class Cutter {
         return false;
       }
     }
-    std::sort(first, last, [&](const Grid& a, const Grid& b) {
+    std::sort(first, last, [&](const PieceGrid& a, const PieceGrid& b) {
       return Low(BoxOf(a), axis) < Low(BoxOf(b), axis);
     });
     for (auto g = first; g + 1 < last; ++g) {
@@ -231,7 +233,7 @@ class Cutter {
   // verdict is the same and the pieces of large blocks are never cut apart one by one.
   bool Finished(const Part& part) {
     if (part.Size() == 0) return true;  // waste
-    const Grid& g = grids_[part.begin];
+    const PieceGrid& g = grids_[part.begin];
     if (part.Size() == 1 && g.x1 - g.x0 == 1 && g.y1 - g.y0 == 1 && SameBox(BoxOf(g), part.box)) {
       return true;
     }
@@ -314,7 +316,7 @@ class Cutter {
     runs_.clear();
     counts_.assign(slices, 0);
     for (size_t k = part.begin; k < part.end; ++k) {
-      const Grid& g = grids_[k];
+      const PieceGrid& g = grids_[k];
       const double* edge = FirstEdge(g, axis);
       const size_t n = Count(g, axis);
       size_t runStart = 0;
@@ -326,7 +328,7 @@ class Cutter {
           lost_ = true;
           return;
         }
-        Grid run = g;
+        PieceGrid run = g;
         (axis == 'Y' ? run.y0 : run.x0) += uint32_t(runStart);
         (axis == 'Y' ? run.y1 : run.x1) = (axis == 'Y' ? g.y0 : g.x0) + uint32_t(i);
         runs_.emplace_back(runSlice, run);
@@ -358,9 +360,9 @@ class Cutter {
   Box outline_;
   std::vector<double> across_;  // the grids' edges, each grid's in order
   std::vector<double> along_;
-  std::vector<Grid> loaded_;
-  std::vector<Grid> grids_;  // of the stage's parts
-  std::vector<Grid> nextGrids_;
+  std::vector<PieceGrid> loaded_;
+  std::vector<PieceGrid> grids_;  // of the stage's parts
+  std::vector<PieceGrid> nextGrids_;
   std::vector<Part> parts_;
   std::vector<Part> next_;
   bool verdictOnly_ = false;
@@ -370,7 +372,7 @@ class Cutter {
   std::vector<std::pair<double, double>> merged_;
   std::vector<size_t> mergedEnds_;
   std::vector<double> positions_;
-  std::vector<std::pair<size_t, Grid>> runs_;
+  std::vector<std::pair<size_t, PieceGrid>> runs_;
   std::vector<size_t> counts_;
 };
 
@@ -464,9 +466,10 @@ std::string CutSequenceText(const std::vector<std::pair<int16_t, CutSequence>>& 
   for (const auto& [layout, sequence] : sequences) {
     text += "Layout " + std::to_string(layout);
     if (!sequence.separable) {
-      text += ": cannot be separated by straight through-cuts.\n"
-              "Its blocks lock into each other: it needs a machine that can stop a cut inside "
-              "the sheet.\n\n";
+      text +=
+          ": cannot be separated by straight through-cuts.\n"
+          "Its blocks lock into each other: it needs a machine that can stop a cut inside "
+          "the sheet.\n\n";
       inseparable += (inseparable.empty() ? "" : ", ") + std::to_string(layout);
       continue;
     }

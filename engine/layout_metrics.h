@@ -72,8 +72,7 @@ struct BestCandidate {
 // that would be kept, and one it refuses is not: the best is then the best of the candidates
 // it allows, found without asking it of every candidate.
 void ChooseBetterCandidate(CandidateLayout& candidate, WorkCuts& candidateCuts, int16_t roll,
-                           BestCandidate& best,
-                           bool (*allowed)(const CandidateLayout&) = nullptr);
+                           BestCandidate& best, bool (*allowed)(const CandidateLayout&) = nullptr);
 
 // The stock area beyond which a trial is abandoned: the best solution's, or no limit
 // (infinity) while the best solution holds no records or no stock.

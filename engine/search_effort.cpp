@@ -355,8 +355,8 @@ struct Round {
   bool packWholeJob = true;  // the whole job under every fixed packing, which one round does
 };
 
-void Improve(const EngineJob& job, SearchOutcome& outcome, RunControl& control,
-             PhaseControl& phase, Round& round, int threads) {
+void Improve(const EngineJob& job, SearchOutcome& outcome, RunControl& control, PhaseControl& phase,
+             Round& round, int threads) {
   const double pieces = PieceCount(job.cuts);
   const double budget = round.end;
   // A plan the goal prefers replaces the best, unless it cuts more sheets: a plan that saves

@@ -1,7 +1,8 @@
 #pragma once
 // The modal dialogs the program asks the user through: message boxes, the open and save file
-// dialogs, the folder dialog, the print dialog and print preview, and the system beep. The core calls this interface;
-// the window side answers with real dialogs and the tests with scripted answers.
+// dialogs, the folder dialog, the print dialog and print preview, and the system beep. The core
+// calls this interface; the window side answers with real dialogs and the tests with scripted
+// answers.
 
 #include <functional>
 #include <optional>

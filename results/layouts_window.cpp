@@ -146,8 +146,8 @@ Dia::Dia(DialogService& dialogs, QPrinter& printer, const std::string& jobFileNa
     DrawCurrentLayout();
   });
   numberCuts_->setToolTip("Number the saw's through-cuts on the drawing");
-  printCutSequence_ = CheckBox("Print Cut Se&quence", "printCutSequenceCheck",
-                               saw.printCutSequence, this, [this] { SaveSawSettings(); });
+  printCutSequence_ = CheckBox("Print Cut Se&quence", "printCutSequenceCheck", saw.printCutSequence,
+                               this, [this] { SaveSawSettings(); });
   printCutSequence_->setToolTip(
       "Printed layouts number the cuts and list them under the detail text");
   selector_->setToolTip("Select Layout");
@@ -333,7 +333,8 @@ void Dia::ExportDxf() {
     if (!folder) return;
     bool replacing = false;
     for (int n = 1; n <= model_.layouts; ++n) {
-      drawings.emplace_back(n, (std::filesystem::path(*folder) / LayoutDxfName(jobFileName_, n)).string());
+      drawings.emplace_back(
+          n, (std::filesystem::path(*folder) / LayoutDxfName(jobFileName_, n)).string());
       replacing = replacing || FileExists(drawings.back().second);
     }
     if (replacing &&
@@ -355,8 +356,8 @@ void Dia::ExportDxf() {
   for (const auto& [n, path] : drawings) {
     if (const std::string error = WriteLayoutDxf(model_, offcuts, cutGrid, n, path);
         !error.empty()) {
-      dialogs_.ShowMessage({FileNameFromPath(path) + ": " + error, "Attention!",
-                            MessageButtons::Ok, MessageIcon::Exclamation});
+      dialogs_.ShowMessage({FileNameFromPath(path) + ": " + error, "Attention!", MessageButtons::Ok,
+                            MessageIcon::Exclamation});
       return;
     }
   }

@@ -128,9 +128,8 @@ std::string CsvCutRow(const PlanLayout& layout, const SawCut& cut) {
   const double extent = cut.to - cut.from;
   return CsvRow({"cut", std::to_string(layout.number), Number(layout.repeat),
                  std::to_string(roll.row), Number(roll.LENGTH), Number(roll.WIDTH),
-                 CsvText(roll.LOCATION), CutNumber(x), CutNumber(y),
-                 CutNumber(across ? 0 : extent), CutNumber(across ? extent : 0), "", "", "", "",
-                 "", ""});
+                 CsvText(roll.LOCATION), CutNumber(x), CutNumber(y), CutNumber(across ? 0 : extent),
+                 CutNumber(across ? extent : 0), "", "", "", "", "", ""});
 }
 
 // --- JSON ---------------------------------------------------------------------------------

@@ -413,8 +413,9 @@ TEST_F(CliResults, CutsForTheSawAndTheLayoutsItCannotCut) {
   EXPECT_TRUE(rows.starts_with("layout,step,axis,position,from,to\n1,1,Y,")) << rows;
   EXPECT_EQ(rows.find("\n2,"), std::string::npos);
   const std::string text = RunCli("cuts job/demo.trm").out;
-  EXPECT_NE(text.find("\nLayouts 2, 3, 5 not counted: straight through-cuts cannot separate them.\n"),
-            std::string::npos)
+  EXPECT_NE(
+      text.find("\nLayouts 2, 3, 5 not counted: straight through-cuts cannot separate them.\n"),
+      std::string::npos)
       << text;
 
   const CliRun one = testing::RunCliKeepingStderrApart("cuts job/demo.trm --layout 1");

@@ -204,11 +204,11 @@ TEST(CutSequence, ALayoutThatComesApartOnlyAlongTheLengthHasItsSequence) {
 // the line between the pieces.
 TEST(CutSequence, ShopOutputNamesEveryCut) {
   AreaList records = {AreaRecord{},
-                            Record(kRollOutline, 0, 0, 1220, 700),
-                            Record(kMarginStrip, 0, 0, 10, 700),
-                            Record(1, 10, 0, 610, 600),
-                            Record(1, 610, 0, 1210, 600),
-                            Record(kFreeArea, 10, 600, 1220, 700)};
+                      Record(kRollOutline, 0, 0, 1220, 700),
+                      Record(kMarginStrip, 0, 0, 10, 700),
+                      Record(1, 10, 0, 610, 600),
+                      Record(1, 610, 0, 1210, 600),
+                      Record(kFreeArea, 10, 600, 1220, 700)};
   for (AreaRecord& r : records) r.repeat = 2;
   const auto sequences = DeriveCutSequences(records);
   ASSERT_EQ(sequences.size(), 1u);

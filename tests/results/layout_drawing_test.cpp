@@ -248,7 +248,8 @@ TEST_F(LayoutDrawing, NumberedCutsLieOnTheirLinesAndPaperListsThem) {
     EXPECT_EQ(lines[i].y1, across ? cut.position : cut.from) << i;
     EXPECT_EQ(lines[i].x2, across ? cut.to : cut.position) << i;
     EXPECT_EQ(numbers[i].text, std::to_string(i + 1));
-    const float midX = (numbers[i].x1 + numbers[i].x2) / 2, midY = (numbers[i].y1 + numbers[i].y2) / 2;
+    const float midX = (numbers[i].x1 + numbers[i].x2) / 2,
+                midY = (numbers[i].y1 + numbers[i].y2) / 2;
     EXPECT_NEAR(midX, (lines[i].x1 + lines[i].x2) / 2, 0.01) << i;
     EXPECT_NEAR(midY, (lines[i].y1 + lines[i].y2) / 2, 0.01) << i;
   }

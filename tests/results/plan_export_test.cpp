@@ -193,7 +193,8 @@ TEST(PlanExport, TextIsQuotedEscapedAndUtf8AndSizesStayOnTheirAxes) {
         "\"line\": 4, \"length\": 300, \"width\": 600", "\"description\": \"SHELF, \\\"OAK\\\"\"",
         "\"party\": \"K\xc3\xbchne\\\\Sohn\"", "\"site\": \"A\\u0009B\"",
         "\"separable\": true, \"cut_count\": 4, \"cut_length\": 2612, \"stages\": 2",
-        "{\"step\": 4, \"axis\": \"X\", \"position\": 613, \"from\": 10, \"to\": 313, \"stage\": 2}"}) {
+        "{\"step\": 4, \"axis\": \"X\", \"position\": 613, \"from\": 10, \"to\": 313, \"stage\": "
+        "2}"}) {
     EXPECT_NE(json.find(part), std::string::npos) << part;
   }
 }

@@ -215,7 +215,8 @@ TEST_F(LayoutsWindowTest, CutSequenceTabNumberedCutsAndPrintedSequenceAreKept) {
   dialogs.QueuePrint(PrintDialogAnswer::Selection);
   Click("printLayoutsButton");
   EXPECT_GT(std::filesystem::file_size("sequence.pdf"), std::filesystem::file_size("plain.pdf"));
-  EXPECT_EQ(ReadFile("saw.set"), "through-cuts-only=0\r\nnumber-cuts=1\r\nprint-cut-sequence=1\r\n");
+  EXPECT_EQ(ReadFile("saw.set"),
+            "through-cuts-only=0\r\nnumber-cuts=1\r\nprint-cut-sequence=1\r\n");
   EXPECT_FALSE(std::filesystem::exists("dia.set"));
 
   window.reset();
@@ -234,10 +235,10 @@ TEST_F(LayoutsWindowTest, ExportsTheCurrentLayoutOrAllAsDxfDrawings) {
   dialogs.QueueAnswer(MessageAnswer::No);  // not all: layout 2 only
   dialogs.QueueFile("two.dxf");
   Click("exportDxfButton");
-  EXPECT_EQ(ReadFile("two.dxf"), LayoutDxf(dia.Model(), DeriveOffcuts(dia.Model().records,
-                                                                     dia.Model().basic.KERF,
-                                                                     ReadScrapLimits()),
-                                           LoadTableGrid(CutPieceTable()), 2));
+  EXPECT_EQ(ReadFile("two.dxf"),
+            LayoutDxf(dia.Model(),
+                      DeriveOffcuts(dia.Model().records, dia.Model().basic.KERF, ReadScrapLimits()),
+                      LoadTableGrid(CutPieceTable()), 2));
 
   std::filesystem::create_directory("cam");
   dialogs.QueueAnswer(MessageAnswer::Yes);
@@ -245,7 +246,8 @@ TEST_F(LayoutsWindowTest, ExportsTheCurrentLayoutOrAllAsDxfDrawings) {
   Click("exportDxfButton");
   const int n = dia.Model().layouts;
   for (int i = 1; i <= n; ++i) {
-    EXPECT_TRUE(ReadFile("cam/CABINET-L" + std::to_string(i) + ".dxf").starts_with("  0\r\nSECTION"))
+    EXPECT_TRUE(
+        ReadFile("cam/CABINET-L" + std::to_string(i) + ".dxf").starts_with("  0\r\nSECTION"))
         << i;
   }
   WriteFile("cam/CABINET-L1.dxf", "kept");
@@ -259,7 +261,8 @@ TEST_F(LayoutsWindowTest, ExportsTheCurrentLayoutOrAllAsDxfDrawings) {
   dialogs.QueueFile("missing/one.dxf");
   dialogs.QueueAnswer(MessageAnswer::Ok);
   Click("exportDxfButton");
-  EXPECT_TRUE(dialogs.Messages().back().text.starts_with("one.dxf: ")) << dialogs.Messages().back().text;
+  EXPECT_TRUE(dialogs.Messages().back().text.starts_with("one.dxf: "))
+      << dialogs.Messages().back().text;
   EXPECT_TRUE(dialogs.AllAnswersUsed());
 }
 

@@ -9,10 +9,10 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-#include "main_window_fixture.h"
-#include "modal_driver.h"
 #include "engine/cut_sequence.h"
 #include "engine/layout_results.h"
+#include "main_window_fixture.h"
+#include "modal_driver.h"
 #include "results/layouts_window.h"
 #include "results/progress_window.h"
 #include "storage/job_file.h"
