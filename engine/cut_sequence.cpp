@@ -98,7 +98,8 @@ class Cutter {
         for (size_t i = 0; i <= Count(g, axis); ++i) lines_.emplace_back(edge[i], 0);
         runEnds_.push_back(lines_.size());
       }
-      const auto [low, high] = std::minmax(Low(outline_, axis), High(outline_, axis));
+      // The list form returns values: the pair form would hold references to temporaries.
+      const auto [low, high] = std::minmax({Low(outline_, axis), High(outline_, axis)});
       lines_.emplace_back(low, 0);
       lines_.emplace_back(high, 0);
       runEnds_.push_back(lines_.size());
