@@ -1,7 +1,7 @@
-// Jobs under tests/golden/refused are refused before the run, naming what is wrong, and keep
-// their results as they were. Some once gave plans that put pieces outside the sheet, into
-// slots smaller than themselves, or at sizes single precision cannot hold; the others hold a
-// cut-piece no trial could place, which used to end in "Optimization done." with no plan.
+// Jobs that are refused before the run, naming what is wrong, and keep their results as they
+// were. Those under tests/golden/refused once gave plans that put pieces outside the sheet, into
+// slots smaller than themselves, or at sizes single precision cannot hold; the two golden jobs
+// hold a cut-piece no trial could place, which used to end in "Optimization done." with no plan.
 
 #include <gtest/gtest.h>
 
@@ -17,12 +17,12 @@ namespace trimora {
 namespace {
 
 TEST(RefusedJobs, NameWhatIsWrongAndRunNothing) {
-  const std::filesystem::path dir = std::filesystem::path(TRIMORA_GOLDEN) / "refused";
+  const std::filesystem::path dir = TRIMORA_GOLDEN;
   const std::pair<const char*, const char*> jobs[] = {
-      {"huge_sizes", "Sheet line 1: LENGTH must be a number from 0 to 16777216."},
-      {"neg_margins", "Sheet line 1: M(L) must be a number from 0 to 16777216."},
-      {"neg_kerf_small", "KERF must be a number from 0 to 16777216.\n"},
-      {"neg_kerf_pieces_vanish", "KERF must be a number from 0 to 16777216.\n"},
+      {"refused/huge_sizes", "Sheet line 1: LENGTH must be a number from 0 to 16777216."},
+      {"refused/neg_margins", "Sheet line 1: M(L) must be a number from 0 to 16777216."},
+      {"refused/neg_kerf_small", "KERF must be a number from 0 to 16777216.\n"},
+      {"refused/neg_kerf_pieces_vanish", "KERF must be a number from 0 to 16777216.\n"},
       {"orientation_code_never_placed", "Cut-piece 2 (400 x 200) fits on no roll."},
       {"piece_larger_than_sheets", "Cut-piece 2 (2600 x 1300) fits on no roll."},
   };
