@@ -45,6 +45,12 @@ CLI::Option* AddLayout(CLI::App& command, int& layout) {
       ->check(CLI::Range(1, 32767));
 }
 
+// The results commands' text goes to stdout unless -o names a file.
+CLI::Option* AddOutput(CLI::App& command, std::string& output) {
+  return command.add_option("-o,--output", output, "write to FILE, not to stdout")
+      ->type_name("FILE");
+}
+
 int Run(int argc, char** argv) {
   CLI::App program("Trimora's job-file tools: check, optimize and export cutting plans.",
                    "trimora-cli");
@@ -99,14 +105,12 @@ int Run(int argc, char** argv) {
       "the report of an optimized job: stock used, pieces produced and a section per "
       "layout");
   AddJob(*reportCommand, report.job);
-  reportCommand->add_option("-o,--output", report.output, "write to FILE, not to stdout")
-      ->type_name("FILE");
+  AddOutput(*reportCommand, report.output);
 
   CLI::App* offcutsCommand = program.add_subcommand(
       "offcuts", "the off-cuts the plan leaves, scrap marked by scrap.dat beside the job");
   AddJob(*offcutsCommand, offcuts.job);
-  offcutsCommand->add_option("-o,--output", offcuts.output, "write to FILE, not to stdout")
-      ->type_name("FILE");
+  AddOutput(*offcutsCommand, offcuts.output);
 
   CLI::App* labelsCommand = program.add_subcommand(
       "labels",
@@ -116,9 +120,7 @@ int Run(int argc, char** argv) {
   AddLayout(*labelsCommand, labels.layout);
   labelsCommand->add_option("--def", labels.labelDef, "the label definition to use")
       ->type_name("FILE");
-  CLI::Option* labelsOutput =
-      labelsCommand->add_option("-o,--output", labels.output, "write to FILE, not to stdout")
-          ->type_name("FILE");
+  CLI::Option* labelsOutput = AddOutput(*labelsCommand, labels.output);
   labelsCommand->add_option("--pdf", labels.pdf, "write the printed pages (A4) as a PDF")
       ->type_name("FILE")
       ->excludes(labelsOutput);
@@ -130,9 +132,7 @@ int Run(int argc, char** argv) {
       "separated by straight through-cuts");
   AddJob(*cutsCommand, cuts.job);
   AddLayout(*cutsCommand, cuts.layout);
-  CLI::Option* cutsOutput =
-      cutsCommand->add_option("-o,--output", cuts.output, "write to FILE, not to stdout")
-          ->type_name("FILE");
+  CLI::Option* cutsOutput = AddOutput(*cutsCommand, cuts.output);
   cutsCommand
       ->add_option("--csv", cuts.csv,
                    "write one row per cut instead: layout,step,axis,position,from,to (- is stdout)")
