@@ -81,7 +81,8 @@ int WritePdf(const ResultsModel& model, int first, int last, bool cuts, const st
 void DrawScreenPicture(const ResultsModel& model, int n, bool cuts, QPainter& painter) {
   QtPainterSurface surface(painter);
   ScreenView view;
-  DrawLayoutOnScreen(model, n, surface, view, cuts);
+  const CutSequence sequence = cuts ? LayoutCutSequence(model, n) : CutSequence{};
+  DrawLayoutOnScreen(model, n, surface, view, cuts ? &sequence : nullptr);
 }
 
 QByteArray PngPicture(const ResultsModel& model, int n, bool cuts) {

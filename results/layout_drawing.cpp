@@ -209,13 +209,12 @@ CutSequence LayoutCutSequence(const ResultsModel& model, int n) {
 
 std::vector<std::string> DrawLayoutOnScreen(const ResultsModel& model, int n,
                                             DrawingSurface& surface, ScreenView& view,
-                                            bool numberCuts) {
+                                            const CutSequence* numberedCuts) {
   const RecordRange range = LayoutRecords(model, n);
   if (range.first == 0) return {};
   const AreaRecord& outline = model.records[size_t(range.first)];
   SetUpScreen(surface, outline.YE - outline.YS, outline.XE - outline.XS, view);
-  const CutSequence cuts = numberCuts ? LayoutCutSequence(model, n) : CutSequence{};
-  DrawPasses(surface, model, range, Target::kScreen, numberCuts ? &cuts : nullptr);
+  DrawPasses(surface, model, range, Target::kScreen, numberedCuts);
   return WriteDetailText(model, n);
 }
 

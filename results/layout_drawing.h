@@ -59,11 +59,11 @@ void SetUpPaper(DrawingSurface& surface, float L, float W, int printerScale, flo
 // How the saw takes layout n apart (not separable when there is no such layout).
 CutSequence LayoutCutSequence(const ResultsModel& model, int n);
 
-// Draws layout n on the screen, with its saw cuts numbered when numberCuts is on, writes
-// DiaCur.tlf and returns its lines for the text box.
+// Draws layout n on the screen, with the saw cuts numberedCuts (its LayoutCutSequence) numbered
+// when given, writes DiaCur.tlf and returns its lines for the text box.
 std::vector<std::string> DrawLayoutOnScreen(const ResultsModel& model, int n,
                                             DrawingSurface& surface, ScreenView& view,
-                                            bool numberCuts = false);
+                                            const CutSequence* numberedCuts = nullptr);
 
 // Draws layout n on as many pages as it needs, then its detail text below it; date is the
 // text of the "Date: " line. With cutSequence on, the drawing numbers the saw cuts and their

@@ -231,9 +231,8 @@ void Dia::ShowChosenLayout() {
 
 // The sequence as trimora-cli cuts gives it; its first line holds the layout's figures.
 void Dia::ShowCutSequence() {
-  const QString text =
-      Text(CutSequenceText({{int16_t(current_), LayoutCutSequence(model_, current_)}}, false))
-          .trimmed();
+  cuts_ = LayoutCutSequence(model_, current_);
+  const QString text = Text(CutSequenceText({{int16_t(current_), cuts_}}, false)).trimmed();
   sequenceText_->setPlainText(text);
   sawFigures_->setText(text.section('\n', 0, 0));
 }
@@ -265,8 +264,8 @@ void Dia::DrawCurrentLayout() {
   if (current_ < 1) return;
   QPainter painter(&picture_->Canvas());
   QtPainterSurface surface(painter);
-  const std::vector<std::string> lines =
-      DrawLayoutOnScreen(model_, current_, surface, view_, numberCuts_->isChecked());
+  const std::vector<std::string> lines = DrawLayoutOnScreen(
+      model_, current_, surface, view_, numberCuts_->isChecked() ? &cuts_ : nullptr);
   painter.end();
   ShowScrollBar(verticalBar_, view_.vertical);
   ShowScrollBar(horizontalBar_, view_.horizontal);

@@ -89,6 +89,7 @@ class Dia : public QWidget {
   QPrinter& printer_;
   const std::string& jobFileName_;
   ResultsModel model_;
+  CutSequence cuts_;  // of the layout on display, derived once when it is chosen
   ScreenView view_;
   int current_ = 0;
 };

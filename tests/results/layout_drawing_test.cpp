@@ -236,7 +236,7 @@ TEST_F(LayoutDrawing, NumberedCutsLieOnTheirLinesAndPaperListsThem) {
   ScreenView view;
   DrawLayoutOnScreen(model, 1, plain, view);
   EXPECT_TRUE(redLines(plain).empty());
-  DrawLayoutOnScreen(model, 1, numbered, view, true);
+  DrawLayoutOnScreen(model, 1, numbered, view, &sequence);
   const std::vector<SurfaceCall> lines = redLines(numbered);
   ASSERT_EQ(lines.size(), sequence.cuts.size());
   std::vector<SurfaceCall> numbers = numbered.CallsOf(Kind::kText);
